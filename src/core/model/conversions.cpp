@@ -1,0 +1,67 @@
+#include "model/conversions.h"
+
+#include <cmath>
+
+namespace solvane {
+
+namespace {
+
+// Ratio y/x as a float, limited from above only (a large negative ratio is not limited),
+// then its arc tangent in degrees.
+double ratioAngleDeg(double x, float y)
+{
+    float ratio = 30000.0f;
+    if (x != 0.0) ratio = static_cast<float>(static_cast<double>(y) / x);
+    if (ratio > 30000.0f) ratio = 30000.0f;
+    return std::atan(static_cast<double>(ratio)) * 180.0 / Pi;
+}
+
+// The eight quadrant tests in their fixed order; the offsets differ between the two routines.
+struct QuadrantOffsets {
+    double firstQuadrant, secondThirdQuadrant, fourthQuadrant;
+    float positiveY, negativeY, positiveX, negativeX;
+};
+
+float quadrantAngle(double x, float y, double a, const QuadrantOffsets& q)
+{
+    float theta = 0.0f;
+    if (y > 0 && x > 0) theta = static_cast<float>(a + q.firstQuadrant);
+    if (y > 0 && x < 0) theta = static_cast<float>(a + q.secondThirdQuadrant);
+    if (y < 0 && x < 0) theta = static_cast<float>(a + q.secondThirdQuadrant);
+    if (y < 0 && x > 0) theta = static_cast<float>(a + q.fourthQuadrant);
+    if (y >= 0 && x == 0) theta = q.positiveY;
+    if (y < 0 && x == 0) theta = q.negativeY;
+    if (y == 0 && x > 0) theta = q.positiveX;
+    if (y == 0 && x < 0) theta = q.negativeX;
+    return theta;
+}
+
+}  // namespace
+
+float arctan(double x, float y)
+{
+    return quadrantAngle(x, y, ratioAngleDeg(x, y), {0.0, 180.0, 360.0, 90.0f, 270.0f, 0.0f, 180.0f});
+}
+
+float xyarctan(double x, float y)
+{
+    // A quarter turn back, then forward again: on the positive X axis this gives 360, not 0.
+    float t = quadrantAngle(x, y, ratioAngleDeg(x, y), {270.0, 90.0, 270.0, 0.0f, 180.0f, 270.0f, 90.0f});
+    t = static_cast<float>(static_cast<double>(t) + 90.0);
+    if (t > 360.0f) t = static_cast<float>(static_cast<double>(t) - 360.0);
+    return t;
+}
+
+void viewtoprofile(float& x, float& y)
+{
+    x = -x;
+    y = -y;
+}
+
+XY polarToRect(double rMm, double thetaDeg)
+{
+    const double a = thetaDeg * Pi / 180.0;
+    return {static_cast<float>(rMm * std::cos(a)), static_cast<float>(rMm * std::sin(a))};
+}
+
+}  // namespace solvane

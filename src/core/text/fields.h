@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace solvane {
+
+// Takes a text file apart into comma-separated and quoted fields, the way profile files and
+// the importers are read: leading spaces are skipped; a field that begins with a double quote
+// is the text up to the next double quote, and the rest of the line up to the next comma or
+// line end is skipped; any other field is the text up to the next comma or line end, with
+// trailing spaces removed. Line ends are CR LF, LF or CR. The reader views the text; it does
+// not own it.
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    // The next field, or nothing when the text is used up.
+    std::optional<std::string> next();
+
+    // The next field as a number: the whole field must be a number ("-12.5", ".5", "1E-05").
+    std::optional<double> nextNumber();
+
+    // The next field as #TRUE# (true) or #FALSE# (false).
+    std::optional<bool> nextBoolean();
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// The whole of field as a decimal number (blanks around it allowed), or nothing.
+std::optional<double> parseNumberField(std::string_view field);
+
+}  // namespace solvane
