@@ -33,8 +33,10 @@ std::optional<std::string> FieldReader::next()
     }
 
     // Consume the delimiter: a comma, or one line end (CR LF counts as one).
+    lineEnded_ = true;
     if (pos_ < size) {
         if (text_[pos_] == ',') {
+            lineEnded_ = false;
             ++pos_;
         } else if (text_[pos_] == '\r') {
             ++pos_;
@@ -44,6 +46,16 @@ std::optional<std::string> FieldReader::next()
         }
     }
     return field;
+}
+
+std::vector<std::string> FieldReader::nextLine()
+{
+    std::vector<std::string> fields;
+    while (auto field = next()) {
+        fields.push_back(std::move(*field));
+        if (lineEnded_) break;
+    }
+    return fields;
 }
 
 std::optional<double> FieldReader::nextNumber()

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace solvane {
 
@@ -25,11 +26,16 @@ public:
     // The next field as #TRUE# (true) or #FALSE# (false).
     std::optional<bool> nextBoolean();
 
+    // The fields of the next line, read by the same rule (a quoted field may run over a line
+    // end); empty when the text is used up. An empty line gives one empty field.
+    std::vector<std::string> nextLine();
+
     bool atEnd() const { return pos_ >= text_.size(); }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool lineEnded_ = false;  // the last field ended its line (or the text)
 };
 
 // The whole of field as a decimal number (blanks around it allowed), or nothing.
