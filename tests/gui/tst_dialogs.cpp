@@ -618,6 +618,7 @@ void TestDialogs::csvBadBox_data()
     QTest::newRow("fraction in Y index") << 3 << "2.5" << "Y index";
     QTest::newRow("too large X rel") << 4 << "40000" << "X rel";
     QTest::newRow("blank Y rel") << 5 << "   " << "Y rel";
+    QTest::newRow("no X rel column") << 4 << "0" << "X rel";
 }
 
 void TestDialogs::csvBadBox()
@@ -660,17 +661,17 @@ void TestDialogs::csvOkHandsBackAndReopensEmpty()
         box->setText(QString::number(10 + i));
     }
     QVERIFY(child<QPushButton>(dialog, "CmdOK")->x() < child<QPushButton>(dialog, "CmdCancel")->x());
-    child<QLineEdit>(dialog, "txtYrel")->setText(QStringLiteral(" 0 "));
+    child<QLineEdit>(dialog, "txtXIndex")->setText(QStringLiteral(" 0 "));
     click(dialog, "CmdOK");
     QVERIFY(!dialog.isVisible());
     QVERIFY(dialog.columns());
-    const CsvColumnNumbers columns = *dialog.columns();
-    QCOMPARE(columns.centre, std::int16_t(10));
-    QCOMPARE(columns.pitch, std::int16_t(11));
-    QCOMPARE(columns.xindex, std::int16_t(12));
-    QCOMPARE(columns.yindex, std::int16_t(13));
-    QCOMPARE(columns.xrel, std::int16_t(14));
-    QCOMPARE(columns.yrel, std::int16_t(0));
+    const CsvColumns columns = *dialog.columns();
+    QCOMPARE(columns.CsvCenterLocCol, std::int16_t(10));
+    QCOMPARE(columns.CsvDiePitchCol, std::int16_t(11));
+    QCOMPARE(columns.CsvXIndexCol, std::int16_t(0));
+    QCOMPARE(columns.CsvYIndexCol, std::int16_t(13));
+    QCOMPARE(columns.CsvXRelCol, std::int16_t(14));
+    QCOMPARE(columns.CsvYRelCol, std::int16_t(15));
 
     dialog.show();
     for (const char* name : CsvBoxes) QVERIFY(child<QLineEdit>(dialog, name)->text().isEmpty());

@@ -8,30 +8,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <limits>
+#include <array>
+#include <string>
 
 #include "dialogs/dialogplacement.h"
 #include "platform/platform.h"
 
 namespace solvane {
-
-namespace {
-
-// The box's text as a column number: digits only (blanks around them allowed), 0 to 32767.
-std::optional<std::int16_t> columnNumber(const QString& text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return std::nullopt;
-    for (const QChar c : trimmed) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-    }
-    bool ok = false;
-    const uint value = trimmed.toUInt(&ok);
-    if (!ok || value > static_cast<uint>(std::numeric_limits<std::int16_t>::max())) return std::nullopt;
-    return static_cast<std::int16_t>(value);
-}
-
-}  // namespace
 
 frmCSVfields::frmCSVfields(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform)
 {
@@ -104,34 +87,26 @@ void frmCSVfields::Form_Load()
 
 void frmCSVfields::CmdOK_Click()
 {
-    struct Box {
-        QLineEdit* edit;
-        const char* name;
-        std::int16_t CsvColumnNumbers::*field;
-    };
-    const Box boxes[] = {
-        {txtSampleCenterLoc, "Sample Center Location", &CsvColumnNumbers::centre},
-        {txtDiePitch, "Die Pitch", &CsvColumnNumbers::pitch},
-        {txtXIndex, "X index", &CsvColumnNumbers::xindex},
-        {txtYindex, "Y index", &CsvColumnNumbers::yindex},
-        {txtXrel, "X rel", &CsvColumnNumbers::xrel},
-        {txtYrel, "Y rel", &CsvColumnNumbers::yrel},
-    };
-
-    CsvColumnNumbers chosen;
-    for (const Box& box : boxes) {
-        const std::optional<std::int16_t> number = columnNumber(box.edit->text());
-        if (!number) {
-            platform_.messageBox(tr("Please enter a column number (a whole number of 0 or more) for %1.")
-                                     .arg(QLatin1String(box.name)),
-                                 tr("CSV File Information"), MessageIcon::Exclamation, MessageButtons::Ok);
-            box.edit->setFocus();
-            box.edit->selectAll();
-            return;
-        }
-        chosen.*box.field = *number;
+    const std::array<QLineEdit*, 6> boxes{txtSampleCenterLoc, txtDiePitch, txtXIndex, txtYindex, txtXrel, txtYrel};
+    std::array<std::string, 6> texts;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QByteArray bytes = boxes[i]->text().toLatin1();
+        texts[i] = std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     }
-    columns_ = chosen;
+
+    // The import's own check, so the dialog never confirms columns the import would refuse.
+    const CsvColumnsCheck check = checkCsvColumnBoxes(texts);
+    if (!check.columns) {
+        platform_.messageBox(QString::fromLatin1(check.message.c_str()), tr("CSV File Information"),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+        if (check.box >= 0 && check.box < static_cast<int>(boxes.size())) {
+            QLineEdit* refused = boxes[static_cast<std::size_t>(check.box)];
+            refused->setFocus();
+            refused->selectAll();
+        }
+        return;
+    }
+    columns_ = check.columns;
     accept();
 }
 
