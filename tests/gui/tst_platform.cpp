@@ -1,11 +1,17 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
+#include <QTextBrowser>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 
+#include "offscreennoise.h"
 #include "platform/colours.h"
+#include "platform/helpwindow.h"
 #include "platform/qtplatform.h"
 #include "platform/qtsettingsstore.h"
 
@@ -14,6 +20,7 @@ using namespace solvane;
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { quietOffscreenWarnings(); }
     void fileFilterConversion_data();
     void fileFilterConversion();
 
@@ -28,6 +35,10 @@ private slots:
     void colours_data();
     void colours();
     void twips();
+
+    void helpWindowShowsFile();
+    void helpWindowUnreadableFile();
+    void pointerIsOneOverrideAtMost();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes);
@@ -182,6 +193,47 @@ void TestPlatform::twips()
     QCOMPARE(twipsToPixels(2300, 96), 2300.0 * 96 / 1440);
     QCOMPARE(twipsToPixels(1440, 120), 120.0);
     QCOMPARE(pixelsToTwips(96, 96), 1440.0);
+}
+
+void TestPlatform::helpWindowShowsFile()
+{
+    const QString path = writeFile(QStringLiteral("qdx5.hlp"),
+                                   "<html><body><h1>Contents</h1><p>Caf\xE9 table</p></body></html>");
+    HelpWindow window;
+    QVERIFY(window.showFile(path));
+    QVERIFY(window.problemText().isEmpty());
+    const QString shown = window.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"))->toPlainText();
+    QVERIFY2(shown.contains(QStringLiteral("Caf\u00E9 table")), qPrintable(shown));
+}
+
+void TestPlatform::helpWindowUnreadableFile()
+{
+    QtPlatform platform(std::make_unique<MemorySettingsStore>());
+    platform.showHelp(dir_.filePath(QStringLiteral("missing/qdx5.hlp")));
+    HelpWindow* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpWindow*>(top)) window = help;
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->problemText().contains(QStringLiteral("could not be read")));
+    QVERIFY(window->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"))->toPlainText().isEmpty());
+    // Asking again reuses the one window.
+    platform.showHelp(dir_.filePath(QStringLiteral("missing/qdx5.hlp")));
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) windows += qobject_cast<HelpWindow*>(top) ? 1 : 0;
+    QCOMPARE(windows, 1);
+}
+
+void TestPlatform::pointerIsOneOverrideAtMost()
+{
+    QtPlatform platform(std::make_unique<MemorySettingsStore>());
+    platform.setPointer(Pointer::Busy);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    platform.setPointer(Pointer::Cross);
+    platform.setPointer(Pointer::Text);
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::IBeamCursor);
+    platform.setPointer(Pointer::Default);
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 QTEST_MAIN(TestPlatform)

@@ -11,7 +11,7 @@ QtMessageHandler previousHandler = nullptr;
 
 void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && message.contains(QLatin1String("does not support propagateSizeHints"))) return;
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
     if (previousHandler) previousHandler(type, context, message);
 }
 
