@@ -1,0 +1,207 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+#include "model/profile.h"
+#include "platform/platform.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+
+namespace solvane {
+
+class FlexGrid;
+class WaferView;
+
+// The main window: owns the one open profile and the panes that show it (the wafer drawing
+// Picture1, the point table grdData with its edit box txtedit, the description box descript and
+// the status bar), and handles every menu command. Commands change the profile directly and then
+// refresh the drawing and the table themselves, in the order each command fixes. Controls and menu
+// items carry their names as object names, so tests find them with findChild.
+//
+// The class is implemented across the subsystem folders: mainwindow/ (start-up, layout, menus),
+// view/ (drawing and mouse editing), table/ (table display, cell editing, Edit menu), files/
+// (document commands), importers/, print/ and dialogs/.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs the start-up (Form_Load). The platform outlives the window.
+    explicit Form1(Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Profile& profile() { return profile_; }
+    FlexGrid& grid() { return *grdData; }
+    WaferView& picture() { return *Picture1; }
+    QLineEdit& editBox() { return *txtedit; }
+    QLineEdit& descriptionBox() { return *descript; }
+    QString statusPanel(int panel) const;
+    bool helpFileFound() const { return helpFound_; }
+    const QString& helpPath() const { return HelpPath; }
+
+    // Start-up.
+    void Form_Load();
+    void initgrid();
+    void initdata();
+
+    // Wafer drawing.
+    void drawwafer();
+    void drawsnapgrid();
+    void redrawall();
+    void drawpoint(int i);
+    void drawspot(double R, float Theta, Colour fill, Colour outline);
+    void drawnumber(double R, float Theta, int n);
+
+    // Point table display.
+    void updategrid();
+    void updaterow(int row);
+    void clearrow(int row);
+    void resetgrid(int n);
+
+    // Layout of the panes for the window's current size.
+    void Form_Resize();
+
+    // In-place cell editing.
+    void MSFlexGridEdit(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyAscii);
+    void EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int Shift);
+    void checkrange();
+
+    // Edit procedures.
+    void deletepoint();
+    void sorttheta();
+    void sortradius();
+
+    // Menu commands.
+    void File_New_Click();
+    void File_Open_Click();
+    void File_Save_Click();
+    void File_SaveAs_Click();
+    void mnuFileImporter_Click();
+    void mnuCSVFileImporter_Click();
+    void File_PrintData_Click();
+    void File_Exit_Click();
+    void Edit_Delete_Click();
+    void Edit_Copy_Click();
+    void Edit_SortA_Click();
+    void Edit_SortR_Click();
+    void Edit_Clear_Click();
+    void Setup_Color_Click();
+    void Setup_Size_Click();
+    void Draw_Snap_Click();
+    void Draw_Grid_Click();
+    void Draw_Five_Click();
+    void Draw_Nine_Click();
+    void Draw_Seventeen_Click();
+    void Draw_Polar_Click();
+    void Draw_XY_Click();
+    void Menu_HelpSelection_Click(int Index);
+
+    // Mouse editing on the wafer drawing; positions in the drawing's user scale (mm).
+    void Picture1_MouseDown(float X, float Y);
+    void Picture1_MouseMove(float X, float Y);
+    void Picture1_MouseUp(float X, float Y);
+
+    // Point table and edit box events.
+    void grdData_KeyPress(int KeyAscii);
+    void grdData_DblClick();
+    void grdData_GotFocus();
+    void grdData_LeaveCell();
+    void grdData_EnterCell();
+    void grdData_KeyDown(int KeyCode);
+    void txtedit_KeyDown(int KeyCode);
+    // Returns the character to keep, 0 to discard it.
+    int txtedit_KeyPress(int KeyAscii);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QAction* addMenuItem(class QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)());
+    void setStatus(int panel, const QString& text);
+    void setPointer(Pointer pointer) { platform_.setPointer(pointer); }
+    // The unload check of every close: false when the user keeps the window open.
+    bool Form_Unload();
+    void showAboutBox();
+    // A WaferDrawing over Picture1's surface, the profile and the window's palette.
+    class WaferDrawing drawing();
+    // Grid steps dialog with the caller's title and captions, on DlgAngSteps/DlgRadSteps.
+    void showGridStepsDialog(const QString& title, const QString& upperCaption, const QString& lowerCaption);
+    // Refuses an addition beyond the store's capacity with a message; true when there is room.
+    bool roomForOneMorePoint();
+    // The user's decimal separator for displayed numbers.
+    char decimalSeparator() const;
+    double logicalDpi() const;
+    int twipsToPx(double twips) const;
+    double pxToTwips(int pixels) const;
+
+    Platform& platform_;
+    Profile profile_;
+
+    // Controls.
+    QLabel* Label1 = nullptr;
+    QLineEdit* descript = nullptr;
+    WaferView* Picture1 = nullptr;
+    FlexGrid* grdData = nullptr;
+    QLineEdit* txtedit = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    QLabel* statusPanel2_ = nullptr;
+
+    // Menu items.
+    QAction* File_New = nullptr;
+    QAction* File_Open = nullptr;
+    QAction* File_Save = nullptr;
+    QAction* File_SaveAs = nullptr;
+    QAction* mnuFileImporter = nullptr;
+    QAction* mnuCSVFileImporter = nullptr;
+    QAction* File_PrintData = nullptr;
+    QAction* File_Exit = nullptr;
+    QAction* Edit_Delete = nullptr;
+    QAction* Edit_Copy = nullptr;
+    QAction* Edit_SortA = nullptr;
+    QAction* Edit_SortR = nullptr;
+    QAction* Edit_Clear = nullptr;
+    QAction* Setup_Color = nullptr;
+    QAction* Setup_Size = nullptr;
+    QAction* Draw_Snap = nullptr;
+    QAction* Draw_Grid = nullptr;
+    QAction* Draw_Five = nullptr;
+    QAction* Draw_Nine = nullptr;
+    QAction* Draw_Seventeen = nullptr;
+    QAction* Draw_Polar = nullptr;
+    QAction* Draw_XY = nullptr;
+
+    // Mouse editing state.
+    std::int16_t CursorMode = 0;
+    std::int16_t Dragging = False;
+    std::int16_t DragPoint = 0;
+    float MouseX = 0.0f;
+    float MouseY = 0.0f;
+    float DragX = 0.0f;
+    float DragY = 0.0f;
+
+    // Help file lookup.
+    QString HelpPath;
+    bool helpFound_ = false;
+
+    // Column numbers of the CSV import, kept between imports (dialog order).
+    std::int16_t CsvCenterLocCol = 0;
+    std::int16_t CsvDiePitchCol = 0;
+    std::int16_t CsvXIndexCol = 0;
+    std::int16_t CsvYIndexCol = 0;
+    std::int16_t CsvXRelCol = 0;
+    std::int16_t CsvYRelCol = 0;
+
+    // The current document was imported: Save asks for a name rather than overwrite the import.
+    bool documentIsImport_ = false;
+
+    // Status bar height in twips as the previous layout set it.
+    double statusBarHeightTwips_ = 315.0;
+};
+
+}  // namespace solvane

@@ -1,0 +1,56 @@
+// The main window's drawing procedures: the wafer drawing over Picture1 with the busy pointer.
+#include "mainwindow/form1.h"
+#include "table/flexgrid.h"
+#include "view/waferdrawing.h"
+#include "view/waferview.h"
+
+namespace solvane {
+
+WaferDrawing Form1::drawing() { return WaferDrawing(Picture1->surface(), profile_, palette()); }
+
+void Form1::drawwafer()
+{
+    setPointer(Pointer::Busy);
+    drawing().drawwafer();
+    setPointer(Pointer::Default);
+    Picture1->update();
+}
+
+void Form1::drawsnapgrid()
+{
+    drawing().drawsnapgrid();
+    setPointer(Pointer::Default);
+    Picture1->update();
+}
+
+void Form1::redrawall()
+{
+    setPointer(Pointer::Busy);
+    drawing().redrawall();
+    setPointer(Pointer::Default);
+    Picture1->update();
+}
+
+void Form1::drawpoint(int i)
+{
+    grdData->setRows(profile_.PointCount + 2);
+    const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
+    WaferDrawing painter = drawing();
+    painter.drawspot(point.R, point.Theta, profile_.SpotColor, Black);
+    painter.drawnumber(point.R, point.Theta, i);
+    Picture1->update();
+}
+
+void Form1::drawspot(double R, float Theta, Colour fill, Colour outline)
+{
+    drawing().drawspot(R, Theta, fill, outline);
+    Picture1->update();
+}
+
+void Form1::drawnumber(double R, float Theta, int n)
+{
+    drawing().drawnumber(R, Theta, n);
+    Picture1->update();
+}
+
+}  // namespace solvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPalette>
+
+#include "model/profile.h"
+#include "view/wafersurface.h"
+
+namespace solvane {
+
+// The wafer drawing procedures over a surface: the disc with its flat, the snap-grid dots, and one
+// spot per point with its number. The drawing shows the profile turned by 180 degrees: a point
+// (X, Y) is drawn at (-X, -Y). System colours resolve through the palette.
+class WaferDrawing {
+public:
+    WaferDrawing(WaferSurface& surface, const Profile& profile, const QPalette& palette)
+        : surface_(surface), profile_(profile), palette_(palette)
+    {
+    }
+
+    // Clears the surface, sets the scale for WaferDiameter and draws the disc with its flat. A
+    // diameter that cannot span a scale (0, negative) keeps the previous scale and draws nothing.
+    void drawwafer();
+    void drawsnapgrid();
+    // Wafer, snap grid when SnapOn, then every spot with its number.
+    void redrawall();
+    void drawspot(double R, float Theta, Colour fill, Colour outline);
+    void drawnumber(double R, float Theta, int n);
+    // Every spot 1..PointCount in SpotColor with its number.
+    void drawallspots();
+
+    QColor colour(Colour colour) const;
+
+private:
+    // A diameter of 0 or less cannot span a scale: such a profile keeps the previous drawing.
+    bool hasDrawableDiameter() const;
+
+    WaferSurface& surface_;
+    const Profile& profile_;
+    QPalette palette_;
+};
+
+}  // namespace solvane

@@ -1,0 +1,116 @@
+#include "view/wafersurface.h"
+
+#include <cmath>
+
+namespace solvane {
+
+WaferSurface::WaferSurface(QSize pixels)
+    : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
+{
+    image_.fill(Qt::white);
+    font_.setFamily(QStringLiteral("DejaVu Sans"));
+    font_.setPixelSize(11);
+}
+
+void WaferSurface::resize(QSize pixels)
+{
+    endPainting();
+    image_ = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image_.fill(Qt::white);
+}
+
+void WaferSurface::clear(const QColor& background)
+{
+    endPainting();
+    image_.fill(background);
+}
+
+void WaferSurface::setScale(double left, double top, double right, double bottom)
+{
+    const double sx = image_.width() / (right - left);
+    const double sy = image_.height() / (bottom - top);
+    toPixels_ = QTransform(sx, 0, 0, sy, -left * sx, -top * sy);
+    toUser_ = toPixels_.inverted();
+}
+
+QPointF WaferSurface::toPixels(double x, double y) const { return toPixels_.map(QPointF(x, y)); }
+
+QPointF WaferSurface::toUser(QPointF pixels) const { return toUser_.map(pixels); }
+
+QPainter& WaferSurface::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setFont(font_);
+    }
+    return *painter_;
+}
+
+void WaferSurface::endPainting()
+{
+    if (painter_) painter_->end();
+    painter_.reset();
+}
+
+void WaferSurface::circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill)
+{
+    const QPointF centre = toPixels(cx, cy);
+    const double rx = std::abs(radius * toPixels_.m11());
+    const double ry = std::abs(radius * toPixels_.m22());
+    QPainter& p = painter();
+    p.setPen(outline);
+    p.setBrush(fill);
+    p.drawEllipse(centre, rx, ry);
+    if (batchDepth_ == 0) endPainting();
+}
+
+void WaferSurface::box(double x1, double y1, double x2, double y2, const QColor& outline, const QColor& fill)
+{
+    QPainter& p = painter();
+    p.setPen(outline);
+    p.setBrush(fill);
+    p.drawRect(QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized());
+    if (batchDepth_ == 0) endPainting();
+}
+
+void WaferSurface::line(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    QPainter& p = painter();
+    p.setPen(colour);
+    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    if (batchDepth_ == 0) endPainting();
+}
+
+const QStaticText& WaferSurface::staticText(const QString& text)
+{
+    // Spot numbers repeat on every redraw: laying each out once keeps a full redraw quick.
+    auto found = textCache_.find(text);
+    if (found != textCache_.end()) return *found;
+    if (textCache_.size() > 4096) textCache_.clear();
+    QStaticText laidOut(text);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), font_);
+    return *textCache_.insert(text, laidOut);
+}
+
+void WaferSurface::text(double x, double y, const QString& text, const QColor& colour)
+{
+    QPainter& p = painter();
+    p.setPen(colour);
+    p.drawStaticText(toPixels(x, y), staticText(text));
+    if (batchDepth_ == 0) endPainting();
+}
+
+WaferSurface::Batch::Batch(WaferSurface& surface) : surface_(surface), owner_(surface.batchDepth_ == 0)
+{
+    ++surface_.batchDepth_;
+}
+
+WaferSurface::Batch::~Batch()
+{
+    --surface_.batchDepth_;
+    if (owner_) surface_.endPainting();
+}
+
+}  // namespace solvane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QStaticText>
+#include <QTransform>
+#include <memory>
+
+namespace solvane {
+
+// The drawing surface of the wafer view: a persistent image with a user coordinate system in mm
+// (set by the user coordinates of its top-left and bottom-right corners). Everything drawn stays in
+// the image until the next clear, so covering and repainting the window loses nothing. It paints
+// with no window too, which is how the command-line renderer draws.
+class WaferSurface {
+public:
+    explicit WaferSurface(QSize pixels = QSize(1, 1));
+
+    // New pixel size; the image starts blank in the background colour.
+    void resize(QSize pixels);
+    QSize size() const { return image_.size(); }
+    const QImage& image() const { return image_; }
+
+    void clear(const QColor& background);
+    void setScale(double left, double top, double right, double bottom);
+
+    // Pixel position of a user position and back.
+    QPointF toPixels(double x, double y) const;
+    QPointF toUser(QPointF pixels) const;
+
+    // Primitives in user coordinates; circles, boxes and lines are drawn without anti-aliasing.
+    void circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill);
+    void box(double x1, double y1, double x2, double y2, const QColor& outline, const QColor& fill);
+    void line(double x1, double y1, double x2, double y2, const QColor& colour);
+    // Text with its top-left corner at (x, y).
+    void text(double x, double y, const QString& text, const QColor& colour);
+
+    // Keeps one painter open over a batch of primitives (a full redraw draws thousands).
+    class Batch {
+    public:
+        explicit Batch(WaferSurface& surface);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        WaferSurface& surface_;
+        bool owner_;
+    };
+
+private:
+    QPainter& painter();
+    void endPainting();
+    const QStaticText& staticText(const QString& text);
+
+    QImage image_;
+    QTransform toPixels_;
+    QTransform toUser_;
+    std::unique_ptr<QPainter> painter_;
+    int batchDepth_ = 0;
+    QFont font_;
+    QHash<QString, QStaticText> textCache_;
+};
+
+}  // namespace solvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include "view/wafersurface.h"
+
+namespace solvane {
+
+// The wafer drawing pane (Picture1): shows its persistent surface and reports mouse events in
+// the surface's user coordinates (mm, y upwards, wafer centre at 0, 0).
+class WaferView : public QWidget {
+    Q_OBJECT
+public:
+    explicit WaferView(QWidget* parent = nullptr);
+
+    WaferSurface& surface() { return surface_; }
+
+    // Widget pixel position of a user position, for tests and the edit placement.
+    QPoint toWidget(double x, double y) const;
+
+signals:
+    void mouseDown(float x, float y);
+    void mouseMove(float x, float y);
+    void mouseUp(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPointF userPosition(QPointF widgetPosition) const;
+
+    WaferSurface surface_;
+};
+
+}  // namespace solvane
