@@ -32,6 +32,9 @@ public:
 
     bool atEnd() const { return pos_ >= text_.size(); }
 
+    // Offset in the text where the next field starts looking (for naming the line of a fault).
+    std::size_t position() const { return pos_; }
+
 private:
     std::string_view text_;
     std::size_t pos_ = 0;

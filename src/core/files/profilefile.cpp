@@ -1,0 +1,492 @@
+#include "files/profilefile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <random>
+
+#include "model/conversions.h"
+#include "text/fields.h"
+#include "text/numtext.h"
+
+namespace solvane {
+
+namespace fs = std::filesystem;
+
+void setfiletype(Profile& profile)
+{
+    static constexpr const char* KelvraFilter = "Kelvra File (*.map)|*.map|All Files (*.*)|*.*|";
+    switch (profile.ModelType) {
+    case 13:
+        profile.ProfileTitle = "Solvane/Kelvra";
+        profile.ProfileExt = "map";
+        profile.ProfileFilter = KelvraFilter;
+        break;
+    case 16:
+        profile.ProfileTitle = "Solvane/Tol300";
+        profile.ProfileExt = "map";
+        profile.ProfileFilter = KelvraFilter;
+        break;
+    default:
+        // 11, 12 and 14 are the wafer models; the models without a flavour of their own get it
+        // too, so that the window always has a title and the dialogs an extension.
+        profile.ProfileTitle = "Solvane/Wafer";
+        profile.ProfileExt = "waf";
+        profile.ProfileFilter = "Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|";
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+namespace {
+
+void appendQuoted(std::string& out, std::string_view text)
+{
+    out += '"';
+    // The format has no escape for a double quote: one inside would end the field early.
+    for (const char c : text) out += c == '"' ? '\'' : c;
+    out += '"';
+    out += "\r\n";
+}
+
+void appendLine(std::string& out, const std::string& field)
+{
+    out += field;
+    out += "\r\n";
+}
+
+std::string single(float value) { return generalNumber(static_cast<double>(value), 7); }
+
+std::string signedColour(Colour colour) { return std::to_string(static_cast<std::int32_t>(colour)); }
+
+}  // namespace
+
+std::string formatprofile(Profile& profile)
+{
+    profile.ProfileVersion = CurrentProfileVersion;
+    const int count = std::clamp<int>(profile.PointCount, 0, MaxPoints);
+    const bool polar = profile.CoordSys == "Polar";
+
+    std::string out;
+    out.reserve(200 + profile.Description.size() + static_cast<std::size_t>(count) * 32);
+    appendQuoted(out, profile.ProfileVersion);
+    appendQuoted(out, profile.Description.empty() ? NoDescriptionText : profile.Description);
+    appendLine(out, generalNumber(profile.WaferDiameter, 15));
+    appendLine(out, single(profile.EdgeExclusion));
+    appendLine(out, generalNumber(profile.BeamDiameter, 15));
+    appendQuoted(out, profile.CoordSys);
+    appendLine(out, signedColour(profile.WaferColor));
+    appendLine(out, signedColour(profile.SpotColor));
+    appendLine(out, std::to_string(count));
+
+    const float cleanBelow = 0.001f;
+    for (int i = 1; i <= count; ++i) {
+        PointRec& point = profile.Points[static_cast<std::size_t>(i)];
+        point.Flag = True;
+        if (polar) {
+            out += single(point.R);
+            out += ',';
+            out += single(point.Theta);
+        } else {
+            // Rounding residue such as 6.9E-06 next to an axis is cleaned in the model as well,
+            // so the table shows what the file holds.
+            if (std::fabs(point.X) < cleanBelow) point.X = 0.0f;
+            if (std::fabs(point.Y) < cleanBelow) point.Y = 0.0f;
+            out += single(point.X);
+            out += ',';
+            out += single(point.Y);
+        }
+        out += ",#TRUE#,0\r\n";
+    }
+    return out;
+}
+
+namespace {
+
+std::string quotedPath(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+std::string errnoText(int error)
+{
+    return error != 0 ? std::string(std::strerror(error)) : std::string("the system gave no reason");
+}
+
+// A name beside the target that no other file uses, so the old file stays whole until the new
+// one is complete.
+fs::path temporaryBeside(const fs::path& target)
+{
+    static std::mt19937 generator{std::random_device{}()};
+    const fs::path folder = target.parent_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::path candidate = folder / ("." + target.filename().string() + "." + std::to_string(generator()) + ".tmp");
+        std::error_code ec;
+        if (!fs::exists(candidate, ec) && !ec) return candidate;
+    }
+    return folder / ("." + target.filename().string() + ".tmp");
+}
+
+}  // namespace
+
+WriteResult writeprofile(Profile& profile, const std::string& path, const ReplaceFileStep& replace)
+{
+    profile.ProfileVersion = CurrentProfileVersion;
+    if (!path.empty() && path.front() == '*')
+        return {false, "\"" + path + "\" is a file name pattern, not a file name: nothing was written"};
+    if (path.empty()) return {false, "no file name was given: nothing was written"};
+
+    fs::path target(path);
+    std::error_code ec;
+    // Saving through a link replaces the file it points to, not the link.
+    if (fs::is_symlink(target, ec)) {
+        const fs::path resolved = fs::canonical(target, ec);
+        if (!ec) target = resolved;
+    }
+    if (fs::is_directory(target, ec)) return {false, quotedPath(target) + " is a folder"};
+
+    const fs::path temporary = temporaryBeside(target);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const int error = errno;
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        return {false, "cannot create a file in " + quotedPath(folder) + ": " + errnoText(error)};
+    }
+
+    const std::string bytes = formatprofile(profile);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        const int error = errno;
+        fs::remove(temporary, ec);
+        return {false, "cannot write " + quotedPath(target) + ": " + errnoText(error)};
+    }
+
+    // Keep the permissions of the file being replaced.
+    const fs::file_status previous = fs::status(target, ec);
+    if (!ec && fs::exists(previous)) fs::permissions(temporary, previous.permissions(), ec);
+
+    std::error_code replaceError;
+    if (replace) {
+        replaceError = replace(temporary, target);
+    } else {
+        fs::rename(temporary, target, replaceError);
+    }
+    if (replaceError) {
+        fs::remove(temporary, ec);
+        return {false, "cannot replace " + quotedPath(target) + ": " + replaceError.message()};
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+namespace {
+
+// The field text as a message may quote it: short, on one line, printable.
+std::string shownField(std::string_view field)
+{
+    constexpr std::size_t MaxShown = 24;
+    std::string shown;
+    for (std::size_t i = 0; i < field.size() && i < MaxShown; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        shown += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+    }
+    if (field.size() > MaxShown) shown += "...";
+    return "\"" + shown + "\"";
+}
+
+// Reads the typed fields of a profile text, remembering the first fault as a message that names
+// the line and the field.
+class ProfileFields {
+public:
+    explicit ProfileFields(std::string_view text) : text_(text), reader_(text) {}
+
+    std::optional<std::string> text(const std::string& what) { return field(what); }
+
+    std::optional<double> number(const std::string& what)
+    {
+        const auto raw = field(what);
+        if (!raw) return std::nullopt;
+        const auto value = parseNumberField(*raw);
+        if (!value) fail("expected a number for " + what + ", found " + shownField(*raw));
+        return value;
+    }
+
+    std::optional<float> single(const std::string& what)
+    {
+        const auto value = number(what);
+        if (!value) return std::nullopt;
+        if (std::fabs(*value) > static_cast<double>(FLT_MAX)) {
+            fail(what + " " + shownField(lastField_) + " is out of range");
+            return std::nullopt;
+        }
+        return static_cast<float>(*value);
+    }
+
+    // A whole number: the value rounded half to even.
+    std::optional<long long> whole(const std::string& what)
+    {
+        const auto value = number(what);
+        if (!value) return std::nullopt;
+        return roundHalfEven(*value);
+    }
+
+    // A colour: a whole number of the signed 32-bit range.
+    std::optional<Colour> colour(const std::string& what)
+    {
+        const auto value = whole(what);
+        if (!value) return std::nullopt;
+        if (*value < std::numeric_limits<std::int32_t>::min() || *value > std::numeric_limits<std::int32_t>::max()) {
+            fail(what + " " + shownField(lastField_) + " is out of range");
+            return std::nullopt;
+        }
+        return static_cast<Colour>(static_cast<std::int32_t>(*value));
+    }
+
+    std::optional<bool> boolean(const std::string& what)
+    {
+        const auto raw = field(what);
+        if (!raw) return std::nullopt;
+        if (*raw == "#TRUE#") return true;
+        if (*raw == "#FALSE#") return false;
+        fail("expected #TRUE# or #FALSE# for " + what + ", found " + shownField(*raw));
+        return std::nullopt;
+    }
+
+    // Records a fault found by the caller, on the line of the field read last.
+    void fail(const std::string& what)
+    {
+        if (error_.empty()) error_ = "line " + std::to_string(lineAt(fieldStart_)) + ": " + what;
+    }
+
+    const std::string& error() const { return error_; }
+
+private:
+    std::optional<std::string> field(const std::string& what)
+    {
+        fieldStart_ = reader_.position();
+        auto raw = reader_.next();
+        if (!raw) {
+            fail("the file ends before " + what);
+            return std::nullopt;
+        }
+        lastField_ = *raw;
+        return raw;
+    }
+
+    // Line number (from 1) of a position; CR LF, LF and CR each end a line.
+    std::size_t lineAt(std::size_t offset) const
+    {
+        std::size_t line = 1;
+        const std::size_t end = std::min(offset, text_.size());
+        for (std::size_t i = 0; i < end; ++i) {
+            if (text_[i] == '\n') {
+                ++line;
+            } else if (text_[i] == '\r') {
+                ++line;
+                if (i + 1 < end && text_[i + 1] == '\n') ++i;
+            }
+        }
+        return line;
+    }
+
+    std::string_view text_;
+    FieldReader reader_;
+    std::size_t fieldStart_ = 0;
+    std::string lastField_;
+    std::string error_;
+};
+
+enum class Layout { Current, Previous, Oldest };
+
+void deriveRectangular(PointRec& point)
+{
+    const double angle = static_cast<double>(point.Theta) / (180.0 / Pi);
+    point.X = static_cast<float>(static_cast<double>(point.R) * std::cos(angle));
+    point.Y = static_cast<float>(static_cast<double>(point.R) * std::sin(angle));
+}
+
+void derivePolar(PointRec& point)
+{
+    const double x = point.X;
+    const double y = point.Y;
+    point.R = static_cast<float>(std::sqrt(x * x + y * y));
+    point.Theta = arctan(x, point.Y);
+}
+
+// Reads one point line into a scratch record; the store sees the point only when it is whole.
+std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
+{
+    const std::string of = " of point " + std::to_string(index);
+    PointRec point = before;
+    if (layout == Layout::Oldest) {
+        const auto r = fields.single("the R" + of);
+        if (!r) return std::nullopt;
+        const auto theta = fields.single("the Theta" + of);
+        if (!theta) return std::nullopt;
+        if (!fields.number("the third field" + of) || !fields.number("the fourth field" + of)) return std::nullopt;
+        point.R = *r;
+        point.Theta = *theta;
+        deriveRectangular(point);
+        return point;
+    }
+
+    const auto first = fields.single((polar ? "the R" : "the X") + of);
+    if (!first) return std::nullopt;
+    const auto second = fields.single((polar ? "the Theta" : "the Y") + of);
+    if (!second) return std::nullopt;
+    const auto flag = fields.boolean("the flag" + of);
+    if (!flag) return std::nullopt;
+    if (!fields.number("the fourth field" + of)) return std::nullopt;
+    point.Flag = *flag ? True : False;
+    if (polar) {
+        point.R = *first;
+        point.Theta = *second;
+        deriveRectangular(point);
+    } else {
+        point.X = *first;
+        point.Y = *second;
+        derivePolar(point);
+    }
+    return point;
+}
+
+ReadResult stopped(ProfileField field, const ProfileFields& fields, int pointsRead = 0)
+{
+    ReadResult result;
+    result.ok = false;
+    result.message = fields.error();
+    result.stoppedAt = field;
+    result.pointsRead = pointsRead;
+    return result;
+}
+
+// What every read does before it looks at the text.
+void beginRead(Profile& profile)
+{
+    profile.Description = OldestLayoutDescription;
+    profile.PointCount = 0;
+}
+
+ReadResult readText(Profile& profile, std::string_view text)
+{
+    ProfileFields fields(text);
+
+    const auto version = fields.text("the version");
+    if (!version) return stopped(ProfileField::Version, fields);
+    profile.ProfileVersion = *version;
+    const Layout layout = *version == CurrentProfileVersion    ? Layout::Current
+                          : *version == PreviousProfileVersion ? Layout::Previous
+                                                               : Layout::Oldest;
+
+    if (layout != Layout::Oldest) {
+        const auto description = fields.text("the description");
+        if (!description) return stopped(ProfileField::Description, fields);
+        profile.Description = *description;
+    }
+
+    const auto diameter = fields.number("the wafer diameter");
+    if (!diameter) return stopped(ProfileField::WaferDiameter, fields);
+    profile.WaferDiameter = *diameter;
+    const auto edge = fields.single("the edge exclusion");
+    if (!edge) return stopped(ProfileField::EdgeExclusion, fields);
+    profile.EdgeExclusion = *edge;
+    const auto beam = fields.number("the beam diameter");
+    if (!beam) return stopped(ProfileField::BeamDiameter, fields);
+    profile.BeamDiameter = *beam;
+
+    if (layout == Layout::Current) {
+        // Only the name: the file's system decides how its points are read and later saved.
+        const auto coordSys = fields.text("the coordinate system");
+        if (!coordSys) return stopped(ProfileField::CoordSys, fields);
+        profile.CoordSys = *coordSys;
+    }
+
+    const auto waferColour = fields.colour("the wafer colour");
+    if (!waferColour) return stopped(ProfileField::WaferColor, fields);
+    profile.WaferColor = *waferColour;
+    const auto spotColour = fields.colour("the spot colour");
+    if (!spotColour) return stopped(ProfileField::SpotColor, fields);
+    profile.SpotColor = *spotColour;
+
+    const auto count = fields.whole("the point count");
+    if (!count) return stopped(ProfileField::PointCount, fields);
+    if (*count < 0) {
+        fields.fail("the point count " + std::to_string(*count) + " is negative");
+        return stopped(ProfileField::PointCount, fields);
+    }
+    const int toRead = static_cast<int>(std::min<long long>(*count, MaxPoints));
+    profile.PointCount = static_cast<std::int16_t>(toRead);
+
+    const bool polar = layout != Layout::Current || profile.CoordSys == "Polar";
+    for (int i = 1; i <= toRead; ++i) {
+        PointRec& stored = profile.Points[static_cast<std::size_t>(i)];
+        const auto point = readPoint(fields, layout, polar, stored, i);
+        if (!point) return stopped(ProfileField::Points, fields, i - 1);
+        stored = *point;
+    }
+
+    if (*count > MaxPoints) {
+        ReadResult result;
+        result.ok = false;
+        result.message = "the file holds " + std::to_string(*count) + " points; a profile holds at most " +
+                         std::to_string(MaxPoints);
+        result.stoppedAt = ProfileField::Points;
+        result.pointsRead = toRead;
+        return result;
+    }
+    ReadResult result;
+    result.pointsRead = toRead;
+    return result;
+}
+
+}  // namespace
+
+ReadResult readprofile(Profile& profile, std::string_view text)
+{
+    beginRead(profile);
+    return readText(profile, text);
+}
+
+ReadResult readprofileFile(Profile& profile, const std::string& path)
+{
+    beginRead(profile);
+
+    ReadResult failed;
+    failed.ok = false;
+    failed.opened = false;
+    failed.stoppedAt = ProfileField::Version;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) {
+        failed.message = "\"" + path + "\" is a folder";
+        return failed;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        failed.message = "cannot open \"" + path + "\": " + errnoText(errno);
+        return failed;
+    }
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        failed.message = "cannot read \"" + path + "\": " + errnoText(errno);
+        return failed;
+    }
+    return readText(profile, bytes);
+}
+
+}  // namespace solvane
