@@ -39,23 +39,37 @@ PatternShape shapeOf(std::string_view pattern)
 
 bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-}  // namespace
-
-std::string formatNumber(double value, std::string_view pattern, char decimalSeparator)
+// The integer and fraction digits of |value| after rounding it to significantDigits significant
+// decimal digits (the value as the user sees it), then half away from zero to `decimals` places.
+// Rounding once from that decimal text avoids the double rounding of a fixed-point print.
+void decimalDigits(double value, int significantDigits, int decimals, std::string& integerPart,
+                   std::string& fraction)
 {
-    const PatternShape shape = shapeOf(pattern);
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
+    const std::string text(buffer);
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') digits += text[i];
+    const int exponent = std::atoi(text.c_str() + e + 1);
 
-    // Fixed-point text with three guard digits, then decimal rounding half away from zero,
-    // so 0.125 in "0.00" gives 0.13 whatever its binary representation rounds to.
-    const bool negative = std::signbit(value);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", shape.decimals + 3, std::fabs(value));
-    std::string digits(buffer);
-    const std::size_t point = digits.find('.');
-    std::string integerPart = digits.substr(0, point);
-    std::string fraction = digits.substr(point + 1, static_cast<std::size_t>(shape.decimals));
-    const bool roundUp = digits[point + 1 + static_cast<std::size_t>(shape.decimals)] >= '5';
+    // digits is d0 d1 d2 ... with the decimal point after d(exponent).
+    const int pointAt = exponent + 1;
+    if (pointAt <= 0) {
+        integerPart = "0";
+        fraction = std::string(static_cast<std::size_t>(-pointAt), '0') + digits;
+    } else if (pointAt >= static_cast<int>(digits.size())) {
+        integerPart = digits + std::string(static_cast<std::size_t>(pointAt) - digits.size(), '0');
+        fraction.clear();
+    } else {
+        integerPart = digits.substr(0, static_cast<std::size_t>(pointAt));
+        fraction = digits.substr(static_cast<std::size_t>(pointAt));
+    }
+
+    const auto places = static_cast<std::size_t>(decimals);
+    const bool roundUp = fraction.size() > places && fraction[places] >= '5';
+    fraction.resize(places, '0');
     if (roundUp) {
         std::string all = integerPart + fraction;
         int i = static_cast<int>(all.size()) - 1;
@@ -71,6 +85,17 @@ std::string formatNumber(double value, std::string_view pattern, char decimalSep
         integerPart = all.substr(0, all.size() - fraction.size());
         fraction = all.substr(all.size() - fraction.size());
     }
+}
+
+std::string formatDigits(double value, int significantDigits, std::string_view pattern, char decimalSeparator)
+{
+    const PatternShape shape = shapeOf(pattern);
+    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+
+    const bool negative = std::signbit(value);
+    std::string integerPart;
+    std::string fraction;
+    decimalDigits(value, significantDigits, shape.decimals, integerPart, fraction);
 
     // Optional decimal places ('#') drop trailing zeros down to the required ones.
     while (static_cast<int>(fraction.size()) > shape.minDecimals && !fraction.empty() && fraction.back() == '0')
@@ -94,6 +119,18 @@ std::string formatNumber(double value, std::string_view pattern, char decimalSep
     return out;
 }
 
+}  // namespace
+
+std::string formatNumber(double value, std::string_view pattern, char decimalSeparator)
+{
+    return formatDigits(value, 15, pattern, decimalSeparator);
+}
+
+std::string formatNumber(float value, std::string_view pattern, char decimalSeparator)
+{
+    return formatDigits(static_cast<double>(value), 7, pattern, decimalSeparator);
+}
+
 double leadingNumber(std::string_view text)
 {
     std::string compact;
@@ -106,12 +143,17 @@ double leadingNumber(std::string_view text)
         const int base = kind == 'H' ? 16 : kind == 'O' ? 8 : 0;
         if (base == 0) return 0.0;
         long long result = 0;
-        for (std::size_t i = 2; i < compact.size() && i < 20; ++i) {
+        for (std::size_t i = 2; i < compact.size(); ++i) {
             const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(compact[i])));
             int digit = -1;
             if (c >= '0' && c <= '9') digit = c - '0';
             if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
             if (digit < 0 || digit >= base) break;
+            // Too many digits for the integer: keep the largest value, as the decimal form does.
+            if (result > (std::numeric_limits<long long>::max() - digit) / base) {
+                result = std::numeric_limits<long long>::max();
+                continue;
+            }
             result = result * base + digit;
         }
         return static_cast<double>(result);
