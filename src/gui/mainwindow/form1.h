@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "model/profile.h"
 #include "platform/platform.h"
@@ -40,6 +42,10 @@ public:
     QString statusPanel(int panel) const;
     bool helpFileFound() const { return helpFound_; }
     const QString& helpPath() const { return HelpPath; }
+
+    // Every modal dialog of the window is shown through this: exec() by default. Tests replace it to
+    // set the dialog's values and press its buttons synchronously, never with timers.
+    std::function<int(QDialog&)> runDialog = [](QDialog& dialog) { return dialog.exec(); };
 
     // Start-up.
     void Form_Load();
