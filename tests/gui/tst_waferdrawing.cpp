@@ -61,8 +61,9 @@ private slots:
         QCOMPARE(at(surface_, 0, 95), QColor(250, 250, 240));
         QCOMPARE(at(surface_, -98.5, 0), QColor(250, 250, 240));
         QCOMPARE(at(surface_, 97, 0), QColor(0, 0, 255));
-        // The flat's chord ends at +-30.83 mm: just outside it the disc shows again above the flat.
-        QCOMPARE(at(surface_, 32.5, 93.5), QColor(0, 0, 255));
+        // Just below the flat's edge at 92.56 mm the disc shows; the edge itself is a black line.
+        QCOMPARE(at(surface_, 0, 91.5), QColor(0, 0, 255));
+        QCOMPARE(at(surface_, 29, 92.56), QColor(0, 0, 0));
     }
 
     void spotsAreDrawnTurnedByHalfATurn()
