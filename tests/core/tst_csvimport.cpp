@@ -74,6 +74,19 @@ TEST(CsvImport, TheFixtureWithHeadingsBlankLinesAndPairsImportsThreeDefects)
     EXPECT_EQ((*r.defects)[3].XRel, -5000.0);
 }
 
+// The example of the help file, so the two cannot drift apart.
+TEST(CsvImport, TheHelpFileExampleGivesItsPoints)
+{
+    const auto r = import("Defect,XIndex,YIndex,XRel,YRel,Centre,Pitch\r\n"
+                          "1,10,10,5000,5000,100000,10000\r\n"
+                          "2,3,-2,1250.5,800,100000 95000,10000 8000\r\n",
+                          CsvColumns{6, 7, 2, 3, 4, 5});
+    ASSERT_EQ(r.result.status, ImportStatus::Ok) << r.result.message;
+    ASSERT_EQ(r.profile->PointCount, 2);
+    expectPoint(*r.profile, 1, 5.0f, 5.0f);
+    expectPoint(*r.profile, 2, -68.7495f, -110.2f);
+}
+
 TEST(CsvImport, ColumnsNotGivenCountAsZero)
 {
     const auto r = import("1500,2500\r\n-250,0", RelOnly);
