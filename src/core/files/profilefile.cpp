@@ -426,24 +426,26 @@ ReadResult readText(Profile& profile, std::string_view text)
     profile.PointCount = static_cast<std::int16_t>(toRead);
 
     const bool polar = layout != Layout::Current || profile.CoordSys == "Polar";
+    int pointsRead = 0;
     for (int i = 1; i <= toRead; ++i) {
         PointRec& stored = profile.Points[static_cast<std::size_t>(i)];
         const auto point = readPoint(fields, layout, polar, stored, i);
-        if (!point) return stopped(ProfileField::Points, fields, i - 1);
+        if (!point) break;
         stored = *point;
+        pointsRead = i;
     }
 
+    ReadResult result;
+    result.pointsRead = pointsRead;
+    // Too many points is the fault the user must hear about, whatever else is wrong further on.
     if (*count > MaxPoints) {
-        ReadResult result;
         result.ok = false;
         result.message = "the file holds " + std::to_string(*count) + " points; a profile holds at most " +
                          std::to_string(MaxPoints);
         result.stoppedAt = ProfileField::Points;
-        result.pointsRead = toRead;
-        return result;
+    } else if (pointsRead < toRead) {
+        result = stopped(ProfileField::Points, fields, pointsRead);
     }
-    ReadResult result;
-    result.pointsRead = toRead;
     return result;
 }
 
