@@ -1,0 +1,55 @@
+// solvane-cli convert: reads a profile file of any layout and writes it in the current one.
+
+#include <string>
+
+#include "arguments.h"
+#include "command.h"
+#include "files/profilefile.h"
+
+namespace solvane::cli {
+
+namespace {
+
+int runConvert(const Command& self, const std::vector<std::string>& words)
+{
+    CommandLine line(words, {{"-o"}, {"--coord"}});
+    if (line.helpAsked()) return printCommandHelp(self);
+    if (!line.ok()) return usageError(self, line.error());
+    if (line.positional().size() != 1) return usageError(self, "give one profile file to convert");
+    const auto output = line.text("-o");
+    if (!output) return usageError(self, "give the file to write with -o FILE");
+    const auto coordSys = line.text("--coord") ? std::optional(line.choice("--coord", "", {"Polar", "Rectangular"}))
+                                               : std::nullopt;
+    if (!line.ok()) return usageError(self, line.error());
+    const std::string& input = line.positional()[0];
+
+    Profile profile;
+    resetPoints(profile);
+    const ReadResult read = readprofileFile(profile, input);
+    if (!read.opened) return fileError(read.message);
+    // Writing what a damaged file let through would pass the damage on silently.
+    if (!read.ok) return fileError(input + " reads only partly (" + read.message + "): nothing was written");
+
+    if (coordSys) {
+        profile.CoordSys = *coordSys;
+        profile.PolarSys = *coordSys == "Polar" ? True : False;
+        profile.RectSys = *coordSys == "Polar" ? False : True;
+    }
+    const WriteResult written = writeprofile(profile, *output);
+    if (!written.ok) return fileError(written.message);
+    return ExitSuccess;
+}
+
+}  // namespace
+
+extern const Command convertCommand;  // listed in main.cpp
+const Command convertCommand{
+    "convert",
+    "convert IN -o OUT [--coord Polar|Rectangular]",
+    "Reads a profile file of any of the three layouts and writes it in the current layout.",
+    "  -o OUT                     the profile file to write (may be IN itself)\n"
+    "  --coord Polar|Rectangular  write the points in this system (default: the file's own)\n",
+    runConvert,
+};
+
+}  // namespace solvane::cli
