@@ -1,22 +1,111 @@
-// The main window's Edit menu.
+// The main window's Edit menu: delete, copy, the two sorts and clear, over the point list.
+#include <QAction>
+
 #include "mainwindow/form1.h"
+#include "table/flexgrid.h"
+#include "text/numtext.h"
 
 namespace solvane {
 
-void Form1::deletepoint() {}
+namespace {
 
-void Form1::sorttheta() {}
+// Straight insertion, ascending by key: a record moves past only strictly greater keys, so equal
+// keys keep their order. Records move whole.
+template <typename Key>
+void insertionSort(Profile& profile, Key key)
+{
+    auto& points = profile.Points;
+    for (int j = 2; j <= profile.PointCount; ++j) {
+        const PointRec taken = points[static_cast<std::size_t>(j)];
+        int i = j - 1;
+        while (i >= 1 && !(key(points[static_cast<std::size_t>(i)]) <= key(taken))) {
+            points[static_cast<std::size_t>(i + 1)] = points[static_cast<std::size_t>(i)];
+            --i;
+        }
+        points[static_cast<std::size_t>(i + 1)] = taken;
+    }
+}
 
-void Form1::sortradius() {}
+}  // namespace
 
-void Form1::Edit_Delete_Click() {}
+void Form1::deletepoint()
+{
+    const int r = grdData->Row();
+    if (profile_.PointCount < 2) return;
+    // The header row names no point: with it current (as after every table refresh) there is
+    // nothing selected to delete.
+    if (r < 1) return;
+    auto& points = profile_.Points;
+    for (int i = r; i <= profile_.PointCount - 1; ++i)
+        points[static_cast<std::size_t>(i)] = points[static_cast<std::size_t>(i + 1)];
+    clearrow(profile_.PointCount);
+    --profile_.PointCount;
+    profile_.TableRows = profile_.PointCount;
+    drawwafer();
+    updategrid();
+    redrawall();
+}
 
-void Form1::Edit_Copy_Click() {}
+void Form1::sorttheta()
+{
+    setPointer(Pointer::Busy);
+    insertionSort(profile_, [](const PointRec& p) { return p.Theta; });
+    setPointer(Pointer::Default);
+}
 
-void Form1::Edit_SortA_Click() {}
+void Form1::sortradius()
+{
+    setPointer(Pointer::Busy);
+    insertionSort(profile_, [](const PointRec& p) { return p.R; });
+    setPointer(Pointer::Default);
+}
 
-void Form1::Edit_SortR_Click() {}
+void Form1::Edit_Delete_Click() { deletepoint(); }
 
-void Form1::Edit_Clear_Click() {}
+void Form1::Edit_Copy_Click()
+{
+    // Values use the user's decimal separator, as the table and the read-out do.
+    const char separator = decimalSeparator();
+    const bool polar = profile_.PolarSys != False;
+    std::string text = polar ? "R(mm)  Theta\r\n" : "X(mm)  Y(mm)\r\n";
+    for (int i = 1; i <= profile_.PointCount; ++i) {
+        const PointRec& p = profile_.Points[static_cast<std::size_t>(i)];
+        if (polar) {
+            text += formatNumber(p.R, "##.00", separator) + '\t' + formatNumber(p.Theta, "###.0", separator);
+        } else {
+            text += formatNumber(p.X, "##.00", separator) + '\t' + formatNumber(p.Y, "##.00", separator);
+        }
+        text += "\r\n";
+    }
+    platform_.setClipboardText(QString::fromLatin1(text.c_str(), static_cast<int>(text.size())));
+}
+
+void Form1::Edit_SortA_Click()
+{
+    sorttheta();
+    redrawall();
+    updategrid();
+}
+
+void Form1::Edit_SortR_Click()
+{
+    sortradius();
+    redrawall();
+    updategrid();
+}
+
+void Form1::Edit_Clear_Click()
+{
+    setPointer(Pointer::Busy);
+    profile_.SnapOn = False;
+    Draw_Snap->setChecked(false);
+    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    profile_.PointCount = 0;
+    resetPoints(profile_);
+    drawwafer();
+    profile_.DataChanged = False;
+    grdData->setRows(2);
+    setPointer(Pointer::Default);
+}
 
 }  // namespace solvane
