@@ -1,12 +1,203 @@
-// The main window's mouse editing on the wafer drawing.
+// The main window's mouse editing on the wafer drawing: a press picks up the spot under the pointer
+// or appends a point there, a release moves the held spot or, outside the usable area, deletes it.
+// Every position is turned into the profile frame first; the drawing shows the profile turned by
+// 180 degrees.
+#include <cmath>
+
 #include "mainwindow/form1.h"
+#include "model/conversions.h"
+#include "model/snap.h"
+#include "table/flexgrid.h"
+#include "text/numtext.h"
+#include "view/waferdrawing.h"
+#include "view/waferview.h"
 
 namespace solvane {
 
-void Form1::Picture1_MouseDown(float /*X*/, float /*Y*/) {}
+namespace {
 
-void Form1::Picture1_MouseMove(float /*X*/, float /*Y*/) {}
+// A position in the profile frame with its polar pair and the rectangular pair taken back from it.
+struct PointerPosition {
+    double r;
+    float theta;
+    double xAgain;
+    double yAgain;
+};
 
-void Form1::Picture1_MouseUp(float /*X*/, float /*Y*/) {}
+PointerPosition pointerPosition(float x, float y)
+{
+    const double r = std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y);
+    const float theta = xyarctan(x, y);
+    const double a = static_cast<double>(theta) * Pi / 180.0;
+    return {r, theta, r * std::cos(a), r * std::sin(a)};
+}
+
+QString formatted(double value, const char* pattern, char separator)
+{
+    return QString::fromStdString(formatNumber(value, pattern, separator));
+}
+
+// A read-out field: padded with blanks, then cut to its width, so a long number loses its tail.
+QString field(const QString& text, int blanks, int kept) { return (text + QString(blanks, QLatin1Char(' '))).left(kept); }
+
+QString readOut(const PointerPosition& at, char separator)
+{
+    return field(QStringLiteral("R ") + formatted(at.r, "##0.00", separator), 10, 10) +
+           field(QStringLiteral("Theta ") + formatted(at.theta, "##0.0", separator), 8, 15) +
+           field(QStringLiteral("X ") + formatted(at.xAgain, "##0.0", separator), 4, 10) +
+           field(QStringLiteral("Y ") + formatted(at.yAgain, "##0.0", separator), 4, 7);
+}
+
+// Where point i lies in the profile frame, from its polar pair (the drawing places it the same way).
+struct Position {
+    double x;
+    double y;
+};
+
+Position pointPosition(const PointRec& point)
+{
+    const double a = static_cast<double>(point.Theta) * Pi / 180.0;
+    return {point.R * std::cos(a), point.R * std::sin(a)};
+}
+
+Pointer pointerFor(std::int16_t cursorMode) { return cursorMode == 2 ? Pointer::Cross : Pointer::Default; }
+
+QString pointNumber(int n) { return QString::fromStdString(generalNumber(n)); }
+
+}  // namespace
+
+void Form1::Picture1_MouseMove(float X, float Y)
+{
+    viewtoprofile(X, Y);
+    MouseX = X;
+    MouseY = Y;
+    const PointerPosition at = pointerPosition(X, Y);
+    const double h = profile_.BeamDiameter / 2.0;
+
+    if (at.r <= profile_.WaferDiameter / 2.0 - profile_.EdgeExclusion) {
+        CursorMode = 2;
+        if (Dragging == False) {
+            setStatus(1, readOut(at, decimalSeparator()));
+        } else if (std::abs(MouseX - DragX) > h || std::abs(MouseY - DragY) > h) {
+            setStatus(1, QStringLiteral(" Point ") + pointNumber(DragPoint) +
+                             QStringLiteral(" is being dragged, release mouse to reposition "));
+            grdData->setCol(1);
+            grdData->setRow(DragPoint);
+            // The row follows the pointer with one decimal; the point itself changes on release.
+            const char separator = decimalSeparator();
+            if (profile_.PolarSys) {
+                grdData->setText(formatted(at.r, "##0.0", separator));
+                grdData->setCol(2);
+                grdData->setText(formatted(at.theta, "##0.0", separator));
+            } else if (profile_.RectSys) {
+                grdData->setText(formatted(at.xAgain, "##0.0", separator));
+                grdData->setCol(2);
+                grdData->setText(formatted(at.yAgain, "##0.0", separator));
+            }
+        }
+    } else {
+        CursorMode = 0;
+        if (Dragging != False) setStatus(1, QStringLiteral("Release Mouse to Erase Point ") + pointNumber(DragPoint));
+    }
+    setPointer(pointerFor(CursorMode));
+}
+
+void Form1::Picture1_MouseDown(float X, float Y)
+{
+    viewtoprofile(X, Y);
+    MouseX = X;
+    MouseY = Y;
+    PointerPosition at = pointerPosition(X, Y);
+    DragPoint = 0;
+    const double h = profile_.BeamDiameter / 2.0;
+
+    // Only a press after a move inside the usable area edits anything.
+    if (CursorMode != 2) {
+        setPointer(pointerFor(CursorMode));
+        return;
+    }
+
+    setPointer(Pointer::Busy);
+    Dragging = False;
+    // No early exit: where spots overlap, the highest-numbered one (drawn on top) is taken.
+    for (int i = 1; i <= profile_.PointCount; ++i) {
+        const Position p = pointPosition(profile_.Points[static_cast<std::size_t>(i)]);
+        if (std::abs(X - p.x) < h && std::abs(Y - p.y) < h) {
+            Dragging = True;
+            DragPoint = static_cast<std::int16_t>(i);
+        }
+    }
+
+    if (Dragging != False) {
+        grdData->setRow(DragPoint);
+        const PointRec& held = profile_.Points[static_cast<std::size_t>(DragPoint)];
+        {
+            WaferDrawing painter = drawing();
+            WaferSurface::Batch batch(Picture1->surface());
+            painter.drawallspots();
+            painter.drawspot(held.R, held.Theta, Red, Black);
+            painter.drawnumber(held.R, held.Theta, DragPoint);
+        }
+        Picture1->update();
+        const Position start = pointPosition(held);
+        DragX = static_cast<float>(start.x);
+        DragY = static_cast<float>(start.y);
+    } else {
+        // A full store refuses the click and keeps everything as it was.
+        if (!hasRoomForPoint(profile_)) {
+            setPointer(pointerFor(CursorMode));
+            roomForOneMorePoint();
+            return;
+        }
+        if (profile_.SnapOn) {
+            snappoint(profile_, MouseX, MouseY);
+            X = MouseX;
+            Y = MouseY;
+            at = pointerPosition(X, Y);
+        }
+        profile_.PointCount = static_cast<std::int16_t>(profile_.PointCount + 1);
+        const int n = profile_.PointCount;
+        PointRec& added = profile_.Points[static_cast<std::size_t>(n)];
+        added.R = static_cast<float>(at.r);
+        added.Theta = at.theta;
+        const XY rect = polarToRect(at.r, at.theta);
+        added.X = rect.X;
+        added.Y = rect.Y;
+        drawpoint(n);
+        updaterow(n);
+        profile_.DataChanged = True;
+        grdData->setRow(n);
+    }
+    setPointer(pointerFor(CursorMode));
+}
+
+void Form1::Picture1_MouseUp(float X, float Y)
+{
+    viewtoprofile(X, Y);
+    const double h = profile_.BeamDiameter / 2.0;
+
+    if (DragPoint != 0 && CursorMode == 2) {
+        // A release within half a beam of the start was a plain click: it only selected the spot.
+        if (std::abs(X - DragX) > h || std::abs(Y - DragY) > h) {
+            PointRec& point = profile_.Points[static_cast<std::size_t>(DragPoint)];
+            drawspot(point.R, point.Theta, profile_.WaferColor, profile_.WaferColor);
+            const PointerPosition at = pointerPosition(X, Y);
+            point.R = static_cast<float>(at.r);
+            point.Theta = at.theta;
+            const XY rect = polarToRect(at.r, at.theta);
+            point.X = rect.X;
+            point.Y = rect.Y;
+            drawspot(point.R, point.Theta, profile_.SpotColor, Black);
+            drawnumber(point.R, point.Theta, DragPoint);
+            updaterow(DragPoint);
+        }
+    } else if (DragPoint != 0) {
+        // Dropped off the usable area: the point goes, as with the Delete command, unasked.
+        grdData->setRow(DragPoint);
+        deletepoint();
+    }
+    Dragging = False;
+    DragPoint = 0;
+}
 
 }  // namespace solvane
