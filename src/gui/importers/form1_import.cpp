@@ -1,10 +1,153 @@
 // The main window's import commands: KLA results files and CSV files.
+#include <QFile>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "importers/csvimport.h"
+#include "importers/frmcsvfields.h"
+#include "importers/frmwaferchoice.h"
+#include "importers/klaimport.h"
 #include "mainwindow/form1.h"
 
 namespace solvane {
 
-void Form1::mnuFileImporter_Click() {}
+namespace {
 
-void Form1::mnuCSVFileImporter_Click() {}
+std::string toFileSystem(const QString& text)
+{
+    const QByteArray bytes = QFile::encodeName(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QString fromFileSystem(const std::string& text)
+{
+    return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+QString latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+FileDialogRequest importDialog(const Profile& profile, const char* pattern, const char* defaultExt, const char* filter)
+{
+    FileDialogRequest request;
+    request.pattern = QLatin1String(pattern);
+    request.defaultExt = QLatin1String(defaultExt);
+    request.filter = QLatin1String(filter);
+    request.initialDir = fromFileSystem(profile.ProfileDir);
+    request.title = QStringLiteral("Import File");
+    request.save = false;
+    return request;
+}
+
+QString importFailureText(const QString& title, const std::string& reason)
+{
+    return QStringLiteral("\"%1\" was not imported.\r\n%2").arg(title, latin1(reason));
+}
+
+}  // namespace
+
+void Form1::mnuFileImporter_Click()
+{
+    // Each file is looked at before the profile changes: a file of the wrong type sends the user back to the file
+    // dialog, and cancelling the dialog or the wafer choice keeps the profile that was open.
+    for (;;) {
+        const std::optional<FileChoice> choice = platform_.fileDialog(
+            importDialog(profile_, "*.dat", ".dat", "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"));
+        if (!choice) return;
+
+        setPointer(Pointer::Busy);
+        const ImportFileBytes file = loadImportFile(toFileSystem(choice->path));
+        const KlaImportResult listing = file.ok ? listKlaWafers(file.bytes) : KlaImportResult{};
+        setPointer(Pointer::Default);
+        if (!file.ok) {
+            platform_.messageBox(importFailureText(choice->title, file.message), QStringLiteral("Solvane"),
+                                 MessageIcon::Exclamation, MessageButtons::Ok);
+            return;
+        }
+        if (listing.status == ImportStatus::InvalidFileType) {
+            platform_.messageBox(QLatin1String(KlaFileTypeErrorText), QLatin1String(KlaFileTypeErrorTitle),
+                                 MessageIcon::Critical, MessageButtons::Ok);
+            continue;
+        }
+
+        std::size_t wafer = 0;
+        if (listing.status == ImportStatus::Ok && listing.wafers.size() > 1) {
+            frmWaferChoice chooser(listing.wafers, this);
+            runDialog(chooser);
+            if (!chooser.chosenWafer()) return;
+            wafer = *chooser.chosenWafer();
+        }
+
+        startImport(*choice);
+        const auto defects = std::make_unique<DefectStore>();
+        const KlaImportResult imported = importKlaResults(file.bytes, profile_, *defects, wafer);
+        finishImport(imported.status == ImportStatus::Ok ? QString()
+                                                         : importFailureText(choice->title, imported.message));
+        return;
+    }
+}
+
+void Form1::mnuCSVFileImporter_Click()
+{
+    const std::optional<FileChoice> choice =
+        platform_.fileDialog(importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
+    if (!choice) return;
+
+    // A file that cannot be read ends the command before anything is asked or changed.
+    setPointer(Pointer::Busy);
+    const ImportFileBytes file = loadImportFile(toFileSystem(choice->path));
+    setPointer(Pointer::Default);
+    if (!file.ok) {
+        platform_.messageBox(importFailureText(choice->title, file.message), QStringLiteral("Solvane"),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+
+    // The dialog opens empty every time; Cancel keeps the columns of the last OK and still imports.
+    {
+        frmCSVfields fields(platform_, this);
+        runDialog(fields);
+        if (const std::optional<CsvColumns> confirmed = fields.columns()) {
+            CsvCenterLocCol = confirmed->CsvCenterLocCol;
+            CsvDiePitchCol = confirmed->CsvDiePitchCol;
+            CsvXRelCol = confirmed->CsvXRelCol;
+            CsvYRelCol = confirmed->CsvYRelCol;
+            CsvXIndexCol = confirmed->CsvXIndexCol;
+            CsvYIndexCol = confirmed->CsvYIndexCol;
+        }
+    }
+    const CsvColumns columns{CsvCenterLocCol, CsvDiePitchCol, CsvXIndexCol, CsvYIndexCol, CsvXRelCol, CsvYRelCol};
+
+    startImport(*choice);
+    const auto defects = std::make_unique<DefectStore>();
+    const CsvImportResult imported = importCsvDefects(file.bytes, columns, profile_, *defects);
+    finishImport(imported.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, imported.message));
+}
+
+void Form1::startImport(const FileChoice& file)
+{
+    setPointer(Pointer::Busy);
+    profile_.FileTitle = toFileSystem(file.title);
+    profile_.FilePath = toFileSystem(file.path);
+    documentIsImport_ = true;
+    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    resetPoints(profile_);
+    profile_.PointCount = 0;
+}
+
+void Form1::finishImport(const QString& failure)
+{
+    setStatus(2, fromFileSystem(profile_.FileTitle));
+    drawwafer();
+    redrawall();
+    updategrid();
+    profile_.DataChanged = False;
+    setPointer(Pointer::Default);
+    if (!failure.isEmpty())
+        platform_.messageBox(failure, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
+}
 
 }  // namespace solvane

@@ -140,6 +140,14 @@ private:
     void showGridStepsDialog(const QString& title, const QString& upperCaption, const QString& lowerCaption);
     // Refuses an addition beyond the store's capacity with a message; true when there is room.
     bool roomForOneMorePoint();
+    // Document commands: Save As without enabling Save (false when cancelled or nothing was written),
+    // and the write itself, which names the document after file or reports why it failed.
+    bool saveProfileAs();
+    bool writeProfileTo(const FileChoice& file);
+    // Import commands: name the document after the imported file and empty the point list; then
+    // show what was imported and report why the import failed (failure empty when it did not).
+    void startImport(const FileChoice& file);
+    void finishImport(const QString& failure);
     // The user's decimal separator for displayed numbers.
     char decimalSeparator() const;
     double logicalDpi() const;
