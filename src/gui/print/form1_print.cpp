@@ -1,8 +1,52 @@
-// The main window's Print command.
+// The main window's Print command: the point report on the printer the user picks (a PDF file
+// included).
+#include <QLineEdit>
+#include <QPrinter>
+
 #include "mainwindow/form1.h"
+#include "print/report.h"
+#include "print/reportprinter.h"
 
 namespace solvane {
 
-void Form1::File_PrintData_Click() {}
+namespace {
+
+const QString PrinterErrorText = QStringLiteral(
+    "An error has occured at the printer, but no other information was returned to the computer that sent "
+    "the file.\r\n\r\n"
+    "You must physically examine the printer. Make sure all connections between\r\n"
+    "computer and printer are solid. Most printers provide a display for error information\r\n"
+    "such as \"Out of Paper\",\"Offline\" and so on.");
+
+std::string latin1Bytes(const QString& text)
+{
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+}  // namespace
+
+void Form1::File_PrintData_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    ReportPrinter::setReportMargins(printer);
+    // Cancelling the printer dialog prints nothing and says nothing.
+    if (!platform_.printerDialog(printer)) return;
+
+    setPointer(Pointer::Busy);
+    // The columns follow the table's system (PolarSys), the description the box as it reads now.
+    const ReportLines report =
+        reportLines(profile_, profile_.FileTitle, latin1Bytes(descript->text()), decimalSeparator());
+    const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
+    const bool printerError = !printed.ok || printer.printerState() == QPrinter::Error;
+    // A failed print goes straight to its message, without letting events run first.
+    if (!printerError) platform_.doEvents();
+    setPointer(Pointer::Default);
+
+    if (printerError) {
+        platform_.messageBox(PrinterErrorText, QStringLiteral("Printer Error"), MessageIcon::Exclamation,
+                             MessageButtons::Ok);
+    }
+}
 
 }  // namespace solvane

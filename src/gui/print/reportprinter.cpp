@@ -1,0 +1,126 @@
+#include "print/reportprinter.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace solvane {
+
+namespace {
+
+QString latin1(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the texts of a point line end: under the ends of their titles in the column header line.
+struct ColumnEnds {
+    double number = 0.0;
+    double value1 = 0.0;
+    double value2 = 0.0;
+};
+
+ColumnEnds columnEnds(const ReportLines& report, const QFontMetricsF& metrics)
+{
+    const QString label = QString::fromLatin1(ReportNumberLabel);
+    const QString upToTitle1 = label + latin1(report.title1);
+    const QString upToTitle2 = upToTitle1 + QString::fromLatin1(ReportTitleGap) + latin1(report.title2);
+    return {metrics.horizontalAdvance(label.trimmed()), metrics.horizontalAdvance(upToTitle1),
+            metrics.horizontalAdvance(upToTitle2)};
+}
+
+}  // namespace
+
+ReportPrinter::ReportPrinter(ReportLines report, QFont font) : report_(std::move(report)), font_(std::move(font)) {}
+
+QFont ReportPrinter::defaultFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(10.0);
+    return font;
+}
+
+void ReportPrinter::setReportMargins(QPagedPaintDevice& device)
+{
+    device.setPageMargins(QMarginsF(15.0, 15.0, 15.0, 15.0), QPageLayout::Millimeter);
+}
+
+ReportPrinter::Result ReportPrinter::print(QPagedPaintDevice& device) const
+{
+    QPainter painter;
+    if (!painter.begin(&device)) return {false, 0};
+    // The painter starts at the top-left of the printable area, in device pixels.
+    Result result = paint(painter, QRectF(0.0, 0.0, device.width(), device.height()),
+                          [&device] { return device.newPage(); });
+    // Ending the painter ends the document and sends the pages.
+    if (!painter.end()) result.ok = false;
+    return result;
+}
+
+ReportPrinter::Result ReportPrinter::paint(QPainter& painter, const QRectF& page,
+                                           const std::function<bool()>& newPage) const
+{
+    painter.setFont(font_);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const double lineHeight = metrics.lineSpacing();
+    // A page too short for one line still takes one, so the report always moves on.
+    const int linesPerPage = std::max(1, static_cast<int>(std::floor(page.height() / lineHeight)));
+    const ColumnEnds ends = columnEnds(report_, metrics);
+    const double gap = metrics.horizontalAdvance(QLatin1Char(' '));
+
+    Result result{true, 1};
+    int lineOnPage = 0;
+    // The baseline of the next line, on a new page when this one is full; nothing when the device
+    // cannot start another page.
+    const auto nextBaseline = [&]() -> std::optional<double> {
+        if (lineOnPage == linesPerPage) {
+            if (!newPage()) return std::nullopt;
+            ++result.pages;
+            lineOnPage = 0;
+        }
+        return page.top() + lineOnPage++ * lineHeight + metrics.ascent();
+    };
+
+    for (const std::string& line : report_.header) {
+        const std::optional<double> baseline = nextBaseline();
+        if (!baseline) {
+            result.ok = false;
+            return result;
+        }
+        painter.drawText(QPointF(page.left(), *baseline), latin1(line));
+    }
+
+    for (const ReportPointLine& point : report_.points) {
+        const std::optional<double> baseline = nextBaseline();
+        if (!baseline) {
+            result.ok = false;
+            return result;
+        }
+        // Each text ends under its title; one too wide for its room moves right, a blank's width
+        // clear of the text before it.
+        double lineEnd = page.left();
+        bool first = true;
+        const auto place = [&](const std::string& text, double columnEnd) {
+            const QString shown = latin1(text);
+            const double width = metrics.horizontalAdvance(shown);
+            const double earliest = first ? page.left() : lineEnd + gap;
+            const double x = std::max(page.left() + columnEnd - width, earliest);
+            painter.drawText(QPointF(x, *baseline), shown);
+            lineEnd = x + width;
+            first = false;
+        };
+        place(point.number, ends.number);
+        place(point.value1, ends.value1);
+        place(point.value2, ends.value2);
+    }
+    return result;
+}
+
+}  // namespace solvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFont>
+#include <functional>
+
+#include "print/report.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+
+namespace solvane {
+
+// Paints the point report onto pages: the header lines once at the top of the first page, then one
+// line per point. Each point's number and values end where their column titles end in the header
+// line, measured with the font's metrics on the target device, so they stand under their titles in
+// any font. A new page starts whenever the next line would not fit on the current one.
+// The report's texts are single-byte (ISO-8859-1), as the core keeps them.
+class ReportPrinter {
+public:
+    // ok is false when the device refused to start painting, to start a new page or to finish the
+    // document; pages counts the pages begun.
+    struct Result {
+        bool ok = true;
+        int pages = 0;
+    };
+
+    explicit ReportPrinter(ReportLines report, QFont font = defaultFont());
+
+    // Paints onto a printer, a PDF writer or any other paged device, and ends the document.
+    Result print(QPagedPaintDevice& device) const;
+
+    // Paints with an active painter inside page (in the painter's coordinates, the first page
+    // already begun); newPage starts the next page and returns false when it cannot.
+    Result paint(QPainter& painter, const QRectF& page, const std::function<bool()>& newPage) const;
+
+    // The report's font: the platform's fixed-pitch font at 10 points.
+    static QFont defaultFont();
+
+    // Margins of 15 mm on every side, so a report never starts at the edge of the sheet; a device
+    // that needs wider ones keeps its own.
+    static void setReportMargins(QPagedPaintDevice& device);
+
+private:
+    ReportLines report_;
+    QFont font_;
+};
+
+}  // namespace solvane
