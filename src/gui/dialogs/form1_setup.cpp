@@ -1,10 +1,51 @@
 // The main window's Setup menu: the colour and parameters dialogs.
+#include <QAction>
+
+#include "dialogs/colorfrm.h"
+#include "dialogs/setupfrm.h"
 #include "mainwindow/form1.h"
+#include "view/waferview.h"
 
 namespace solvane {
 
-void Form1::Setup_Color_Click() {}
+void Form1::Setup_Color_Click()
+{
+    ColorFrm dialog(profile_, platform_, this);
+    runDialog(dialog);
+    // Also after Cancel: Reset may have stored the default colours in this showing.
+    drawwafer();
+    redrawall();
+}
 
-void Form1::Setup_Size_Click() {}
+void Form1::Setup_Size_Click()
+{
+    const std::int16_t openingRectSys = profile_.RectSys;
+    // The dialog loads itself from the profile at every showing, so a fresh one per showing is the
+    // same as keeping one.
+    SetupFrm dialog(
+        profile_, platform_, [this] { updategrid(); },
+        [this] {
+            // Only the scale: the drawing follows when the window redraws. A size of 0 or less cannot
+            // span a scale, so the last drawable one stays.
+            const double d = profile_.WaferDiameter;
+            if (d > 0.0) Picture1->surface().setScale(-d / 2.0, d / 2.0, d / 2.0, -d / 2.0);
+        },
+        this);
+    runDialog(dialog);
+
+    // The sorts are by angle and radius, which only the polar table shows: as at start-up, they are
+    // offered in the polar system only.
+    if (profile_.RectSys != openingRectSys) {
+        const bool polar = profile_.RectSys != True;
+        Edit_SortA->setEnabled(polar);
+        Edit_SortR->setEnabled(polar);
+    }
+
+    if (profile_.PointCount != 0) {
+        drawwafer();
+        redrawall();
+        updategrid();
+    }
+}
 
 }  // namespace solvane
