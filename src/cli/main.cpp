@@ -12,7 +12,9 @@ namespace solvane::cli {
 #define SOLVANE_CLI_COMMANDS(COMMAND) \
     COMMAND(patternCommand)           \
     COMMAND(dumpCommand)              \
-    COMMAND(convertCommand)
+    COMMAND(convertCommand)           \
+    COMMAND(importKlaCommand)         \
+    COMMAND(importCsvCommand)
 
 #define SOLVANE_CLI_DECLARE(command) extern const Command command;
 #define SOLVANE_CLI_ENTRY(command) &command,

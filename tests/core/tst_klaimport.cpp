@@ -481,6 +481,6 @@ TEST(KlaImportFile, AMissingFileIsAFileError)
     Imported r;
     r.result = importKlaFile("/nonexistent/folder/file.dat", *r.profile, *r.defects);
     EXPECT_EQ(r.result.status, ImportStatus::FileError);
-    EXPECT_EQ(r.result.message, "Cannot open /nonexistent/folder/file.dat.");
+    EXPECT_EQ(r.result.message, "cannot open \"/nonexistent/folder/file.dat\": No such file or directory");
     EXPECT_EQ(r.profile->PointCount, 0);
 }

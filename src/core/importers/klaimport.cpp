@@ -1,6 +1,9 @@
 #include "importers/klaimport.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -30,7 +33,7 @@ std::optional<std::int16_t> parseInt16(std::string_view field)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string_view withoutQuotes(std::string_view word)
 {
@@ -437,7 +440,7 @@ void KlaParser::defectWord(std::string_view word, int line)
     } else if (fieldPos_ == layout_.imageListPos) {
         const auto count = parseNumberField(word);
         if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) {
-            fail(line, "the IMAGELIST count " + quoted(word) + " of defect " + std::to_string(defectNumber() + 1) +
+            fail(line, "the IMAGELIST count " + inQuotes(word) + " of defect " + std::to_string(defectNumber() + 1) +
                            " is not a whole number");
             return;
         }
@@ -482,7 +485,7 @@ void KlaParser::finishDefect()
     const auto badField = [&](Slot slot, const char* kind) {
         const std::string field = layout_.named ? std::string(SlotNames[slot]) + " field"
                                                 : "field " + std::to_string(slot + 1);
-        fail(defectLine_, quoted(slots_[slot]) + " is not " + kind + " (" + field + " of defect " +
+        fail(defectLine_, inQuotes(slots_[slot]) + " is not " + kind + " (" + field + " of defect " +
                               std::to_string(number) + ")");
     };
     const auto whole = [&](Slot slot, std::int16_t& out) {
@@ -593,7 +596,7 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
     const KlaWafer& chosen = result.wafers[wafer];
     if (chosen.DefectCount > MaxDefects) {
         result.status = ImportStatus::TooManyDefects;
-        const std::string which = result.wafers.size() == 1 ? "" : " for wafer " + quoted(chosen.WaferID);
+        const std::string which = result.wafers.size() == 1 ? "" : " for wafer " + inQuotes(chosen.WaferID);
         result.message = "The file holds " + std::to_string(chosen.DefectCount) + " defects" + which +
                          "; an import takes at most " + std::to_string(MaxDefects) + ".";
         return result;
@@ -618,26 +621,33 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
 ImportFileBytes loadImportFile(const std::string& path)
 {
     ImportFileBytes file;
+    const std::string name = inQuotes(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        file.message = "cannot read " + name + ": it is a folder";
+        return file;
+    }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        file.message = "Cannot open " + path + ".";
+        file.message = "cannot open " + name + ": " + std::strerror(errno != 0 ? errno : ENOENT);
         return file;
     }
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0) {
-        file.message = "Cannot read " + path + ".";
+        file.message = "cannot read " + name + " (it is not a plain file)";
         return file;
     }
     if (static_cast<unsigned long long>(size) > MaxImportFileBytes) {
-        file.message = path + " is larger than " + std::to_string(MaxImportFileBytes / (1024 * 1024)) +
-                       " MB, too large to import.";
+        file.message = name + " is larger than " + std::to_string(MaxImportFileBytes / (1024 * 1024)) +
+                       " MB, too large to import";
         return file;
     }
     in.seekg(0, std::ios::beg);
     file.bytes.resize(static_cast<std::size_t>(size));
     if (size > 0 && !in.read(file.bytes.data(), size)) {
-        file.message = "Cannot read " + path + ".";
+        file.message = "cannot read " + name + ": " + std::strerror(errno != 0 ? errno : EIO);
         file.bytes.clear();
         return file;
     }
