@@ -1,6 +1,7 @@
 #include "text/fields.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -102,8 +103,17 @@ std::optional<double> parseNumberField(std::string_view field)
     }
     if (i != core.size()) return std::nullopt;
 
-    const std::string text(core);
-    const double value = std::strtod(text.c_str(), nullptr);
+    // from_chars takes no plus sign; it reports values past the double range, and strtod then
+    // tells an overflow (refused) from an underflow (read as the tiny value or 0).
+    const std::string_view digitsOnward = core[0] == '+' ? core.substr(1) : core;
+    double value = 0.0;
+    const auto parsed = std::from_chars(digitsOnward.data(), digitsOnward.data() + digitsOnward.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) {
+        const std::string text(core);
+        value = std::strtod(text.c_str(), nullptr);
+    } else if (parsed.ec != std::errc() || parsed.ptr != digitsOnward.data() + digitsOnward.size()) {
+        return std::nullopt;
+    }
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

@@ -1,6 +1,7 @@
 #include "text/numtext.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -197,24 +198,35 @@ double leadingNumber(std::string_view text)
 std::string generalNumber(double value, int significantDigits)
 {
     if (!std::isfinite(value)) return "0";
+    // The general format ("%G" rules) chooses the exponent form exactly below 1E-04 or from
+    // 10^significantDigits up, and drops trailing zeros. to_chars gives it without the cost of
+    // printf, which matters when a full profile is written.
     char buffer[64];
-    // "%G" chooses the exponent form exactly below 1E-04 or from 10^significantDigits up.
-    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, value);
-    std::string text(buffer);
-    std::string exponent;
-    const std::size_t e = text.find('E');
-    if (e != std::string::npos) {
-        exponent = text.substr(e);
-        text.erase(e);
+    const auto converted =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    std::string_view text(buffer, static_cast<std::size_t>(converted.ptr - buffer));
+    std::string_view exponent;
+    const std::size_t e = text.find('e');
+    if (e != std::string_view::npos) {
+        exponent = text.substr(e + 1);
+        text = text.substr(0, e);
     }
-    if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') text.pop_back();
-        if (text.back() == '.') text.pop_back();
+
+    std::string out;
+    out.reserve(text.size() + exponent.size() + 1);
+    if (text.size() >= 2 && text[0] == '0' && text[1] == '.') {
+        text.remove_prefix(1);
+    } else if (text.size() >= 3 && text[0] == '-' && text[1] == '0' && text[2] == '.') {
+        out += '-';
+        text.remove_prefix(2);
     }
-    if (text.rfind("0.", 0) == 0) text.erase(0, 1);
-    if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
-    if (text == "-0") text = "0";
-    return text + exponent;
+    out += text;
+    if (out == "-0") out = "0";
+    if (!exponent.empty()) {
+        out += 'E';
+        out += exponent;
+    }
+    return out;
 }
 
 long long roundHalfEven(double value)
