@@ -202,36 +202,44 @@ std::string shownField(std::string_view field)
     return "\"" + shown + "\"";
 }
 
+// Names a field in a message: "the wafer diameter", "the Y of point 3". Built only on a fault.
+struct FieldName {
+    const char* name;
+    int point = 0;
+
+    std::string text() const { return point == 0 ? name : std::string(name) + " of point " + std::to_string(point); }
+};
+
 // Reads the typed fields of a profile text, remembering the first fault as a message that names
 // the line and the field.
 class ProfileFields {
 public:
     explicit ProfileFields(std::string_view text) : text_(text), reader_(text) {}
 
-    std::optional<std::string> text(const std::string& what) { return field(what); }
+    std::optional<std::string> text(const FieldName& what) { return field(what); }
 
-    std::optional<double> number(const std::string& what)
+    std::optional<double> number(const FieldName& what)
     {
         const auto raw = field(what);
         if (!raw) return std::nullopt;
         const auto value = parseNumberField(*raw);
-        if (!value) fail("expected a number for " + what + ", found " + shownField(*raw));
+        if (!value) fail("expected a number for " + what.text() + ", found " + shownField(*raw));
         return value;
     }
 
-    std::optional<float> single(const std::string& what)
+    std::optional<float> single(const FieldName& what)
     {
         const auto value = number(what);
         if (!value) return std::nullopt;
         if (std::fabs(*value) > static_cast<double>(FLT_MAX)) {
-            fail(what + " " + shownField(lastField_) + " is out of range");
+            fail(what.text() + " " + shownField(lastField_) + " is out of range");
             return std::nullopt;
         }
         return static_cast<float>(*value);
     }
 
     // A whole number: the value rounded half to even.
-    std::optional<long long> whole(const std::string& what)
+    std::optional<long long> whole(const FieldName& what)
     {
         const auto value = number(what);
         if (!value) return std::nullopt;
@@ -239,24 +247,24 @@ public:
     }
 
     // A colour: a whole number of the signed 32-bit range.
-    std::optional<Colour> colour(const std::string& what)
+    std::optional<Colour> colour(const FieldName& what)
     {
         const auto value = whole(what);
         if (!value) return std::nullopt;
         if (*value < std::numeric_limits<std::int32_t>::min() || *value > std::numeric_limits<std::int32_t>::max()) {
-            fail(what + " " + shownField(lastField_) + " is out of range");
+            fail(what.text() + " " + shownField(lastField_) + " is out of range");
             return std::nullopt;
         }
         return static_cast<Colour>(static_cast<std::int32_t>(*value));
     }
 
-    std::optional<bool> boolean(const std::string& what)
+    std::optional<bool> boolean(const FieldName& what)
     {
         const auto raw = field(what);
         if (!raw) return std::nullopt;
         if (*raw == "#TRUE#") return true;
         if (*raw == "#FALSE#") return false;
-        fail("expected #TRUE# or #FALSE# for " + what + ", found " + shownField(*raw));
+        fail("expected #TRUE# or #FALSE# for " + what.text() + ", found " + shownField(*raw));
         return std::nullopt;
     }
 
@@ -269,12 +277,12 @@ public:
     const std::string& error() const { return error_; }
 
 private:
-    std::optional<std::string> field(const std::string& what)
+    std::optional<std::string> field(const FieldName& what)
     {
         fieldStart_ = reader_.position();
         auto raw = reader_.next();
         if (!raw) {
-            fail("the file ends before " + what);
+            fail("the file ends before " + what.text());
             return std::nullopt;
         }
         lastField_ = *raw;
@@ -324,27 +332,27 @@ void derivePolar(PointRec& point)
 // Reads one point line into a scratch record; the store sees the point only when it is whole.
 std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
 {
-    const std::string of = " of point " + std::to_string(index);
     PointRec point = before;
     if (layout == Layout::Oldest) {
-        const auto r = fields.single("the R" + of);
+        const auto r = fields.single({"the R", index});
         if (!r) return std::nullopt;
-        const auto theta = fields.single("the Theta" + of);
+        const auto theta = fields.single({"the Theta", index});
         if (!theta) return std::nullopt;
-        if (!fields.number("the third field" + of) || !fields.number("the fourth field" + of)) return std::nullopt;
+        if (!fields.number({"the third field", index}) || !fields.number({"the fourth field", index}))
+            return std::nullopt;
         point.R = *r;
         point.Theta = *theta;
         deriveRectangular(point);
         return point;
     }
 
-    const auto first = fields.single((polar ? "the R" : "the X") + of);
+    const auto first = fields.single({polar ? "the R" : "the X", index});
     if (!first) return std::nullopt;
-    const auto second = fields.single((polar ? "the Theta" : "the Y") + of);
+    const auto second = fields.single({polar ? "the Theta" : "the Y", index});
     if (!second) return std::nullopt;
-    const auto flag = fields.boolean("the flag" + of);
+    const auto flag = fields.boolean({"the flag", index});
     if (!flag) return std::nullopt;
-    if (!fields.number("the fourth field" + of)) return std::nullopt;
+    if (!fields.number({"the fourth field", index})) return std::nullopt;
     point.Flag = *flag ? True : False;
     if (polar) {
         point.R = *first;
@@ -379,7 +387,7 @@ ReadResult readText(Profile& profile, std::string_view text)
 {
     ProfileFields fields(text);
 
-    const auto version = fields.text("the version");
+    const auto version = fields.text({"the version"});
     if (!version) return stopped(ProfileField::Version, fields);
     profile.ProfileVersion = *version;
     const Layout layout = *version == CurrentProfileVersion    ? Layout::Current
@@ -387,36 +395,36 @@ ReadResult readText(Profile& profile, std::string_view text)
                                                                : Layout::Oldest;
 
     if (layout != Layout::Oldest) {
-        const auto description = fields.text("the description");
+        const auto description = fields.text({"the description"});
         if (!description) return stopped(ProfileField::Description, fields);
         profile.Description = *description;
     }
 
-    const auto diameter = fields.number("the wafer diameter");
+    const auto diameter = fields.number({"the wafer diameter"});
     if (!diameter) return stopped(ProfileField::WaferDiameter, fields);
     profile.WaferDiameter = *diameter;
-    const auto edge = fields.single("the edge exclusion");
+    const auto edge = fields.single({"the edge exclusion"});
     if (!edge) return stopped(ProfileField::EdgeExclusion, fields);
     profile.EdgeExclusion = *edge;
-    const auto beam = fields.number("the beam diameter");
+    const auto beam = fields.number({"the beam diameter"});
     if (!beam) return stopped(ProfileField::BeamDiameter, fields);
     profile.BeamDiameter = *beam;
 
     if (layout == Layout::Current) {
         // Only the name: the file's system decides how its points are read and later saved.
-        const auto coordSys = fields.text("the coordinate system");
+        const auto coordSys = fields.text({"the coordinate system"});
         if (!coordSys) return stopped(ProfileField::CoordSys, fields);
         profile.CoordSys = *coordSys;
     }
 
-    const auto waferColour = fields.colour("the wafer colour");
+    const auto waferColour = fields.colour({"the wafer colour"});
     if (!waferColour) return stopped(ProfileField::WaferColor, fields);
     profile.WaferColor = *waferColour;
-    const auto spotColour = fields.colour("the spot colour");
+    const auto spotColour = fields.colour({"the spot colour"});
     if (!spotColour) return stopped(ProfileField::SpotColor, fields);
     profile.SpotColor = *spotColour;
 
-    const auto count = fields.whole("the point count");
+    const auto count = fields.whole({"the point count"});
     if (!count) return stopped(ProfileField::PointCount, fields);
     if (*count < 0) {
         fields.fail("the point count " + std::to_string(*count) + " is negative");
