@@ -55,7 +55,8 @@ void BM_ImportKla1000(benchmark::State& state)
     auto defects = std::make_unique<DefectStore>();
     for (auto _ : state) {
         const KlaImportResult result = importKlaResults(bytes, *profile, *defects);
-        if (result.status != ImportStatus::Ok || profile->PointCount != 1000) state.SkipWithError(result.message.c_str());
+        if (result.status != ImportStatus::Ok || profile->PointCount != 1000)
+            state.SkipWithError(result.message.c_str());
         benchmark::DoNotOptimize(profile->Points[1000]);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
@@ -70,7 +71,8 @@ void BM_ImportCsv1000(benchmark::State& state)
     const CsvColumns columns{2, 3, 4, 5, 6, 7};
     for (auto _ : state) {
         const CsvImportResult result = importCsvDefects(bytes, columns, *profile, *defects);
-        if (result.status != ImportStatus::Ok || profile->PointCount != 1000) state.SkipWithError(result.message.c_str());
+        if (result.status != ImportStatus::Ok || profile->PointCount != 1000)
+            state.SkipWithError(result.message.c_str());
         benchmark::DoNotOptimize(profile->Points[1000]);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));

@@ -39,8 +39,8 @@ std::string contents(const fs::path& path)
 const fs::path Data = fs::path(SOLVANE_TEST_DATA);
 
 // The profile file header the editor's start-up parameters give, in the rectangular system.
-const std::string Header = "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n-2147483633\r\n"
-                           "-2147483632\r\n";
+const std::string Header =
+    "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n-2147483633\r\n-2147483632\r\n";
 
 // Runs the built tool in a scratch folder of its own.
 class ImportCommands : public ::testing::Test {
@@ -138,7 +138,8 @@ TEST_F(ImportCommands, ImportCsvChecksItsColumnsAndRows)
     const std::vector<Case> cases = {
         {"0,0,0,0,1,2", 1, "rows.csv: Row 3: the Y rel field, \"abc\", is not a number."},
         {"0,0,0,0,1", 2, "--columns takes six column numbers"},
-        {"0,0,-1,0,1,2", 2, "--columns: XINDEX must be a whole number from 0 to 32767 (0: not in the file), not \"-1\""},
+        {"0,0,-1,0,1,2", 2,
+         "--columns: XINDEX must be a whole number from 0 to 32767 (0: not in the file), not \"-1\""},
         {"0,0,0,0,1,0", 2, "--columns: YREL must be a whole number from 1 to 32767, not \"0\""},
     };
     for (const Case& c : cases) {

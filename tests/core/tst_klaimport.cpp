@@ -446,7 +446,8 @@ TEST(KlaSharedFiles, WafersOfOneFileAreListedWithTheirCounts)
 {
     const std::filesystem::path path =
         std::filesystem::path(SOLVANE_SHARED_TESTDATA) / "klarf" / "wafermap-clustering_QUU_NUU.000";
-    if (!std::filesystem::exists(path)) GTEST_SKIP() << "the shared results files are not here (" << path.string() << ")";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "the shared results files are not here (" << path.string() << ")";
     const KlaImportResult list = listKlaWafers(readBytes(path));
     ASSERT_EQ(list.status, ImportStatus::Ok) << list.message;
     ASSERT_EQ(list.wafers.size(), 3u);
@@ -466,7 +467,8 @@ TEST(KlaSharedFiles, RefusedFilesSayWhy)
     if (!std::filesystem::is_directory(folder))
         GTEST_SKIP() << "the shared results files are not here (" << folder.string() << ")";
     Imported big;
-    big.result = importKlaFile((folder / "wafermap-clustering_LAA_FAA_LAA-01.000").string(), *big.profile, *big.defects);
+    big.result =
+        importKlaFile((folder / "wafermap-clustering_LAA_FAA_LAA-01.000").string(), *big.profile, *big.defects);
     EXPECT_EQ(big.result.status, ImportStatus::TooManyDefects);
     EXPECT_EQ(big.result.message, "The file holds 12263 defects; an import takes at most 1000.");
     EXPECT_EQ(big.profile->PointCount, 0);

@@ -85,7 +85,8 @@ CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts)
         if (!whole || value > std::numeric_limits<std::int16_t>::max() || (relBox && value == 0)) {
             CsvColumnsCheck check;
             check.box = static_cast<int>(box);
-            check.message = std::string("The box \"") + CsvColumnLabels[box] + "\" needs a column number: a whole number " +
+            check.message = std::string("The box \"") + CsvColumnLabels[box] +
+                            "\" needs a column number: a whole number " +
                             (relBox ? "from 1" : "from 0") + " to 32767" +
                             (relBox ? "." : " (0 when the file has no such column).");
             return check;
@@ -119,8 +120,9 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
     for (std::vector<std::string> row = reader.nextLine(); !row.empty(); row = reader.nextLine()) {
         ++rowNumber;
         const auto fieldError = [&](const char* name, const std::string* field, const char* kind) {
-            const std::string what = field ? std::string("the ") + name + " field, " + inQuotes(*field) + ", is not " + kind
-                                           : std::string("the row has no ") + name + " field";
+            const std::string what =
+                field ? std::string("the ") + name + " field, " + inQuotes(*field) + ", is not " + kind
+                      : std::string("the row has no ") + name + " field";
             return failure(ImportStatus::Damaged, "Row " + std::to_string(rowNumber) + ": " + what + ".");
         };
         const std::string* xField = fieldAt(row, columns.CsvXRelCol);

@@ -246,7 +246,8 @@ void KlaParser::handleLine(const Line& line)
             endDefectList(line.number);
             if (failed_) return;
         } else if (contains(line.text, "EndOfFile")) {
-            fail(line.number, "EndOfFile comes inside the defect list that begins at line " + std::to_string(listLine_));
+            fail(line.number,
+                 "EndOfFile comes inside the defect list that begins at line " + std::to_string(listLine_));
             return;
         } else {
             scanDefectList(line, 0);
@@ -363,7 +364,8 @@ void KlaParser::applyRecordSpec(int line)
     layout_.known = true;
     if (!anyNamed) {
         // No column names to go by: the fixed order, one line a defect.
-        layout_.required = (1u << IdSlot) | (1u << XRelSlot) | (1u << YRelSlot) | (1u << XIndexSlot) | (1u << YIndexSlot);
+        layout_.required =
+            (1u << IdSlot) | (1u << XRelSlot) | (1u << YRelSlot) | (1u << XIndexSlot) | (1u << YIndexSlot);
         return;
     }
     for (std::size_t s = XRelSlot; s <= YIndexSlot; ++s) {
@@ -515,7 +517,8 @@ void KlaParser::finishDefect()
         double* reals[] = {&defect.Real6, &defect.Real7, &defect.Real8};
         for (int s = Real6Slot; s <= Real8Slot; ++s) {
             if (!(filled_ & (1u << s))) continue;
-            if (const auto value = parseNumberField(slots_[static_cast<std::size_t>(s)])) *reals[s - Real6Slot] = *value;
+            const auto value = parseNumberField(slots_[static_cast<std::size_t>(s)]);
+            if (value) *reals[s - Real6Slot] = *value;
         }
     }
     (*store_)[static_cast<std::size_t>(number)] = defect;
@@ -537,7 +540,8 @@ void KlaParser::endDefectList(int line)
 void KlaParser::closeWafer(int line, bool atEnd)
 {
     if (summaryPending_) {
-        fail(line, "the defect list that begins at line " + std::to_string(listLine_) + " is not followed by a Summary");
+        fail(line,
+             "the defect list that begins at line " + std::to_string(listLine_) + " is not followed by a Summary");
         return;
     }
     // Values read after the last list belong to this wafer only when no wafer follows.
@@ -605,7 +609,8 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
     const Geometry g = parser.chosenGeometry();
     std::array<DefectPosition, MaxDefects + 1> positions{};
     for (int i = 1; i <= chosen.DefectCount; ++i) {
-        const auto position = defectPosition(defects[static_cast<std::size_t>(i)], g.centreX, g.centreY, g.pitchX, g.pitchY);
+        const auto position =
+            defectPosition(defects[static_cast<std::size_t>(i)], g.centreX, g.centreY, g.pitchX, g.pitchY);
         if (!position) {
             result.status = ImportStatus::Damaged;
             result.message = "The file is damaged: defect " + std::to_string(i) + " lies too far out to be a point.";
