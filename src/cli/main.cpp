@@ -1,4 +1,5 @@
-// solvane-cli: the batch companion of the profile editor, built on the core library alone.
+// solvane-cli: the batch companion of the profile editor, built on the core library (and on the
+// editor's drawing code for the commands that paint).
 
 #include <cstdio>
 #include <string>
@@ -14,7 +15,8 @@ namespace solvane::cli {
     COMMAND(dumpCommand)              \
     COMMAND(convertCommand)           \
     COMMAND(importKlaCommand)         \
-    COMMAND(importCsvCommand)
+    COMMAND(importCsvCommand)         \
+    COMMAND(renderCommand)
 
 #define SOLVANE_CLI_DECLARE(command) extern const Command command;
 #define SOLVANE_CLI_ENTRY(command) &command,

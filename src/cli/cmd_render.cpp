@@ -1,0 +1,79 @@
+// solvane-cli render: paints the wafer drawing of a profile into a PNG image, with the editor's
+// own drawing code.
+
+#include <QImage>
+#include <QString>
+#include <sstream>
+#include <string>
+
+#include "arguments.h"
+#include "command.h"
+#include "files/profilefile.h"
+#include "offscreengui.h"
+#include "view/waferdrawing.h"
+
+namespace solvane::cli {
+
+namespace {
+
+// "M,N": snap rings and nodes per ring, each 1 to 30.
+bool parseSnapCounts(const std::string& text, int& rings, int& perRing)
+{
+    std::istringstream in(text);
+    char comma = 0;
+    if (!(in >> rings >> comma >> perRing) || comma != ',' || !in.eof()) return false;
+    return rings >= 1 && rings <= 30 && perRing >= 1 && perRing <= 30;
+}
+
+int runRender(const Command& self, const std::vector<std::string>& words)
+{
+    CommandLine line(words, {{"-o"}, {"--size"}, {"--snap"}});
+    if (line.helpAsked()) return printCommandHelp(self);
+    if (!line.ok()) return usageError(self, line.error());
+    if (line.positional().size() != 1) return usageError(self, "give one profile file to render");
+    const auto output = line.text("-o");
+    if (!output) return usageError(self, "give the image to write with -o OUT.png");
+    const int size = line.whole("--size", 800, 16, 8000);
+    if (!line.ok()) return usageError(self, line.error());
+    int rings = 0;
+    int perRing = 0;
+    const auto snap = line.text("--snap");
+    if (snap && !parseSnapCounts(*snap, rings, perRing))
+        return usageError(self, "--snap takes two counts from 1 to 30, rings then nodes per ring: --snap 2,8");
+
+    const std::string& input = line.positional()[0];
+    Profile profile;
+    resetPoints(profile);
+    const ReadResult read = readprofileFile(profile, input);
+    if (!read.opened) return fileError(read.message);
+    if (!read.ok) warning(input + " reads only partly (" + read.message + "): drawing what was read");
+    if (snap) {
+        profile.SnapOn = True;
+        profile.SnapRadSteps = static_cast<std::int16_t>(rings);
+        profile.SnapAngSteps = static_cast<std::int16_t>(perRing);
+        profile.GridColor = Cyan16;
+    }
+    if (!(profile.WaferDiameter > 0.0)) return fileError(input + ": a wafer diameter of 0 or less cannot be drawn");
+
+    OffscreenGui gui;
+    WaferSurface surface(QSize(size, size));
+    WaferDrawing(surface, profile, QGuiApplication::palette()).redrawall();
+    if (!surface.image().save(QString::fromStdString(*output), "PNG"))
+        return fileError("cannot write \"" + *output + "\"");
+    return read.ok ? ExitSuccess : ExitPartialRead;
+}
+
+}  // namespace
+
+extern const Command renderCommand;  // listed in main.cpp
+const Command renderCommand{
+    "render",
+    "render FILE -o OUT.png [--size PX] [--snap M,N]",
+    "Paints the wafer drawing of a profile into a square PNG image, as the editor shows it.",
+    "  -o OUT.png     the image to write\n"
+    "  --size PX      side of the image in pixels (default 800)\n"
+    "  --snap M,N     show the snap grid of M rings with N nodes each\n",
+    runRender,
+};
+
+}  // namespace solvane::cli
