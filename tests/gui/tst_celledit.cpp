@@ -422,6 +422,32 @@ private slots:
         QCOMPARE(w.drawnAt(-50, 0), spot);
     }
 
+    void movingTheHighlightLeavesTheFullRedrawsPicture()
+    {
+        Window w;
+        w.load({polar(12.5f, 90), polar(14, 80), polar(50, 180)});
+        w.goTo(1, 1);
+        w.goTo(2, 1);  // takes the highlight back from spot 1 and gives it to spot 2
+        const QImage moved = w.form->picture().surface().image().copy();
+
+        w.form->redrawall();
+        const PointRec& p = w.profile().Points[2];
+        w.form->drawspot(p.R, p.Theta, Red, Black);
+        w.form->drawnumber(p.R, p.Theta, 2);
+        QVERIFY(moved == w.form->picture().surface().image());
+    }
+
+    void pointsChangedWithoutADrawingAreDrawnOnTheNextMove()
+    {
+        Window w;
+        w.load({polar(12.5f, 90), polar(50, 180)});
+        w.goTo(1, 1);
+        w.profile().Points[1] = polar(40, 0);  // changed in the list, not yet drawn
+        w.goTo(2, 1);
+        QCOMPARE(w.drawnAt(polar(40, 0).X, polar(40, 0).Y), w.spotColour());
+        QCOMPARE(w.drawnAt(-50, 0), qRgb(255, 0, 0));
+    }
+
     void fullStoreRefusesTheEntryRow()
     {
         Window w;

@@ -8,6 +8,7 @@
 
 #include "model/profile.h"
 #include "platform/platform.h"
+#include "table/spotspicture.h"
 
 class QAction;
 class QLabel;
@@ -148,6 +149,12 @@ private:
     // show what was imported and report why the import failed (failure empty when it did not).
     void startImport(const FileChoice& file);
     void finishImport(const QString& failure);
+    // Every spot in SpotColor with its number, then point row's spot in red when row is a point
+    // (0: none): what a change of the table's current cell shows. Cheap while the last such picture
+    // is still the one shown.
+    void drawSpotsHighlighting(int row);
+    // Keeps the picture just drawn, every spot in SpotColor, for drawSpotsHighlighting.
+    void rememberSpotsPicture();
     // The user's decimal separator for displayed numbers.
     char decimalSeparator() const;
     double logicalDpi() const;
@@ -216,6 +223,9 @@ private:
 
     // Status bar height in twips as the previous layout set it.
     double statusBarHeightTwips_ = 315.0;
+
+    // The last picture with every spot in SpotColor, for the table's current-cell highlight.
+    SpotsPicture spotsPicture_;
 };
 
 }  // namespace solvane

@@ -233,17 +233,7 @@ void Form1::grdData_EnterCell()
 {
     const int row = grdData->Row();
     const bool pointRow = row >= 1 && row <= profile_.PointCount;
-    {
-        WaferDrawing painter = drawing();
-        WaferSurface::Batch batch(Picture1->surface());
-        painter.drawallspots();
-        if (pointRow && grdData->Col() != 0) {
-            const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
-            painter.drawspot(point.R, point.Theta, Red, Black);
-            painter.drawnumber(point.R, point.Theta, row);
-        }
-    }
-    Picture1->update();
+    drawSpotsHighlighting(pointRow && grdData->Col() != 0 ? row : 0);
 
     if (!pointRow) {
         setStatus(1, QString());
@@ -256,6 +246,34 @@ void Form1::grdData_EnterCell()
                                 formatNumber(point.X, "##0.00", separator) + " Y " +
                                 formatNumber(point.Y, "##0.00", separator);
     setStatus(1, QString::fromLatin1(readOut.c_str()));
+}
+
+void Form1::drawSpotsHighlighting(int row)
+{
+    WaferSurface& surface = Picture1->surface();
+    if (spotsPicture_.isCurrent(surface, profile_)) {
+        // Redrawing every spot over this picture gives the kept one: show that instead.
+        surface.restore(spotsPicture_.picture());
+    } else {
+        drawing().drawallspots();
+        rememberSpotsPicture();
+    }
+    if (row >= 1 && row <= profile_.PointCount) {
+        const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
+        WaferDrawing painter = drawing();
+        WaferSurface::Batch batch(surface);
+        painter.drawspot(point.R, point.Theta, Red, Black);
+        painter.drawnumber(point.R, point.Theta, row);
+    }
+    spotsPicture_.highlighted(surface);
+    Picture1->update();
+}
+
+void Form1::rememberSpotsPicture()
+{
+    // A diameter that spans no scale draws nothing: there is no picture to keep.
+    if (!(profile_.WaferDiameter > 0.0 && std::isfinite(profile_.WaferDiameter))) return;
+    spotsPicture_.keep(Picture1->surface(), profile_);
 }
 
 void Form1::grdData_KeyDown(int KeyCode)

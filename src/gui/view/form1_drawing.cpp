@@ -27,6 +27,7 @@ void Form1::redrawall()
 {
     setPointer(Pointer::Busy);
     drawing().redrawall();
+    rememberSpotsPicture();
     setPointer(Pointer::Default);
     Picture1->update();
 }

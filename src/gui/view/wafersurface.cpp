@@ -17,12 +17,22 @@ void WaferSurface::resize(QSize pixels)
     endPainting();
     image_ = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image_.fill(Qt::white);
+    ++generation_;
 }
 
 void WaferSurface::clear(const QColor& background)
 {
     endPainting();
     image_.fill(background);
+    ++generation_;
+}
+
+void WaferSurface::restore(const QImage& picture)
+{
+    if (picture.size() != image_.size() || picture.format() != image_.format()) return;
+    endPainting();
+    image_ = picture;
+    ++generation_;
 }
 
 void WaferSurface::setScale(double left, double top, double right, double bottom)
@@ -39,6 +49,8 @@ QPointF WaferSurface::toUser(QPointF pixels) const { return toUser_.map(pixels);
 
 QPainter& WaferSurface::painter()
 {
+    // Every primitive asks for the painter: the picture is about to change.
+    ++generation_;
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);

@@ -25,6 +25,13 @@ public:
     const QImage& image() const { return image_; }
 
     void clear(const QColor& background);
+
+    // Changes whenever the picture does (drawn into, cleared, resized or restored): a caller that
+    // kept a picture can tell whether the surface still shows it.
+    quint64 generation() const { return generation_; }
+    // Shows a picture taken earlier from image() again; it must have the surface's size. Nothing is
+    // copied until the next drawing.
+    void restore(const QImage& picture);
     void setScale(double left, double top, double right, double bottom);
 
     // Pixel position of a user position and back.
@@ -61,6 +68,7 @@ private:
     QTransform toUser_;
     std::unique_ptr<QPainter> painter_;
     int batchDepth_ = 0;
+    quint64 generation_ = 0;
     QFont font_;
     QHash<QString, QStaticText> textCache_;
 };
