@@ -166,6 +166,19 @@ private slots:
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(w.platform);
     }
 
+    void caretKeysAndDeleteStillEdit()
+    {
+        Window w;
+        w.load({polar(5, 5)});
+        w.goTo(1, 1);
+        w.type(QStringLiteral("253"));
+        QTest::keyClick(&w.box(), Qt::Key_Left);
+        QTest::keyClick(&w.box(), Qt::Key_Left);
+        QTest::keyClick(&w.box(), Qt::Key_Delete, Qt::NoModifier);
+        QTest::keyClick(&w.box(), '7');
+        QCOMPARE(w.box().text(), QStringLiteral("273"));
+    }
+
     void clampedRadiusMovesTheRectangularPair()
     {
         Window w;

@@ -91,8 +91,9 @@ int editKeyCode(const QKeyEvent& key)
 int typedCharacter(const QKeyEvent& key)
 {
     if (key.key() == Qt::Key_Backspace) return AsciiBackspace;
-    // Tab moves the focus on; it types nothing.
-    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return -1;
+    // Tab moves the focus on and Delete removes text: neither types a character (some platforms
+    // still attach one to them).
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Delete) return -1;
     // A paste would bring in characters the filter never lets through one at a time.
     if (key.matches(QKeySequence::Paste)) return 22;
     const QString text = key.text();
