@@ -7,7 +7,9 @@ namespace solvane {
 
 namespace {
 
-QString formatted(double value, const char* pattern, char separator)
+// Floats keep their own formatting (7 significant digits), so the table shows what was typed.
+template <typename Number>
+QString formatted(Number value, const char* pattern, char separator)
 {
     return QString::fromStdString(formatNumber(value, pattern, separator));
 }
