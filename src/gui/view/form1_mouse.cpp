@@ -9,8 +9,6 @@
 #include "model/snap.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
-#include "view/waferdrawing.h"
-#include "view/waferview.h"
 
 namespace solvane {
 
@@ -130,16 +128,9 @@ void Form1::Picture1_MouseDown(float X, float Y)
 
     if (Dragging != False) {
         grdData->setRow(DragPoint);
-        const PointRec& held = profile_.Points[static_cast<std::size_t>(DragPoint)];
-        {
-            WaferDrawing painter = drawing();
-            WaferSurface::Batch batch(Picture1->surface());
-            painter.drawallspots();
-            painter.drawspot(held.R, held.Theta, Red, Black);
-            painter.drawnumber(held.R, held.Theta, DragPoint);
-        }
-        Picture1->update();
-        const Position start = pointPosition(held);
+        // Every spot again, the held one in red with its number.
+        drawSpotsHighlighting(DragPoint);
+        const Position start = pointPosition(profile_.Points[static_cast<std::size_t>(DragPoint)]);
         DragX = static_cast<float>(start.x);
         DragY = static_cast<float>(start.y);
     } else {
