@@ -371,19 +371,6 @@ private slots:
         QCOMPARE(spotPixel(30, 10), colour(Green));
     }
 
-    // The same drag with mouse events: press on the spot, move with the button down, release.
-    void dragWithTheMouse()
-    {
-        click(-40, 30);
-        QCOMPARE(int(profile().PointCount), 1);
-        press(-40, 30);
-        moveTo(-40, 50);
-        release(-40, 50);
-        QCOMPARE(int(profile().PointCount), 1);
-        QVERIFY(std::abs(profile().Points[1].X + 40.0f) < 0.5f);
-        QVERIFY(std::abs(profile().Points[1].Y - 50.0f) < 0.5f);
-    }
-
     // Spot 3 of the 5 point pattern, dropped off the usable area: deleted unasked, 4 and 5 renumbered.
     void dragOffTheWaferDeletes()
     {
