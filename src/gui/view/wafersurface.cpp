@@ -65,15 +65,48 @@ void WaferSurface::endPainting()
     painter_.reset();
 }
 
+namespace {
+
+// Circles up to this radius in pixels (spots, snap dots) are stamped; larger ones (the wafer) are drawn.
+constexpr double LargestStampRadiusPx = 64.0;
+
+}  // namespace
+
+const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, const QColor& fill)
+{
+    const QString key = QStringLiteral("%1/%2/%3").arg(radiusPx, 0, 'f', 2).arg(outline.rgba()).arg(fill.rgba());
+    auto found = stampCache_.find(key);
+    if (found != stampCache_.end()) return *found;
+    if (stampCache_.size() > 64) stampCache_.clear();
+    const int side = 2 * static_cast<int>(std::ceil(radiusPx)) + 3;
+    QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    QPainter p(&stamp);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(outline);
+    p.setBrush(fill);
+    p.drawEllipse(QPointF(side / 2.0, side / 2.0), radiusPx, radiusPx);
+    p.end();
+    return *stampCache_.insert(key, stamp);
+}
+
 void WaferSurface::circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill)
 {
     const QPointF centre = toPixels(cx, cy);
     const double rx = std::abs(radius * toPixels_.m11());
     const double ry = std::abs(radius * toPixels_.m22());
     QPainter& p = painter();
-    p.setPen(outline);
-    p.setBrush(fill);
-    p.drawEllipse(centre, rx, ry);
+    if (std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx) {
+        // Stamped at the nearest whole pixel: at most half a pixel from the exact centre.
+        const QImage& stamp = circleStamp(rx, outline, fill);
+        const int half = stamp.width() / 2;
+        p.drawImage(QPoint(static_cast<int>(std::floor(centre.x())) - half, static_cast<int>(std::floor(centre.y())) - half),
+                    stamp);
+    } else {
+        p.setPen(outline);
+        p.setBrush(fill);
+        p.drawEllipse(centre, rx, ry);
+    }
     if (batchDepth_ == 0) endPainting();
 }
 

@@ -62,6 +62,9 @@ private:
     QPainter& painter();
     void endPainting();
     const QStaticText& staticText(const QString& text);
+    // A small circle drawn once into a transparent image, for stamping: thousands of spots and
+    // dots are far quicker to copy than to fill one by one.
+    const QImage& circleStamp(double radiusPx, const QColor& outline, const QColor& fill);
 
     QImage image_;
     QTransform toPixels_;
@@ -71,6 +74,7 @@ private:
     quint64 generation_ = 0;
     QFont font_;
     QHash<QString, QStaticText> textCache_;
+    QHash<QString, QImage> stampCache_;
 };
 
 }  // namespace solvane
