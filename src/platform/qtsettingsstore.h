@@ -11,7 +11,7 @@ class QSettings;
 namespace solvane {
 
 // The per-user settings store on QSettings in INI format: organisation and application "Solvane"
-// (~/.config/Solvane/Solvane.conf), one INI group per section. INI keys are case-sensitive, so
+// (~/.config/Solvane/Solvane.ini), one INI group per section. INI keys are case-sensitive, so
 // keys are matched here without regard to case. Values are text, kept as ISO-8859-1.
 // A file that cannot be read or parsed gives the defaults.
 class QtSettingsStore : public SettingsStore {
