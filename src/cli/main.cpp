@@ -16,7 +16,8 @@ namespace solvane::cli {
     COMMAND(convertCommand)           \
     COMMAND(importKlaCommand)         \
     COMMAND(importCsvCommand)         \
-    COMMAND(renderCommand)
+    COMMAND(renderCommand)            \
+    COMMAND(reportCommand)
 
 #define SOLVANE_CLI_DECLARE(command) extern const Command command;
 #define SOLVANE_CLI_ENTRY(command) &command,
@@ -33,7 +34,7 @@ void printUsage(std::FILE* stream)
     for (const Command* command : Commands) std::fprintf(stream, "  %s\n      %s\n", command->synopsis, command->summary);
     std::fprintf(stream,
                  "\nexit status: 0 done, 1 a file could not be read or written, 2 wrong command line,\n"
-                 "3 a file read only partly (dump)\n");
+                 "3 a file read only partly (dump, render, report)\n");
 }
 
 int run(const std::vector<std::string>& words)
