@@ -160,7 +160,8 @@ std::vector<PrintedLine> printedLines(const RecordingEngine& engine)
     }
     std::vector<PrintedLine> lines;
     for (auto& [position, line] : byPosition) {
-        std::sort(line.parts.begin(), line.parts.end(), [](const auto& a, const auto& b) { return a.at.x() < b.at.x(); });
+        std::sort(line.parts.begin(), line.parts.end(),
+                  [](const auto& a, const auto& b) { return a.at.x() < b.at.x(); });
         lines.push_back(line);
     }
     return lines;

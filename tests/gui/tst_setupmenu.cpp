@@ -34,7 +34,10 @@ T* child(QWidget& parent, const char* name)
     return found;
 }
 
-void click(QWidget& dialog, const char* name) { QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton); }
+void click(QWidget& dialog, const char* name)
+{
+    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+}
 
 QAction* action(Form1& form, const char* name) { return form.findChild<QAction*>(QLatin1String(name)); }
 
