@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "mainwindow/form1.h"
+#include "scriptedplatform.h"
+
+class QAction;
+
+namespace solvane {
+
+// The real main window over a scripted platform, for GUI tests and benchmarks. A help file lies in
+// the program folder the platform reports, so start-up shows no message of its own.
+class FormHarness {
+public:
+    // Shows the window at the given size (so the layout has run) unless show is false.
+    explicit FormHarness(QSize size = QSize(1100, 800), bool show = true);
+    ~FormHarness();
+
+    ScriptedPlatform platform;
+
+    Form1& form() { return *form_; }
+    Profile& profile() { return form_->profile(); }
+    QAction* action(const char* name) const;
+
+    // Widget pixel of the drawing at a profile position: the drawing shows (X, Y) at (-X, -Y).
+    QPoint at(double X, double Y) const;
+    // Drawing colour near a profile position, clear of the point's number (printed right and below).
+    QColor pixelNear(double X, double Y) const;
+
+    // Replaces the points with polar ones (X and Y derived), refreshes table and drawing, and
+    // leaves the document unchanged (DataChanged False), as after opening a file.
+    void setPolarPoints(std::initializer_list<std::pair<float, float>> radiusAndAngle);
+
+    // "number|value 1|value 2" of a table row.
+    QString row(int r) const;
+
+    const QString& programDir() const { return programDir_; }
+
+private:
+    QTemporaryDir helpDir_;
+    QString programDir_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace solvane
