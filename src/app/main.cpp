@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "help/appicon.h"
 #include "mainwindow/form1.h"
 #include "platform/instanceguard.h"
 #include "platform/qtplatform.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Solvane"));
     QApplication::setOrganizationName(QStringLiteral("Solvane"));
     QApplication::setApplicationVersion(QStringLiteral("5.1"));
+    QApplication::setWindowIcon(solvane::applicationIcon());
 
     solvane::QtPlatform platform;
     solvane::Form1 window(platform);

@@ -1,11 +1,10 @@
 #include "help/frmabout.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextEdit>
@@ -31,27 +30,6 @@ const char SupportText[] =
     "Web: https://solvane.example/support\r\n"
     "\r\n"
     "Please have the version number above and the accessory model to hand when you call.";
-
-// A small picture of a wafer with its flat, drawn rather than shipped as a file.
-QPixmap waferIcon(const QPalette& palette)
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(palette.color(QPalette::WindowText), 1.5));
-    painter.setBrush(palette.color(QPalette::Button));
-    QPainterPath disc;
-    disc.addEllipse(QRectF(2, 2, 28, 28));
-    QPainterPath belowFlat;
-    belowFlat.addRect(QRectF(0, 0, 32, 27));
-    painter.drawPath(disc.intersected(belowFlat));
-    painter.setBrush(palette.color(QPalette::Dark));
-    painter.setPen(Qt::NoPen);
-    for (const QPointF centre : {QPointF(16, 9), QPointF(9, 16), QPointF(16, 16), QPointF(23, 16), QPointF(16, 22)})
-        painter.drawEllipse(centre, 2.0, 2.0);
-    return pixmap;
-}
 
 QLabel* makeLabel(const char* name, QWidget* parent)
 {
@@ -79,7 +57,8 @@ frmAbout::frmAbout(const Profile& profile, Platform& platform, QWidget* parent)
     setModal(true);
 
     picIcon = makeLabel("picIcon", this);
-    picIcon->setPixmap(waferIcon(palette()));
+    // The program's own icon, as the window shows it.
+    picIcon->setPixmap(QApplication::windowIcon().pixmap(48, 48));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle = makeLabel("lblTitle", this);
