@@ -1,13 +1,10 @@
 // Start-up of the main window, the point table display and the layout rule.
 #include <QAction>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "mainwindow/form1.h"
+#include "formharness.h"
 #include "mainwindow/layoutrule.h"
-#include "scriptedplatform.h"
 #include "table/flexgrid.h"
 
 using namespace solvane;
@@ -20,27 +17,16 @@ const QString MissingHelpText = QStringLiteral(
     "so you need to copy qdx5.hlp to a directory included in your "
     "PATH if you wish to obtain help while running Solvane.");
 
-QAction* action(Form1& form, const char* name) { return form.findChild<QAction*>(QString::fromLatin1(name)); }
-
 }  // namespace
 
 class TestForm1Startup : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        helpDir_ = std::make_unique<QTemporaryDir>();
-        QFile help(helpDir_->filePath(QStringLiteral("qdx5.hlp")));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("<html></html>");
-    }
-
     void emptyStoreStartsPolarUntitledAndEmpty()
     {
-        ScriptedPlatform platform;
-        platform.setProgramDir(helpDir_->path());
-        Form1 form(platform);
+        FormHarness h(QSize(), false);
+        Form1& form = h.form();
         const Profile& p = form.profile();
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Solvane/Wafer"));
@@ -53,10 +39,10 @@ private slots:
         QCOMPARE(p.SnapOn, False);
         QCOMPARE(p.GridAngSteps, std::int16_t(4));
         QCOMPARE(p.SnapRadSteps, std::int16_t(1));
-        QVERIFY(!action(form, "File_Save")->isEnabled());
-        QVERIFY(action(form, "Edit_SortA")->isEnabled());
-        QVERIFY(action(form, "Edit_SortR")->isEnabled());
-        QVERIFY(!action(form, "Draw_Snap")->isChecked());
+        QVERIFY(!h.action("File_Save")->isEnabled());
+        QVERIFY(h.action("Edit_SortA")->isEnabled());
+        QVERIFY(h.action("Edit_SortR")->isEnabled());
+        QVERIFY(!h.action("Draw_Snap")->isChecked());
         QCOMPARE(form.statusPanel(2), QStringLiteral("Untitled"));
 
         FlexGrid& grid = form.grid();
@@ -66,21 +52,20 @@ private slots:
         QCOMPARE(grid.TextMatrix(0, 1), QStringLiteral("R(mm)"));
         QCOMPARE(grid.TextMatrix(0, 2), QStringLiteral("Theta"));
         QCOMPARE(grid.TextMatrix(1, 0), QStringLiteral("1"));
-        QVERIFY(platform.messages().empty());
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(platform);
+        QVERIFY(h.platform.messages().empty());
     }
 
     void storedRectangularSystemDisablesTheSorts()
     {
         ScriptedPlatform platform;
-        platform.setProgramDir(helpDir_->path());
         platform.memoryStore().write("QDX", "Coord Sys", "Rectangular");
+        platform.answerMessage(MessageAnswer::Ok);  // no help file beside this program
         Form1 form(platform);
 
         QCOMPARE(form.profile().RectSys, True);
         QCOMPARE(form.profile().PolarSys, False);
-        QVERIFY(!action(form, "Edit_SortA")->isEnabled());
-        QVERIFY(!action(form, "Edit_SortR")->isEnabled());
+        QVERIFY(!form.findChild<QAction*>("Edit_SortA")->isEnabled());
+        QVERIFY(!form.findChild<QAction*>("Edit_SortR")->isEnabled());
         QCOMPARE(form.grid().TextMatrix(0, 1), QStringLiteral("X (mm)"));
         QCOMPARE(form.grid().TextMatrix(0, 2), QStringLiteral("Y (mm)"));
     }
@@ -105,22 +90,22 @@ private slots:
 
     void helpFileIsFoundAlongTheSearchPath()
     {
+        const FormHarness withHelp(QSize(), false);
         ScriptedPlatform platform;
         platform.setProgramDir(QDir::temp().filePath(QStringLiteral("no-such-folder-for-solvane")));
-        platform.setSearchPath(QStringLiteral("/nonexistent:") + helpDir_->path());
+        platform.setSearchPath(QStringLiteral("/nonexistent:") + withHelp.programDir());
         Form1 form(platform);
         QVERIFY(form.helpFileFound());
-        QCOMPARE(form.helpPath(), helpDir_->path() + QLatin1Char('/'));
+        QCOMPARE(form.helpPath(), withHelp.programDir() + QLatin1Char('/'));
 
-        action(form, "Menu_HelpSelection_1")->trigger();
-        QCOMPARE(platform.helpRequests(), QStringList{helpDir_->filePath(QStringLiteral("qdx5.hlp"))});
+        form.findChild<QAction*>("Menu_HelpSelection_1")->trigger();
+        QCOMPARE(platform.helpRequests(), QStringList{withHelp.programDir() + QStringLiteral("/qdx5.hlp")});
     }
 
     void tableShowsTheStoredPairOfTheChosenSystem()
     {
-        ScriptedPlatform platform;
-        platform.setProgramDir(helpDir_->path());
-        Form1 form(platform);
+        FormHarness h(QSize(), false);
+        Form1& form = h.form();
         Profile& p = form.profile();
         p.Points[1] = PointRec{12.5f, 90.0f, False, 0.0f, -3.0f};
         p.PointCount = 1;
@@ -143,9 +128,8 @@ private slots:
 
     void keptBlankRowsAreNumbered()
     {
-        ScriptedPlatform platform;
-        platform.setProgramDir(helpDir_->path());
-        Form1 form(platform);
+        FormHarness h(QSize(), false);
+        Form1& form = h.form();
         Profile& p = form.profile();
         p.PointCount = 5;
         p.TableRows = 17;
@@ -192,9 +176,6 @@ private slots:
         QCOMPARE(out.gridTop, 315.0);
         QCOMPARE(out.descriptWidth, width > 1740.0 ? width - 1740.0 : 4000.0);
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> helpDir_;
 };
 
 QTEST_MAIN(TestForm1Startup)
