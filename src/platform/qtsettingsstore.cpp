@@ -1,20 +1,9 @@
+#include "platform/qttext.h"
 #include "platform/qtsettingsstore.h"
 
 #include <QSettings>
 
 namespace solvane {
-
-namespace {
-
-QString fromBytes(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string toBytes(const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-}  // namespace
 
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Solvane"),

@@ -8,7 +8,4 @@ namespace solvane {
 // in whole pixels with the remainder dropped.
 void centreOnScreen(QWidget& window);
 
-// The decimal separator of the user's locale, as the number formats print it.
-char localeDecimalSeparator();
-
 }  // namespace solvane

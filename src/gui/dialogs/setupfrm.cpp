@@ -1,3 +1,4 @@
+#include "platform/qttext.h"
 #include "dialogs/setupfrm.h"
 
 #include <QComboBox>
@@ -30,12 +31,6 @@ constexpr int BeamMinTenths = 10;
 constexpr int BeamMaxTenths = 150;
 
 const QChar InchMark = QLatin1Char('"');
-
-std::string toBytes(const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
 
 // The bar position for a length in mm: tenths, halves to even, kept inside the bar's range.
 int tenthsInRange(double mm, int minTenths, int maxTenths)
@@ -170,7 +165,7 @@ QStringList SetupFrm::sizeList(const std::string& units, int modelType)
 
 QString SetupFrm::readOut(int tenths) const
 {
-    return QString::fromStdString(formatNumber(tenths / 10.0, "#0.00", localeDecimalSeparator())) +
+    return formatted(tenths / 10.0, "#0.00", localeDecimalSeparator()) +
            QStringLiteral(" mm");
 }
 

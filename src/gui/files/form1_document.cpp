@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <string>
 
+#include "platform/qttext.h"
 #include "files/profilefile.h"
 #include "mainwindow/form1.h"
 #include "platform/colours.h"
@@ -22,30 +23,13 @@ QString unsavedChangesPrompt(const char* lastLine)
     return QStringLiteral("The data has changed\r\nsince your last save.\r\n") + QLatin1String(lastLine);
 }
 
-// Paths and file names go to the file system in its own encoding; the profile keeps them as bytes.
-std::string toFileSystem(const QString& text)
-{
-    const QByteArray bytes = QFile::encodeName(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString fromFileSystem(const std::string& text)
-{
-    return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The file dialog of Open and Save As, in the product flavour's extension and filter.
 FileDialogRequest profileDialog(const Profile& profile, bool save)
 {
     FileDialogRequest request;
-    request.pattern = QStringLiteral("*.") + latin1(profile.ProfileExt);
-    request.defaultExt = latin1(profile.ProfileExt);
-    request.filter = latin1(profile.ProfileFilter);
+    request.pattern = QStringLiteral("*.") + fromBytes(profile.ProfileExt);
+    request.defaultExt = fromBytes(profile.ProfileExt);
+    request.filter = fromBytes(profile.ProfileFilter);
     request.initialDir = fromFileSystem(profile.ProfileDir);
     request.title = save ? QStringLiteral("Save File As") : QStringLiteral("Open File");
     request.save = save;
@@ -54,7 +38,7 @@ FileDialogRequest profileDialog(const Profile& profile, bool save)
 
 QString readFailureText(const QString& title, const ReadResult& read)
 {
-    const QString reason = latin1(read.message);
+    const QString reason = fromBytes(read.message);
     if (!read.opened) return QStringLiteral("\"%1\" could not be opened:\r\n%2.").arg(title, reason);
     return QStringLiteral("\"%1\" could not be read to the end:\r\n%2.\r\n"
                           "The profile shows what was read before that.")
@@ -103,7 +87,7 @@ void Form1::File_Open_Click()
     resetPoints(profile_);
     profile_.PointCount = 0;
     const ReadResult read = readprofileFile(profile_, profile_.FilePath);
-    descript->setText(latin1(profile_.Description));
+    descript->setText(fromBytes(profile_.Description));
 
     setStatus(2, choice->title);
     drawwafer();
@@ -155,7 +139,7 @@ bool Form1::writeProfileTo(const FileChoice& file)
     if (!written.ok) {
         // The document keeps its name and its unsaved state: the user must know the profile is not on disk.
         platform_.messageBox(
-            QStringLiteral("The profile was not saved to \"%1\":\r\n%2.").arg(file.path, latin1(written.message)),
+            QStringLiteral("The profile was not saved to \"%1\":\r\n%2.").arg(file.path, fromBytes(written.message)),
             QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/qttext.h"
 #include "importers/csvimport.h"
 #include "importers/frmcsvfields.h"
 #include "importers/frmwaferchoice.h"
@@ -13,22 +14,6 @@
 namespace solvane {
 
 namespace {
-
-std::string toFileSystem(const QString& text)
-{
-    const QByteArray bytes = QFile::encodeName(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString fromFileSystem(const std::string& text)
-{
-    return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 FileDialogRequest importDialog(const Profile& profile, const char* pattern, const char* defaultExt, const char* filter)
 {
@@ -44,7 +29,7 @@ FileDialogRequest importDialog(const Profile& profile, const char* pattern, cons
 
 QString importFailureText(const QString& title, const std::string& reason)
 {
-    return QStringLiteral("\"%1\" was not imported.\r\n%2").arg(title, latin1(reason));
+    return QStringLiteral("\"%1\" was not imported.\r\n%2").arg(title, fromBytes(reason));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "platform/qttext.h"
 #include "importers/frmcsvfields.h"
 
 #include <QFormLayout>
@@ -89,15 +90,12 @@ void frmCSVfields::CmdOK_Click()
 {
     const std::array<QLineEdit*, 6> boxes{txtSampleCenterLoc, txtDiePitch, txtXIndex, txtYindex, txtXrel, txtYrel};
     std::array<std::string, 6> texts;
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const QByteArray bytes = boxes[i]->text().toLatin1();
-        texts[i] = std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
+    for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = toBytes(boxes[i]->text());
 
     // The import's own check, so the dialog never confirms columns the import would refuse.
     const CsvColumnsCheck check = checkCsvColumnBoxes(texts);
     if (!check.columns) {
-        platform_.messageBox(QString::fromLatin1(check.message.c_str()), tr("CSV File Information"),
+        platform_.messageBox(fromBytes(check.message), tr("CSV File Information"),
                              MessageIcon::Exclamation, MessageButtons::Ok);
         if (check.box >= 0 && check.box < static_cast<int>(boxes.size())) {
             QLineEdit* refused = boxes[static_cast<std::size_t>(check.box)];

@@ -1,3 +1,4 @@
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 
 #include <QApplication>
@@ -5,7 +6,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -52,7 +52,7 @@ void Form1::buildControls()
     descript->setObjectName(QStringLiteral("descript"));
     Label1->setBuddy(descript);
     connect(descript, &QLineEdit::textChanged, this,
-            [this](const QString& text) { profile_.Description = text.toLatin1().toStdString(); });
+            [this](const QString& text) { profile_.Description = toBytes(text); });
 
     Picture1 = new WaferView(client);
     connect(Picture1, &WaferView::mouseDown, this, &Form1::Picture1_MouseDown);
@@ -157,11 +157,7 @@ int Form1::twipsToPx(double twips) const
 
 double Form1::pxToTwips(int pixels) const { return pixelsToTwips(pixels, logicalDpi()); }
 
-char Form1::decimalSeparator() const
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? '.' : point.at(0).toLatin1();
-}
+char Form1::decimalSeparator() const { return localeDecimalSeparator(); }
 
 QString Form1::statusPanel(int panel) const { return panel == 1 ? statusPanel1_->text() : statusPanel2_->text(); }
 
@@ -174,7 +170,7 @@ void Form1::Form_Load()
                                                           : QRect(0, 0, 1024, 768);
     const ScreenSizeTwips screenTwips{pxToTwips(screen.width()), pxToTwips(screen.height())};
     const WindowPlacement stored = loadsettings(profile_, platform_.settings(), screenTwips,
-                                                platform_.programDir().toLatin1().toStdString());
+                                                toFileSystem(platform_.programDir()));
     const WindowPlacement placement = placeOnScreen(stored, screenTwips);
     setGeometry(screen.left() + twipsToPx(placement.left), screen.top() + twipsToPx(placement.top),
                 twipsToPx(placement.width), twipsToPx(placement.height));
@@ -187,11 +183,11 @@ void Form1::Form_Load()
     setStatus(2, QStringLiteral("Untitled"));
 
     const HelpSearchResult help =
-        FindHelpFile(platform_.programDir().toStdString(), platform_.searchPath().toStdString(),
-                     [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }, '/',
+        FindHelpFile(toFileSystem(platform_.programDir()), toFileSystem(platform_.searchPath()),
+                     [](const std::string& path) { return QFileInfo(fromFileSystem(path)).isFile(); }, '/',
                      ':');
     helpFound_ = help.found;
-    HelpPath = QString::fromStdString(help.HelpPath);
+    HelpPath = fromFileSystem(help.HelpPath);
     if (!helpFound_) {
         platform_.messageBox(
             QStringLiteral("qdx5.hlp not found in your path.\r\n"
@@ -250,7 +246,7 @@ void Form1::initdata()
     profile_.WaferColor = ButtonFaceColour;
     profile_.SpotColor = ButtonShadowColour;
     profile_.FileTitle.clear();
-    setWindowTitle(QString::fromLatin1(profile_.ProfileTitle.c_str()));
+    setWindowTitle(fromBytes(profile_.ProfileTitle));
     File_Save->setEnabled(false);
     resetPoints(profile_);
     profile_.PointCount = 0;

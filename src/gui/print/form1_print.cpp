@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "print/report.h"
 #include "print/reportprinter.h"
@@ -18,12 +19,6 @@ const QString PrinterErrorText = QStringLiteral(
     "computer and printer are solid. Most printers provide a display for error information\r\n"
     "such as \"Out of Paper\",\"Offline\" and so on.");
 
-std::string latin1Bytes(const QString& text)
-{
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 }  // namespace
 
 void Form1::File_PrintData_Click()
@@ -36,7 +31,7 @@ void Form1::File_PrintData_Click()
     setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
     const ReportLines report =
-        reportLines(profile_, profile_.FileTitle, latin1Bytes(descript->text()), decimalSeparator());
+        reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
     const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
     const bool printerError = !printed.ok || printer.printerState() == QPrinter::Error;
     // A failed print goes straight to its message, without letting events run first.

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
 #include "table/flexgrid.h"
@@ -54,7 +55,7 @@ void appendEntryRowPoint(Form1& form)
 // A cell's text as written with the user's decimal separator.
 double cellNumber(const QString& text, char separator)
 {
-    std::string bytes = text.toLatin1().toStdString();
+    std::string bytes = toBytes(text);
     for (char& c : bytes)
         if (c == separator) c = '.';
     return leadingNumber(bytes);
@@ -161,7 +162,7 @@ void Form1::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /
 
 void Form1::checkrange()
 {
-    float v = toSingle(leadingNumber(txtedit->text().toLatin1().toStdString()));
+    float v = toSingle(leadingNumber(toBytes(txtedit->text())));
     const int col = grdData->Col();
     const bool polar = profile_.PolarSys != False;
     if (col == 1) {
@@ -173,7 +174,7 @@ void Form1::checkrange()
         if (v < 0.0f) v = 0.0f;
         if (v > 360.0f) v = 360.0f;
     }
-    txtedit->setText(QString::fromStdString(formatNumber(v, "##0.00", decimalSeparator())));
+    txtedit->setText(formatted(v, "##0.00", decimalSeparator()));
 }
 
 void Form1::grdData_KeyPress(int KeyAscii)
@@ -246,7 +247,7 @@ void Form1::grdData_EnterCell()
                                 formatNumber(point.Theta, "##0.0", separator) + "  X  " +
                                 formatNumber(point.X, "##0.00", separator) + " Y " +
                                 formatNumber(point.Y, "##0.00", separator);
-    setStatus(1, QString::fromLatin1(readOut.c_str()));
+    setStatus(1, fromBytes(readOut));
 }
 
 void Form1::drawSpotsHighlighting(int row)

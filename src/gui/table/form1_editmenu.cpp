@@ -1,6 +1,7 @@
 // The main window's Edit menu: delete, copy, the two sorts and clear, over the point list.
 #include <QAction>
 
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
@@ -77,7 +78,7 @@ void Form1::Edit_Copy_Click()
         }
         text += "\r\n";
     }
-    platform_.setClipboardText(QString::fromLatin1(text.c_str(), static_cast<int>(text.size())));
+    platform_.setClipboardText(fromBytes(text));
 }
 
 void Form1::Edit_SortA_Click()

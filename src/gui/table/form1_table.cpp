@@ -1,20 +1,10 @@
 // The main window's point table procedures: the table is rewritten from the point list.
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 
 namespace solvane {
-
-namespace {
-
-// Floats keep their own formatting (7 significant digits), so the table shows what was typed.
-template <typename Number>
-QString formatted(Number value, const char* pattern, char separator)
-{
-    return QString::fromStdString(formatNumber(value, pattern, separator));
-}
-
-}  // namespace
 
 void Form1::clearrow(int row)
 {

@@ -4,6 +4,7 @@
 // 180 degrees.
 #include <cmath>
 
+#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
 #include "model/snap.h"
@@ -28,11 +29,6 @@ PointerPosition pointerPosition(float x, float y)
     const float theta = xyarctan(x, y);
     const double a = static_cast<double>(theta) * Pi / 180.0;
     return {r, theta, r * std::cos(a), r * std::sin(a)};
-}
-
-QString formatted(double value, const char* pattern, char separator)
-{
-    return QString::fromStdString(formatNumber(value, pattern, separator));
 }
 
 // A read-out field: padded with blanks, then cut to its width, so a long number loses its tail.
