@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "model/patterns.h"
@@ -8,226 +9,81 @@
 namespace solvane {
 namespace {
 
-constexpr double TruePi = 3.14159265358979323846;
-
-// A 200 mm wafer with edge exclusion 5 and beam 8: usable radius 91.
-Profile standardWafer()
+using F = std::vector<float>;
+// The centre, then ring after ring counter-clockwise from 360/N to 360; generators never write Flag.
+TEST(FixedPatterns, PlaceTheCentreThenTheRings)
 {
-    Profile profile;
-    profile.WaferDiameter = 200;
-    profile.EdgeExclusion = 5;
-    profile.BeamDiameter = 8;
-    return profile;
-}
-
-struct FixedCase {
-    const char* name;
-    PatternCounts counts;
-    int points;
-    std::vector<double> ringsMm;
-    std::vector<double> anglesDeg;  // nominal, the same on every ring
-};
-
-class FixedPatterns : public ::testing::TestWithParam<FixedCase> {};
-
-TEST_P(FixedPatterns, PlaceTheCentreThenRingAfterRingCounterClockwise)
-{
-    const FixedCase c = GetParam();
-    Profile profile = standardWafer();
-    profile.PointCount = 40;
-    fixedpattern(profile, c.counts);
-
-    ASSERT_EQ(profile.PointCount, c.points);
-    EXPECT_EQ(profile.TableRows, c.points);
-    EXPECT_EQ(profile.GridRadSteps, c.counts.radSteps);
-    EXPECT_EQ(profile.GridAngSteps, c.counts.angSteps);
-    const PointRec& centre = profile.Points[1];
-    EXPECT_EQ(centre.R, 0.0f);
-    EXPECT_EQ(centre.Theta, 0.0f);
-    EXPECT_EQ(centre.X, 0.0f);
-    EXPECT_EQ(centre.Y, 0.0f);
-
-    int n = 2;
-    for (const double ring : c.ringsMm) {
-        for (const double angle : c.anglesDeg) {
-            const PointRec& p = profile.Points[static_cast<std::size_t>(n)];
-            SCOPED_TRACE(n);
-            EXPECT_EQ(p.R, static_cast<float>(ring));
-            EXPECT_NEAR(p.Theta, angle, 0.0001);
-            EXPECT_NEAR(p.X, ring * std::cos(angle * TruePi / 180.0), 0.0001);
-            EXPECT_NEAR(p.Y, ring * std::sin(angle * TruePi / 180.0), 0.0001);
-            EXPECT_EQ(p.Flag, False);  // generators never write Flag
-            ++n;
+    for (const auto& [counts, rings] : std::vector<std::pair<PatternCounts, std::vector<float>>>{
+             {FivePointCounts, {91}}, {NinePointCounts, {45.5f, 91}}, {SeventeenPointCounts, {45.5f, 91}}}) {
+        Profile p;
+        ASSERT_EQ(usableRadiusMm(p), 91.0);  // a default profile: 200 mm wafer, edge exclusion 5, beam 8
+        p.Points[40].R = 7;  // the reset clears entries past the new points
+        fixedpattern(p, counts);
+        const int n = 1 + counts.radSteps * counts.angSteps;
+        ASSERT_EQ(std::vector<int>({p.PointCount, p.TableRows, p.GridRadSteps, p.GridAngSteps, p.Points[n].Flag}),
+                  std::vector<int>({n, n, counts.radSteps, counts.angSteps, False}));
+        EXPECT_EQ(F({p.Points[1].R, p.Points[1].Theta, p.Points[1].X, p.Points[1].Y, p.Points[40].R}), F(5, 0.0f));
+        for (int i = 2; i <= n; ++i) {
+            const PointRec& q = p.Points[static_cast<std::size_t>(i)];
+            const double angle = 360.0 / counts.angSteps * ((i - 2) % counts.angSteps + 1), a = angle * M_PI / 180;
+            EXPECT_EQ(q.R, rings[static_cast<std::size_t>((i - 2) / counts.angSteps)]) << i;
+            EXPECT_NEAR(q.Theta, angle, 0.0001) << i;
+            EXPECT_NEAR(std::hypot(q.X - q.R * std::cos(a), q.Y - q.R * std::sin(a)), 0, 0.0001) << i;
         }
     }
-    // The reset cleared the entries past the new points.
-    EXPECT_EQ(profile.Points[static_cast<std::size_t>(c.points + 1)].R, 0.0f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Standard, FixedPatterns,
-    ::testing::Values(FixedCase{"Five", FivePointCounts, 5, {91}, {90, 180, 270, 360}},
-                      FixedCase{"Nine", NinePointCounts, 9, {45.5, 91}, {90, 180, 270, 360}},
-                      FixedCase{"Seventeen", SeventeenPointCounts, 17, {45.5, 91},
-                                {45, 90, 135, 180, 225, 270, 315, 360}}),
-    [](const ::testing::TestParamInfo<FixedCase>& info) { return std::string(info.param.name); });
-
-struct StoredAngleCase {
-    std::int16_t perRing;
-    std::vector<float> stored;
-};
-
-class StoredAngles : public ::testing::TestWithParam<StoredAngleCase> {};
-
-// The angular step is kept in single precision, so the stored angles are off in their last digits.
-TEST_P(StoredAngles, CarryTheSinglePrecisionStep)
+// The angular step is kept in single precision: stored angles and axis points keep their rounding residue.
+TEST(PolarPattern, CarriesTheSinglePrecisionStepAndDoesNotReset)
 {
-    const StoredAngleCase c = GetParam();
-    Profile profile = standardWafer();
-    profile.GridRadSteps = 1;
-    profile.GridAngSteps = c.perRing;
-    polarpattern(profile);
-    ASSERT_EQ(profile.PointCount, 1 + c.perRing);
-    for (std::size_t j = 0; j < c.stored.size(); ++j) EXPECT_EQ(profile.Points[j + 2].Theta, c.stored[j]) << j;
+    Profile p;
+    p.GridAngSteps = 3;
+    polarpattern(p);
+    EXPECT_EQ(F({p.Points[2].Theta, p.Points[3].Theta, p.Points[4].Theta}), F({120, 240, 360.00003f}));
+    p.GridAngSteps = 4;
+    for (std::size_t i = 1; i <= 12; ++i) p.Points[i] = PointRec{7, 7, True, 7, 7};
+    polarpattern(p);  // flags and entries past the new points stay
+    EXPECT_EQ(F({p.Points[2].Theta, p.Points[3].Theta, p.Points[4].Theta, p.Points[5].Theta}),
+              F({89.99999f, 179.99998f, 270, 359.99997f}));
+    EXPECT_TRUE(p.Points[2].X > 0.0000060f && p.Points[2].X < 0.0000075f && p.Points[2].Y == 91.0f);
+    EXPECT_TRUE(p.Points[5].X == 91.0f && p.Points[5].Y < 0.0f && p.Points[5].Y > -0.0001f);
+    EXPECT_EQ(std::pair(p.Points[3].Flag, p.Points[6].R), std::pair(True, 7.0f));
+    p.GridRadSteps = p.GridAngSteps = 30;
+    polarpattern(p);
+    EXPECT_EQ(std::tuple(int{p.PointCount}, p.Points[2].R, p.Points[901].R), std::tuple(901, 91.0f / 30, 91.0f));
+    p.BeamDiameter = 198;  // usable radius -4: nothing is checked; points lie opposite their stated angles
+    fixedpattern(p, FivePointCounts);
+    EXPECT_EQ(std::pair(int{p.PointCount}, p.Points[2].R), std::pair(5, -4.0f));
+    EXPECT_TRUE(std::abs(p.Points[2].Y + 4) < 0.0001f && std::abs(p.Points[5].X + 4) < 0.0001f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, StoredAngles,
-                         ::testing::Values(StoredAngleCase{4, {89.99999f, 179.99998f, 270.0f, 359.99997f}},
-                                           StoredAngleCase{3, {120.0f, 240.0f, 360.00003f}}));
-
-TEST(PolarPattern, RingPointsNextToTheAxesKeepTheirRoundingResidue)
+// Nodes inside the usable disc, column by column from the most negative X: (x, y, Theta) in visiting order.
+TEST(XyPattern, KeepsTheNodesInsideTheUsableDiscColumnByColumn)
 {
-    Profile profile = standardWafer();
-    fixedpattern(profile, FivePointCounts);
-    const PointRec& first = profile.Points[2];  // nominally (0, 91)
-    EXPECT_GT(first.X, 0.0000060f);
-    EXPECT_LT(first.X, 0.0000075f);
-    EXPECT_EQ(first.Y, 91.0f);
-    const PointRec& last = profile.Points[5];  // nominally (91, 0), Theta 360 not 0
-    EXPECT_EQ(last.X, 91.0f);
-    EXPECT_LT(last.Y, 0.0f);
-    EXPECT_GT(last.Y, -0.0001f);
-}
-
-TEST(PolarPattern, LeavesFlagsAndEntriesPastTheNewPointsAlone)
-{
-    Profile profile = standardWafer();
-    for (int i = 1; i <= 12; ++i) profile.Points[static_cast<std::size_t>(i)] = PointRec{7, 7, True, 7, 7};
-    profile.GridRadSteps = 1;
-    profile.GridAngSteps = 4;
-    polarpattern(profile);
-    EXPECT_EQ(profile.PointCount, 5);
-    EXPECT_EQ(profile.Points[3].Flag, True);
-    EXPECT_EQ(profile.Points[6].R, 7.0f);
-}
-
-TEST(PolarPattern, LargestGridFitsTheStore)
-{
-    Profile profile = standardWafer();
-    profile.GridRadSteps = 30;
-    profile.GridAngSteps = 30;
-    polarpattern(profile);
-    EXPECT_EQ(profile.PointCount, 901);
-    EXPECT_FLOAT_EQ(profile.Points[901].R, 91.0f);
-    EXPECT_FLOAT_EQ(profile.Points[2].R, 91.0f / 30);
-}
-
-// Edge exclusion and half the beam wider than the wafer radius: nothing is checked, the radii are
-// negative and the points lie opposite their stated angles.
-TEST(PolarPattern, NegativeUsableRadiusPutsPointsOppositeTheirAngles)
-{
-    Profile profile;
-    profile.WaferDiameter = 10;
-    profile.EdgeExclusion = 5;
-    profile.BeamDiameter = 8;  // usable radius -4
-    fixedpattern(profile, FivePointCounts);
-    ASSERT_EQ(profile.PointCount, 5);
-    EXPECT_EQ(profile.Points[2].R, -4.0f);
-    EXPECT_NEAR(profile.Points[2].Theta, 90, 0.0001);
-    EXPECT_NEAR(profile.Points[2].Y, -4, 0.0001);
-    EXPECT_NEAR(profile.Points[5].X, -4, 0.0001);
-}
-
-struct XY {
-    float x;
-    float y;
-};
-
-struct GridCase {
-    const char* name;
-    std::int16_t stepsX;
-    std::int16_t stepsY;
-    double beamMm;
-    std::vector<XY> points;  // in visiting order
-};
-
-class XyPatterns : public ::testing::TestWithParam<GridCase> {};
-
-TEST_P(XyPatterns, KeepTheNodesInsideTheUsableDiscColumnByColumn)
-{
-    const GridCase c = GetParam();
-    Profile profile = standardWafer();
-    profile.BeamDiameter = c.beamMm;
-    profile.GridAngSteps = c.stepsX;
-    profile.GridRadSteps = c.stepsY;
-    profile.TableRows = 33;
-    xypattern(profile);
-    ASSERT_EQ(profile.PointCount, static_cast<int>(c.points.size()));
-    EXPECT_EQ(profile.TableRows, 33);
-    for (std::size_t i = 0; i < c.points.size(); ++i) {
-        const PointRec& p = profile.Points[i + 1];
-        SCOPED_TRACE(i + 1);
-        EXPECT_NEAR(p.X, c.points[i].x, 1e-4);
-        EXPECT_NEAR(p.Y, c.points[i].y, 1e-4);
-        EXPECT_NEAR(p.R, std::hypot(c.points[i].x, c.points[i].y), 1e-4);
+    using Nodes = std::vector<F>;
+    for (const auto& [beam, stepsX, stepsY, nodes] : std::vector<std::tuple<double, std::int16_t, std::int16_t, Nodes>>{
+             {8, 4, 1, {{0, -91, 270}, {0, 91, 90}}}, {8, 1, 1, {}},
+             {8, 2, 2, {{-91, 0, 180}, {0, -91, 270}, {0, 0, 90}, {0, 91, 90}, {91, 0, 360}}},
+             {198, 2, 2, {{4, 0, 360}, {0, 4, 90}, {0, 0, 90}, {0, -4, 270}, {-4, 0, 180}}}}) {
+        Profile p;
+        p.BeamDiameter = beam;
+        p.GridAngSteps = stepsX;
+        p.GridRadSteps = stepsY;
+        p.TableRows = 33;
+        p.Points[6].R = 7;  // no reset: entries past the new points and TableRows stay
+        xypattern(p);
+        ASSERT_EQ(F({float(p.PointCount), float(p.TableRows), p.Points[6].R}), F({float(nodes.size()), 33, 7}));
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            const PointRec& q = p.Points[i + 1];
+            EXPECT_EQ(F({std::round(q.X * 1e4f) / 1e4f, std::round(q.Y * 1e4f) / 1e4f, q.Theta}), nodes[i]) << i;
+            EXPECT_NEAR(q.R, std::hypot(nodes[i][0], nodes[i][1]), 1e-4);
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, XyPatterns,
-    ::testing::Values(GridCase{"FourByOne", 4, 1, 8, {{0, -91}, {0, 91}}}, GridCase{"OneByOne", 1, 1, 8, {}},
-                      GridCase{"TwoByTwo", 2, 2, 8, {{-91, 0}, {0, -91}, {0, 0}, {0, 91}, {91, 0}}},
-                      // Usable radius -4: the same nodes, visited from the positive ends.
-                      GridCase{"NegativeRadius", 2, 2, 198, {{4, 0}, {0, 4}, {0, 0}, {0, -4}, {-4, 0}}}),
-    [](const ::testing::TestParamInfo<GridCase>& info) { return std::string(info.param.name); });
-
-TEST(XyPattern, NodesOnTheAxesGetTheirStatedAngles)
-{
-    Profile profile = standardWafer();
-    profile.GridAngSteps = 2;
-    profile.GridRadSteps = 2;
-    xypattern(profile);
-    ASSERT_EQ(profile.PointCount, 5);
-    EXPECT_EQ(profile.Points[1].Theta, 180.0f);
-    EXPECT_EQ(profile.Points[2].Theta, 270.0f);
-    EXPECT_EQ(profile.Points[3].Theta, 90.0f);  // the centre
-    EXPECT_EQ(profile.Points[4].Theta, 90.0f);
-    EXPECT_EQ(profile.Points[5].Theta, 360.0f);  // positive X axis: 360, not 0
-}
-
-TEST(XyPattern, ShorterGridLeavesStaleEntriesBehindTheCount)
-{
-    Profile profile = standardWafer();
-    fixedpattern(profile, SeventeenPointCounts);
-    const PointRec before = profile.Points[10];
-    profile.GridAngSteps = 4;
-    profile.GridRadSteps = 1;
-    xypattern(profile);
-    EXPECT_EQ(profile.PointCount, 2);
-    EXPECT_EQ(profile.TableRows, 17);
-    EXPECT_EQ(profile.Points[10].R, before.R);
-    EXPECT_EQ(profile.Points[10].Theta, before.Theta);
-}
-
-TEST(XyPattern, LargestGridStaysInsideTheDisc)
-{
-    Profile profile = standardWafer();
-    profile.GridAngSteps = 30;
-    profile.GridRadSteps = 30;
-    xypattern(profile);
-    EXPECT_GT(profile.PointCount, 600);
-    EXPECT_LE(profile.PointCount, 961);
-    for (int i = 1; i <= profile.PointCount; ++i) EXPECT_LT(profile.Points[static_cast<std::size_t>(i)].R, 91.0001f);
+    Profile p;
+    p.GridRadSteps = p.GridAngSteps = 30;
+    xypattern(p);
+    EXPECT_TRUE(p.PointCount > 600 && p.PointCount <= 961) << p.PointCount;
+    for (std::size_t i = 1; i <= std::size_t(p.PointCount); ++i) EXPECT_LT(p.Points[i].R, 91.0001f);
 }
 
 }  // namespace
