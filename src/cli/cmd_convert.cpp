@@ -32,8 +32,7 @@ int runConvert(const Command& self, const std::vector<std::string>& words)
 
     if (coordSys) {
         profile.CoordSys = *coordSys;
-        profile.PolarSys = *coordSys == "Polar" ? True : False;
-        profile.RectSys = *coordSys == "Polar" ? False : True;
+        setCoordFlags(profile, *coordSys);
     }
     const WriteResult written = writeprofile(profile, *output);
     if (!written.ok) return fileError(written.message);

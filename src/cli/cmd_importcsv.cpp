@@ -64,8 +64,7 @@ int runImportCsv(const Command& self, const std::vector<std::string>& words)
 
     // The profile as the editor starts, then the import as its menu command does it.
     Profile profile;
-    profile.PolarSys = profile.CoordSys == "Polar" ? True : False;
-    profile.RectSys = profile.CoordSys == "Polar" ? False : True;
+    setCoordFlags(profile, profile.CoordSys);
     resetPoints(profile);
     DefectStore defects{};
     const CsvImportResult result = importCsvFile(input, *columns.columns, profile, defects);

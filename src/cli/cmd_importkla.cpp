@@ -26,8 +26,7 @@ int runImportKla(const Command& self, const std::vector<std::string>& words)
 
     // The profile as the editor starts, then the import as its menu command does it.
     Profile profile;
-    profile.PolarSys = profile.CoordSys == "Polar" ? True : False;
-    profile.RectSys = profile.CoordSys == "Polar" ? False : True;
+    setCoordFlags(profile, profile.CoordSys);
     resetPoints(profile);
     DefectStore defects{};
     const KlaImportResult result =

@@ -46,8 +46,7 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
     if (!(usableRadiusMm(profile) > 0.0))
         return usageError(self, "the edge exclusion and half the beam leave no usable radius on a " +
                                     generalNumber(profile.WaferDiameter, 15) + " mm wafer");
-    profile.PolarSys = profile.CoordSys == "Polar" ? True : False;
-    profile.RectSys = profile.CoordSys == "Polar" ? False : True;
+    setCoordFlags(profile, profile.CoordSys);
 
     if (kind == "5") {
         fixedpattern(profile, FivePointCounts);

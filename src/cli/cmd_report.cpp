@@ -76,8 +76,7 @@ int runReport(const Command& self, const std::vector<std::string>& words)
 
     // The columns follow the system the table would show: the file's own unless one is asked for.
     const std::string system = coordSys ? *coordSys : profile.CoordSys;
-    profile.PolarSys = system == "Polar" ? True : False;
-    profile.RectSys = system == "Polar" ? False : True;
+    setCoordFlags(profile, system);
     // The report names the file as the editor does after opening it, by its name without folder.
     const std::string fileTitle = std::filesystem::path(input).filename().string();
 

@@ -90,6 +90,9 @@ void resetPoints(Profile& profile);
 // (WaferDiameter / 2 - EdgeExclusion) - BeamDiameter / 2: where generated points may lie.
 double usableRadiusMm(const Profile& profile);
 
+// Sets PolarSys and RectSys for a coordinate-system name: polar exactly when it is "Polar".
+void setCoordFlags(Profile& profile, const std::string& coordSys);
+
 // True when the store has room for one more point.
 inline bool hasRoomForPoint(const Profile& profile) { return profile.PointCount < MaxPoints; }
 

@@ -276,8 +276,7 @@ void SetupFrm::OKBtn_Click()
         if (answer != MessageAnswer::Ok) {
             // The coordinate system stays; the sizes stored above stay stored.
             profile_.CoordSys = rememberedCoordSys;
-            profile_.PolarSys = rememberedCoordSys == "Polar" ? True : False;
-            profile_.RectSys = rememberedCoordSys == "Polar" ? False : True;
+            setCoordFlags(profile_, rememberedCoordSys);
             return;
         }
         if (updategrid_) updategrid_();
