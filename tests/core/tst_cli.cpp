@@ -1,12 +1,13 @@
+// solvane-cli: every command run as the built program, in a scratch folder of its own.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -16,196 +17,184 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string Kla = SOLVANE_TEST_DATA "/kla/two_wafers.dat";
+
 struct ToolRun {
     int status = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
 
-std::string quoted(const std::string& word)
-{
-    std::string result = "'";
-    for (const char c : word) result += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return result + "'";
-}
-
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-}
-
-// Runs the built tool in a scratch folder of its own.
-class CommandLineTool : public ::testing::Test {
+class Cli : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("solvane-cli-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { fs::create_directories(dir_); }
+    void TearDown() override { fs::remove_all(dir_); }
 
+    // Runs the tool in the scratch folder on the offscreen platform (render and report paint). Each word goes
+    // in single quotes, so none may hold one.
     ToolRun run(const std::vector<std::string>& words) const
     {
-        std::string command = "cd " + quoted(folder_.string()) + " && " + quoted(SOLVANE_CLI);
-        for (const std::string& word : words) command += " " + quoted(word);
-        command += " 2>" + quoted((folder_ / "stderr.txt").string());
+        std::string command = "cd '" + dir_.string() + "' && QT_QPA_PLATFORM=offscreen '" SOLVANE_CLI "'";
+        for (const std::string& word : words) command += " '" + word + "'";
         ToolRun result;
-        std::FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return result;
+        std::FILE* pipe = popen((command + " 2>stderr.txt").c_str(), "r");
         char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-        const int status = pclose(pipe);
+        for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            result.out.append(buffer, n);
+        const int status = pipe ? pclose(pipe) : -1;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = contents(folder_ / "stderr.txt");
+        result.err = file("stderr.txt");
         return result;
     }
-
+    std::string file(const std::string& name) const
+    {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     void write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
 
-    fs::path folder_;
+    const fs::path dir_ = fs::temp_directory_path() / ("solvane-cli-" + std::to_string(std::random_device{}()));
 };
 
-TEST_F(CommandLineTool, SeventeenPointPatternDumpsTheStandardRings)
+// The 17 point pattern of the default 200 mm wafer: the centre, then rings at 45.5 and 91 mm every 45 degrees.
+TEST_F(Cli, SeventeenPointPatternDumpsTheStandardTable)
 {
     ASSERT_EQ(run({"pattern", "17", "-o", "p.waf"}).status, 0);
     const ToolRun dump = run({"dump", "p.waf"});
-    ASSERT_EQ(dump.status, 0) << dump.err;
-    EXPECT_EQ(dump.err, "");
-    const auto out = lines(dump.out);
-    ASSERT_EQ(out.size(), 9u + 17u);
-    const std::vector<std::string> header(out.begin(), out.begin() + 9);
-    EXPECT_EQ(header, (std::vector<std::string>{"version: Solvane 5.1", "description: No Description", "diameter: 200",
-                                                "edge: 5", "beam: 8", "coordsys: Polar", "wafercolor: -2147483633",
-                                                "spotcolor: -2147483632", "count: 17"}));
-    EXPECT_EQ(out[9], "1 0 0 0 0 -1");
+    ASSERT_EQ(std::pair(dump.status, dump.err), std::pair(0, std::string()));
+    std::istringstream out(dump.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(out, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 9u + 17u);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10),
+              (std::vector<std::string>{"version: Solvane 5.1", "description: No Description", "diameter: 200",
+                                        "edge: 5", "beam: 8", "coordsys: Polar", "wafercolor: -2147483633",
+                                        "spotcolor: -2147483632", "count: 17", "1 0 0 0 0 -1"}));
     for (int i = 2; i <= 17; ++i) {
-        std::istringstream fields(out[static_cast<std::size_t>(8 + i)]);
+        std::istringstream fields(lines[static_cast<std::size_t>(8 + i)]);
         int n = 0, flag = 0;
         double r = 0, theta = 0, x = 0, y = 0;
         fields >> n >> r >> theta >> x >> y >> flag;
-        SCOPED_TRACE(out[static_cast<std::size_t>(8 + i)]);
-        EXPECT_EQ(n, i);
-        EXPECT_EQ(r, i <= 9 ? 45.5 : 91.0);
-        EXPECT_NEAR(theta, 45.0 * ((i - 2) % 8 + 1), 0.0001);
-        EXPECT_NEAR(x, r * std::cos(theta * 3.14159265358979 / 180), 0.0001);
-        EXPECT_NEAR(y, r * std::sin(theta * 3.14159265358979 / 180), 0.0001);
-        EXPECT_EQ(flag, -1);
+        const double angle = 45.0 * ((i - 2) % 8 + 1);
+        EXPECT_EQ(std::tuple(n, r, flag), std::tuple(i, i <= 9 ? 45.5 : 91.0, -1)) << i;
+        EXPECT_NEAR(theta, angle, 0.0001) << i;
+        EXPECT_NEAR(std::hypot(x - r * std::cos(angle * M_PI / 180), y - r * std::sin(angle * M_PI / 180)), 0, 1e-4);
     }
 }
 
-TEST_F(CommandLineTool, GridPatternTakesItsOptions)
+TEST_F(Cli, ConvertWritesTheCurrentLayoutInTheAskedSystem)
 {
-    const ToolRun made = run({"pattern", "xy", "-o", "g.waf", "--angle-steps", "2", "--radius-steps=2", "--coord",
-                          "Rectangular", "--description", "two \"by\" two", "--diameter", "100", "--edge", "2",
-                          "--beam", "4"});
-    ASSERT_EQ(made.status, 0) << made.err;
-    EXPECT_EQ(contents(folder_ / "g.waf"),
-              "\"Solvane 5.1\"\r\n\"two 'by' two\"\r\n100\r\n2\r\n4\r\n\"Rectangular\"\r\n-2147483633\r\n"
-              "-2147483632\r\n5\r\n-46,0,#TRUE#,0\r\n0,-46,#TRUE#,0\r\n0,0,#TRUE#,0\r\n0,46,#TRUE#,0\r\n"
-              "46,0,#TRUE#,0\r\n");
+    const std::string header = "\"Solvane 5.1\"\r\n\"Solvane 3.1 file opened\"\r\n150\r\n5\r\n8\r\n";
+    write("old.waf", "\"any\"\r\n150\r\n5\r\n8\r\n255\r\n0\r\n2\r\n3,0,7,7\r\n2,90,0,0\r\n");
+    ASSERT_EQ(run({"convert", "old.waf", "-o", "new.waf", "--coord", "rectangular"}).status, 0);
+    EXPECT_EQ(file("new.waf"), header + "\"Rectangular\"\r\n255\r\n0\r\n2\r\n3,0,#TRUE#,0\r\n0,2,#TRUE#,0\r\n");
+    ASSERT_EQ(run({"convert", "new.waf", "-o", "back.waf", "--coord", "Polar"}).status, 0);
+    EXPECT_EQ(file("back.waf"), header + "\"Polar\"\r\n255\r\n0\r\n2\r\n3,0,#TRUE#,0\r\n2,90,#TRUE#,0\r\n");
 }
 
-TEST_F(CommandLineTool, FixedPatternsIgnoreTheStepOptions)
+// Exit status 1 for a file that cannot be used, 2 for a wrong command line, 3 for a partly read input;
+// one line on stderr, and nothing written in place of x.*.
+TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
 {
-    ASSERT_EQ(run({"pattern", "9", "-o", "n.waf", "--angle-steps", "99"}).status, 0);
-    const auto out = lines(run({"dump", "n.waf"}).out);
-    EXPECT_EQ(out.at(8), "count: 9");
-}
-
-TEST_F(CommandLineTool, ConvertsTheOldestLayoutToTheCurrentOne)
-{
-    write("old.waf", "\"any\"\r\n150\r\n5\r\n8\r\n255\r\n0\r\n1\r\n3,0,7,7\r\n");
-    const ToolRun converted = run({"convert", "old.waf", "-o", "new.waf", "--coord", "rectangular"});
-    ASSERT_EQ(converted.status, 0) << converted.err;
-    EXPECT_EQ(contents(folder_ / "new.waf"),
-              "\"Solvane 5.1\"\r\n\"Solvane 3.1 file opened\"\r\n150\r\n5\r\n8\r\n\"Rectangular\"\r\n255\r\n0\r\n"
-              "1\r\n3,0,#TRUE#,0\r\n");
-}
-
-TEST_F(CommandLineTool, DumpsAPartlyReadableFileAsFarAsItGoes)
-{
+    write("empty.waf", "");
     write("cut.waf",
           "\"Solvane 5.1\"\r\n\"D\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n3\r\n50,90,#TRUE#,0\r\n30,x\r\n");
-    const ToolRun dump = run({"dump", "cut.waf"});
-    EXPECT_EQ(dump.status, 3);
-    const auto out = lines(dump.out);
-    ASSERT_EQ(out.size(), 10u);
-    EXPECT_EQ(out[8], "count: 3");
-    EXPECT_EQ(out[9].rfind("1 50 90 ", 0), 0u);
-    EXPECT_EQ(dump.err,
-              "solvane-cli: warning: cut.waf reads only partly: line 11: expected a number for the Theta of point 2, "
-              "found \"x\"\n");
-
-    write("header.waf", "\"Solvane 5.1\"\r\n\"D\"\r\nwide\r\n");
-    const ToolRun header = run({"dump", "header.waf"});
-    EXPECT_EQ(header.status, 3);
-    EXPECT_EQ(lines(header.out), (std::vector<std::string>{"version: Solvane 5.1", "description: D"}));
+    write("damaged.dat", "FileVersion 1 1;\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\nDefectList\n1 0 0");
+    write("rows.csv", "x,y\n1000,2000\n5,abc\n");
+    const std::string theta = "line 11: expected a number for the Theta of point 2, found \"x\"";
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {{"draw"}, 2, "unknown command \"draw\" (see: solvane-cli --help)"},
+             {{"pattern", "12", "-o", "x.waf"}, 2,
+              "unknown pattern kind \"12\"; use 5, 9, 17, polar or xy (see: solvane-cli pattern --help)"},
+             {{"pattern", "5", "-o", "x.waf", "--diameter", "200mm"}, 2,
+              "--diameter needs a number, not \"200mm\" (see: solvane-cli pattern --help)"},
+             {{"pattern", "polar", "-o", "x.waf", "--angle-steps", "31"}, 2,
+              "--angle-steps must lie between 1 and 30, not 31 (see: solvane-cli pattern --help)"},
+             {{"dump", "missing.waf"}, 1, "cannot open \"missing.waf\": No such file or directory"},
+             {{"dump", "empty.waf"}, 1, "empty.waf: line 1: the file ends before the version"},
+             {{"pattern", "5", "-o", "*.waf"}, 1,
+              "\"*.waf\" is a file name pattern, not a file name: nothing was written"},
+             {{"convert", "empty.waf", "-o", "x.waf"}, 1,
+              "empty.waf reads only partly (line 1: the file ends before the version): nothing was written"},
+             {{"dump", "cut.waf"}, 3, "warning: cut.waf reads only partly: " + theta},
+             {{"import-kla", "damaged.dat", "-o", "x.waf"}, 1,
+              "damaged.dat: The file is damaged at line 4: defect 1 has only 3 fields."},
+             {{"import-kla", Kla, "-o", "x.waf", "--wafer", "3"}, 2,
+              Kla + ": The file holds 2 wafers; there is no wafer 3. (see: solvane-cli import-kla --help)"},
+             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,0,0,1,2"}, 1,
+              "rows.csv: Row 3: the Y rel field, \"abc\", is not a number."},
+             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,-1,0,1,2"}, 2,
+              "--columns: XINDEX must be a whole number from 0 to 32767 (0: not in the file), not \"-1\" "
+              "(see: solvane-cli import-csv --help)"},
+             {{"report", "cut.waf", "-o", "x.doc"}, 2, "the report is written as a PDF (.pdf) or as plain text (.txt) "
+                                                       "(see: solvane-cli report --help)"},
+             {{"report", "missing.waf", "-o", "x.txt"}, 1, "cannot open \"missing.waf\": No such file or directory"},
+             {{"report", "cut.waf", "-o", "cut.txt"}, 3,
+              "warning: cut.waf reads only partly (" + theta + "): reporting what was read"},
+             {{"render", "cut.waf", "-o", "x.png", "--snap", "0,4"}, 2,
+              "--snap takes two counts from 1 to 30, rings then nodes per ring: --snap 2,8 "
+              "(see: solvane-cli render --help)"},
+             {{"render", "missing.waf", "-o", "x.png"}, 1, "cannot open \"missing.waf\": No such file or directory"}}) {
+        const ToolRun result = run(c.words);
+        EXPECT_EQ(result.status, c.status) << c.message;
+        EXPECT_EQ(result.err, "solvane-cli: " + c.message + "\n");
+        for (const char* name : {"x.waf", "x.doc", "x.txt", "x.png"}) EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    }
+    EXPECT_NE(file("cut.txt").find("        1       50.00        90.00\r\n"), std::string::npos);  // as far as it reads
 }
 
-struct FailureCase {
-    const char* name;
-    std::vector<std::string> words;
-    int status;
-    const char* message;  // expected stderr line, up to its end
-};
-
-class Failures : public CommandLineTool, public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(Failures, GiveOneLineAndTheirStatus)
+TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)
 {
-    const FailureCase c = GetParam();
-    write("empty.waf", "");
-    const ToolRun result = run(c.words);
-    EXPECT_EQ(result.status, c.status);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, std::string("solvane-cli: ") + c.message + "\n");
+    const std::string header = "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n"
+                               "-2147483633\r\n-2147483632\r\n";
+    EXPECT_EQ(run({"import-kla", Kla, "-o", "b.waf", "--wafer", "2"}).status, 0);
+    EXPECT_EQ(file("b.waf"), header + "1\r\n-.5,-1,#TRUE#,0\r\n");
+    const ToolRun first = run({"import-kla", Kla, "-o", "a.waf"});
+    EXPECT_EQ(first.err, "solvane-cli: warning: " + Kla +
+                             " holds 2 wafers; imported wafer 1 (WaferID \"A1\"); choose another with --wafer N\n");
+    EXPECT_EQ(file("a.waf"), header + "2\r\n-3.9,-2.9,#TRUE#,0\r\n-2.8,-.8,#TRUE#,0\r\n");
+    const std::string csv = SOLVANE_TEST_DATA "/csv/defects.csv";
+    EXPECT_EQ(run({"import-csv", csv, "-o", "c.waf", "--columns", "2,3,4,5,6,7"}).status, 0);
+    EXPECT_EQ(file("c.waf"), header + "3\r\n5,-67.4995,#TRUE#,0\r\n-100,-100,#TRUE#,0\r\n-205,-69,#TRUE#,0\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Failures,
-    ::testing::Values(
-        FailureCase{"UnknownCommand", {"draw"}, 2, "unknown command \"draw\" (see: solvane-cli --help)"},
-        FailureCase{"UnknownKind", {"pattern", "12", "-o", "a.waf"}, 2,
-                    "unknown pattern kind \"12\"; use 5, 9, 17, polar or xy (see: solvane-cli pattern --help)"},
-        FailureCase{"NoOutput", {"pattern", "5"}, 2, "give the file to write with -o FILE (see: solvane-cli pattern --help)"},
-        FailureCase{"BadNumber", {"pattern", "5", "-o", "a.waf", "--diameter", "200mm"}, 2,
-                    "--diameter needs a number, not \"200mm\" (see: solvane-cli pattern --help)"},
-        FailureCase{"StepsOutOfRange", {"pattern", "polar", "-o", "a.waf", "--angle-steps", "31"}, 2,
-                    "--angle-steps must lie between 1 and 30, not 31 (see: solvane-cli pattern --help)"},
-        FailureCase{"UnknownOption", {"dump", "--all", "a.waf"}, 2,
-                    "unknown option \"--all\" (see: solvane-cli dump --help)"},
-        FailureCase{"MissingFile", {"dump", "missing.waf"}, 1, "cannot open \"missing.waf\": No such file or directory"},
-        FailureCase{"EmptyFile", {"dump", "empty.waf"}, 1, "empty.waf: line 1: the file ends before the version"},
-        FailureCase{"WildcardOutput", {"pattern", "5", "-o", "*.waf"}, 1,
-                    "\"*.waf\" is a file name pattern, not a file name: nothing was written"},
-        FailureCase{"ConvertDamaged", {"convert", "empty.waf", "-o", "b.waf"}, 1,
-                    "empty.waf reads only partly (line 1: the file ends before the version): nothing was written"}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
-
-TEST_F(CommandLineTool, HelpListsEveryCommand)
+TEST_F(Cli, ReportWritesExactTextOrAPdf)
 {
-    const ToolRun help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    for (const char* command : {"pattern KIND -o FILE", "dump FILE", "convert IN -o OUT"})
-        EXPECT_NE(help.out.find(command), std::string::npos) << command;
-    EXPECT_EQ(run({}).status, 2);
-    const ToolRun commandHelp = run({"pattern", "--help"});
-    EXPECT_EQ(commandHelp.status, 0);
-    EXPECT_NE(commandHelp.out.find("--angle-steps N"), std::string::npos);
+    write("two.waf", "\"Solvane 5.1\"\r\n\"Edge, notch side\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n2\r\n"
+                     "12.5,45,#TRUE#,0\r\n50,90,#TRUE#,0\r\n");
+    ASSERT_EQ(run({"report", "two.waf", "-o", "two.txt"}).status, 0);
+    EXPECT_EQ(file("two.txt"), "Filename: two.waf\r\nFile Description: Edge, notch side\r\n \r\n"
+                               "point no.       R(mm)        Theta\r\n"
+                               "        1       12.50        45.00\r\n"
+                               "        2       50.00        90.00\r\n");
+    ASSERT_EQ(run({"report", "two.waf", "-o", "two.TXT", "--coord", "rectangular"}).status, 0);
+    EXPECT_NE(file("two.TXT").find("point no.       X (mm)        Y (mm)\r\n"
+                                   "        1         8.84          8.84\r\n"
+                                   "        2         0.00         50.00\r\n"), std::string::npos) << file("two.TXT");
+    ASSERT_EQ(run({"report", "two.waf", "-o", "two.pdf"}).status, 0);
+    EXPECT_EQ(file("two.pdf").substr(0, 5), "%PDF-");
+}
+
+TEST_F(Cli, RenderWritesASquarePngOfTheGivenSize)
+{
+    const auto size = [this] {  // width and height from the PNG header chunk
+        const std::string png = file("p.png") + std::string(24, '\0');
+        const auto b = [&](std::size_t at) { return unsigned{static_cast<unsigned char>(png[at])}; };
+        return std::pair(b(16) << 24 | b(17) << 16 | b(18) << 8 | b(19),
+                         b(20) << 24 | b(21) << 16 | b(22) << 8 | b(23));
+    };
+    ASSERT_EQ(run({"pattern", "17", "-o", "p.waf"}).status, 0);
+    ASSERT_EQ(run({"render", "p.waf", "-o", "p.png", "--size", "300", "--snap", "2,8"}).status, 0);
+    EXPECT_EQ(size(), std::pair(300u, 300u));
+    ASSERT_EQ(run({"render", "p.waf", "-o", "p.png"}).status, 0);
+    EXPECT_EQ(size(), std::pair(800u, 800u));
 }
 
 }  // namespace
