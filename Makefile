@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package check-package lint clean
 
 all: build
 
@@ -24,6 +24,16 @@ test: build
 
 bench: build
 	scripts/run-benchmarks.sh $(BUILD)
+
+# The Debian package (build/solvane_<version>_<arch>.deb), with the few extra tools it needs.
+# Only the shipped programs are built: a test that does not compile yet holds up `make test`, not this.
+package: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target solvane solvane-cli
+	@scripts/install-package-deps.sh
+	cd $(BUILD) && cpack -G DEB
+
+check-package:
+	scripts/check-package.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

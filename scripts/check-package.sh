@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks what it would install: the two programs, the help file
+# beside the editor, the desktop entry, the icons, nothing else, and Depends worked out from the
+# programs' libraries. Usage: scripts/check-package.sh [BUILD_FOLDER]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+make --no-print-directory package BUILD="$build"
+deb=$(ls -t "$build"/solvane_*.deb | head -n 1)
+echo "Checking $deb"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+expected=(
+  usr/bin/solvane
+  usr/bin/solvane-cli
+  usr/bin/qdx5.hlp
+  usr/share/applications/solvane.desktop
+  usr/share/icons/hicolor/scalable/apps/solvane.svg
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/solvane.png")
+done
+
+# Exactly the expected files, so a stray install rule (headers, tests, libraries) shows up here.
+actual=$(cd "$root" && find . -type f -printf '%P\n' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$actual" != "$wanted" ]; then
+  fail "package contents differ from the expected list:"
+  diff <(echo "$wanted") <(echo "$actual") >&2 || true
+fi
+
+for program in solvane solvane-cli; do
+  [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program missing or not executable"
+  # A run path left from the build folder would load libraries from wherever that folder was.
+  if readelf -d "$root/usr/bin/$program" 2>/dev/null | grep -Eq 'R(UN)?PATH'; then
+    fail "usr/bin/$program carries a run path"
+  fi
+done
+
+# The editor finds its help file in its own folder before it looks along PATH.
+cmp -s help/qdx5.hlp "$root/usr/bin/qdx5.hlp" || fail "usr/bin/qdx5.hlp is not the help file beside the program"
+
+desktop="$root/usr/share/applications/solvane.desktop"
+if [ -f "$desktop" ]; then
+  for line in "Name=Solvane" "GenericName=Wafer Profile Editor" "Exec=solvane" "Icon=solvane" "Terminal=false" \
+              "Categories=Science;Engineering;"; do
+    grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
+  done
+  if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+  fi
+fi
+
+for size in 16 32 48 64 128 256; do
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/solvane.png"
+  [ -f "$png" ] || continue
+  file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not a $size x $size PNG"
+done
+
+# The command-line companion runs from the unpacked tree against the system's libraries.
+"$root/usr/bin/solvane-cli" --help >/dev/null || fail "solvane-cli --help failed"
+
+info=$(dpkg-deb -I "$deb")
+field() { echo "$info" | sed -n "s/^ $1: //p"; }
+[ "$(field Package)" = solvane ] || fail "Package is not solvane"
+[ "$(field Section)" = science ] || fail "Section is not science"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Description)" ] || fail "no Description"
+depends=$(field Depends)
+# Package names only, without their version conditions.
+depends_names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
+  echo "$depends_names" | grep -qxF "$dependency" || fail "Depends lacks $dependency"
+done
+
+echo "Depends: $depends"
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "Package $(basename "$deb") checked: $(echo "$actual" | wc -l) files as expected."
