@@ -1,0 +1,80 @@
+// The KLA results reader on any bytes: list the wafers, then import each of them (and one past
+// the last). The listing and the imports must agree, and a failed import leaves no points.
+#include <cmath>
+
+#include "fuzzcheck.h"
+#include "importers/klaimport.h"
+
+using namespace solvane;
+
+namespace {
+
+// More wafers add time, not new paths.
+constexpr std::size_t MaxWafersImported = 4;
+
+bool sameWafers(const std::vector<KlaWafer>& a, const std::vector<KlaWafer>& b)
+{
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].WaferID != b[i].WaferID || a[i].Slot != b[i].Slot || a[i].DefectCount != b[i].DefectCount)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const KlaImportResult listed = listKlaWafers(bytes);
+    FUZZ_CHECK(listed.status == ImportStatus::Ok || listed.status == ImportStatus::InvalidFileType ||
+               listed.status == ImportStatus::Damaged);
+    FUZZ_CHECK((listed.status == ImportStatus::Ok) == listed.message.empty());
+    FUZZ_CHECK(fuzz::plainMessage(listed.message));
+    FUZZ_CHECK(listed.status == ImportStatus::InvalidFileType || !listed.wafers.empty());
+    for (const KlaWafer& wafer : listed.wafers) FUZZ_CHECK(wafer.DefectCount >= 0);
+
+    static DefectStore defects;
+    const std::size_t last = std::min(listed.wafers.size(), MaxWafersImported);
+    for (std::size_t wafer = 0; wafer <= last; ++wafer) {
+        Profile profile;
+        profile.PointCount = 7;  // as a previous profile leaves it: the import starts from none
+        const KlaImportResult imported = importKlaResults(bytes, profile, defects, wafer);
+        FUZZ_CHECK(profile.CoordSys == "Rectangular");
+        FUZZ_CHECK((imported.status == ImportStatus::Ok) == imported.message.empty());
+        FUZZ_CHECK(fuzz::plainMessage(imported.message));
+
+        // The layout is checked whichever wafer is asked for.
+        if (listed.status != ImportStatus::Ok) {
+            FUZZ_CHECK(imported.status == listed.status);
+            FUZZ_CHECK(profile.PointCount == 0);
+            continue;
+        }
+        FUZZ_CHECK(imported.status != ImportStatus::InvalidFileType && imported.status != ImportStatus::FileError &&
+                   imported.status != ImportStatus::BadColumns);
+        if (wafer == listed.wafers.size()) {
+            FUZZ_CHECK(imported.status == ImportStatus::NoSuchWafer);
+        } else {
+            FUZZ_CHECK(imported.status != ImportStatus::NoSuchWafer);
+        }
+        if (imported.status != ImportStatus::Ok) {
+            FUZZ_CHECK(profile.PointCount == 0);
+            FUZZ_CHECK(imported.pointCount == 0);
+            continue;
+        }
+
+        FUZZ_CHECK(sameWafers(imported.wafers, listed.wafers));
+        FUZZ_CHECK(imported.wafer == wafer);
+        FUZZ_CHECK(imported.pointCount == listed.wafers[wafer].DefectCount);
+        FUZZ_CHECK(imported.pointCount <= MaxDefects);
+        FUZZ_CHECK(profile.PointCount == imported.pointCount);
+        for (int i = 1; i <= profile.PointCount; ++i) {
+            const PointRec& p = profile.Points[static_cast<std::size_t>(i)];
+            FUZZ_CHECK(std::isfinite(p.X) && std::isfinite(p.Y));
+            FUZZ_CHECK(p.Theta >= 0.0f && p.Theta <= 360.0f);
+            FUZZ_CHECK(!std::isnan(p.R) && p.R >= 0.0f);
+        }
+    }
+    return 0;
+}
