@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QFile>
+#include <QStringList>
 #include <QTest>
 #include <cmath>
 
 #include "model/conversions.h"
+#include "offscreennoise.h"
 #include "table/flexgrid.h"
 #include "view/waferview.h"
 
@@ -13,6 +15,7 @@ namespace solvane {
 
 FormHarness::FormHarness(QSize size, bool show)
 {
+    quietOffscreenWarnings();
     programDir_ = helpDir_.path();
     QFile help(helpDir_.filePath(QStringLiteral("qdx5.hlp")));
     if (help.open(QIODevice::WriteOnly)) help.write("<html></html>");
@@ -59,6 +62,37 @@ QString FormHarness::row(int r) const
 {
     const FlexGrid& grid = form_->grid();
     return grid.TextMatrix(r, 0) + QLatin1Char('|') + grid.TextMatrix(r, 1) + QLatin1Char('|') + grid.TextMatrix(r, 2);
+}
+
+QString FormHarness::boxes() const
+{
+    static const char* const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
+    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
+    QStringList lines;
+    for (const auto& m : platform.messages())
+        lines << QStringLiteral("%1|%2|%3|%4").arg(m.title, QLatin1String(icons[static_cast<int>(m.icon)]),
+                                                   QLatin1String(buttons[static_cast<int>(m.buttons)]), m.text);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString FormHarness::request(std::size_t i) const
+{
+    if (i >= platform.fileRequests().size()) return QStringLiteral("no request %1").arg(i);
+    const FileDialogRequest& r = platform.fileRequests()[i];
+    return QStringList{r.title, r.save ? QStringLiteral("save") : QStringLiteral("open"), r.pattern, r.defaultExt,
+                       r.filter, r.initialDir}
+        .join(QStringLiteral("; "));
+}
+
+QString FormHarness::document() const
+{
+    const Profile& p = form_->profile();
+    return QStringLiteral("%1 points, %2 rows; title \"%3\", status \"%4\"; Save %5, %6")
+        .arg(p.PointCount)
+        .arg(form_->grid().Rows())
+        .arg(QString::fromStdString(p.FileTitle), form_->statusPanel(2),
+             action("File_Save")->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"),
+             p.DataChanged ? QStringLiteral("changed") : QStringLiteral("unchanged"));
 }
 
 }  // namespace solvane

@@ -13,7 +13,8 @@ class QAction;
 namespace solvane {
 
 // The real main window over a scripted platform, for GUI tests and benchmarks. A help file lies in
-// the program folder the platform reports, so start-up shows no message of its own.
+// the program folder the platform reports, so start-up shows no message of its own; the offscreen
+// plugin's warnings are quietened.
 class FormHarness {
 public:
     // Shows the window at the given size (so the layout has run) unless show is false.
@@ -37,6 +38,13 @@ public:
 
     // "number|value 1|value 2" of a table row.
     QString row(int r) const;
+
+    // Every message box shown so far, one a line: "title|icon|buttons|text" (icon and buttons by name).
+    QString boxes() const;
+    // File dialog request i: "title; open or save; pattern; default extension; filter; initial folder".
+    QString request(std::size_t i) const;
+    // The document state: "2 points, 4 rows; title \"a.waf\", status \"a.waf\"; Save on, changed".
+    QString document() const;
 
     const QString& programDir() const { return programDir_; }
 
