@@ -189,19 +189,6 @@ WriteResult writeprofile(Profile& profile, const std::string& path, const Replac
 
 namespace {
 
-// The field text as a message may quote it: short, on one line, printable.
-std::string shownField(std::string_view field)
-{
-    constexpr std::size_t MaxShown = 24;
-    std::string shown;
-    for (std::size_t i = 0; i < field.size() && i < MaxShown; ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        shown += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
-    }
-    if (field.size() > MaxShown) shown += "...";
-    return "\"" + shown + "\"";
-}
-
 // Names a field in a message: "the wafer diameter", "the Y of point 3". Built only on a fault.
 struct FieldName {
     const char* name;

@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // The field in column col (counted from 1) of a row, or nothing when the row is shorter.
 const std::string* fieldAt(const std::vector<std::string>& row, int col)
 {
@@ -121,7 +119,7 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
         ++rowNumber;
         const auto fieldError = [&](const char* name, const std::string* field, const char* kind) {
             const std::string what =
-                field ? std::string("the ") + name + " field, " + inQuotes(*field) + ", is not " + kind
+                field ? std::string("the ") + name + " field, " + shownField(*field) + ", is not " + kind
                       : std::string("the row has no ") + name + " field";
             return failure(ImportStatus::Damaged, "Row " + std::to_string(rowNumber) + ": " + what + ".");
         };

@@ -442,7 +442,7 @@ void KlaParser::defectWord(std::string_view word, int line)
     } else if (fieldPos_ == layout_.imageListPos) {
         const auto count = parseNumberField(word);
         if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) {
-            fail(line, "the IMAGELIST count " + inQuotes(word) + " of defect " + std::to_string(defectNumber() + 1) +
+            fail(line, "the IMAGELIST count " + shownField(word) + " of defect " + std::to_string(defectNumber() + 1) +
                            " is not a whole number");
             return;
         }
@@ -487,7 +487,7 @@ void KlaParser::finishDefect()
     const auto badField = [&](Slot slot, const char* kind) {
         const std::string field = layout_.named ? std::string(SlotNames[slot]) + " field"
                                                 : "field " + std::to_string(slot + 1);
-        fail(defectLine_, inQuotes(slots_[slot]) + " is not " + kind + " (" + field + " of defect " +
+        fail(defectLine_, shownField(slots_[slot]) + " is not " + kind + " (" + field + " of defect " +
                               std::to_string(number) + ")");
     };
     const auto whole = [&](Slot slot, std::int16_t& out) {
@@ -600,7 +600,7 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
     const KlaWafer& chosen = result.wafers[wafer];
     if (chosen.DefectCount > MaxDefects) {
         result.status = ImportStatus::TooManyDefects;
-        const std::string which = result.wafers.size() == 1 ? "" : " for wafer " + inQuotes(chosen.WaferID);
+        const std::string which = result.wafers.size() == 1 ? "" : " for wafer " + shownField(chosen.WaferID);
         result.message = "The file holds " + std::to_string(chosen.DefectCount) + " defects" + which +
                          "; an import takes at most " + std::to_string(MaxDefects) + ".";
         return result;

@@ -118,4 +118,16 @@ std::optional<double> parseNumberField(std::string_view field)
     return value;
 }
 
+std::string shownField(std::string_view field)
+{
+    constexpr std::size_t MaxShown = 24;
+    std::string shown = "\"";
+    for (std::size_t i = 0; i < field.size() && i < MaxShown; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        shown += (c < 0x20 || c == 0x7F) ? '?' : static_cast<char>(c);
+    }
+    if (field.size() > MaxShown) shown += "...";
+    return shown + "\"";
+}
+
 }  // namespace solvane

@@ -44,4 +44,8 @@ private:
 // The whole of field as a decimal number (blanks around it allowed), or nothing.
 std::optional<double> parseNumberField(std::string_view field);
 
+// A field as a one-line message quotes it: in double quotes, cut to 24 characters (then "..."),
+// control characters shown as "?". A file's text may run over lines and be of any length.
+std::string shownField(std::string_view field);
+
 }  // namespace solvane
