@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTest>
 #include <cmath>
+#include <random>
 
 #include "model/conversions.h"
 #include "offscreennoise.h"
@@ -64,6 +65,13 @@ QString FormHarness::row(int r) const
     return grid.TextMatrix(r, 0) + QLatin1Char('|') + grid.TextMatrix(r, 1) + QLatin1Char('|') + grid.TextMatrix(r, 2);
 }
 
+QString FormHarness::rows() const
+{
+    QStringList all;
+    for (int r = 1; r < form_->grid().Rows(); ++r) all << row(r);
+    return all.join(QLatin1Char(' '));
+}
+
 QString FormHarness::boxes() const
 {
     static const char* const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
@@ -93,6 +101,20 @@ QString FormHarness::document() const
         .arg(QString::fromStdString(p.FileTitle), form_->statusPanel(2),
              action("File_Save")->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"),
              p.DataChanged ? QStringLiteral("changed") : QStringLiteral("unchanged"));
+}
+
+void scatterPolarPoints(Profile& profile, int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> radius(0.0f, static_cast<float>(usableRadiusMm(profile)));
+    std::uniform_real_distribution<float> angle(0.0f, 360.0f);
+    for (int i = 1; i <= count; ++i) {
+        const float r = radius(random);
+        const float theta = angle(random);
+        const XY xy = polarToRect(r, theta);
+        profile.Points[static_cast<std::size_t>(i)] = PointRec{r, theta, False, xy.X, xy.Y};
+    }
+    profile.PointCount = static_cast<std::int16_t>(count);
 }
 
 }  // namespace solvane

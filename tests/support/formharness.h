@@ -38,6 +38,8 @@ public:
 
     // "number|value 1|value 2" of a table row.
     QString row(int r) const;
+    // Every row below the header as row() gives it, separated by blanks.
+    QString rows() const;
 
     // Every message box shown so far, one a line: "title|icon|buttons|text" (icon and buttons by name).
     QString boxes() const;
@@ -53,5 +55,9 @@ private:
     QString programDir_;
     std::unique_ptr<Form1> form_;
 };
+
+// Fills entries 1 to count with points of random radius (within the usable radius) and angle, the
+// same for the same seed, and sets PointCount; the caller refreshes table and drawing.
+void scatterPolarPoints(Profile& profile, int count, unsigned seed);
 
 }  // namespace solvane
