@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <utility>
 
 #include "model/conversions.h"
 #include "text/fields.h"
@@ -272,7 +273,8 @@ private:
             fail("the file ends before " + what.text());
             return std::nullopt;
         }
-        lastField_ = *raw;
+        // Only as much as a message shows: a field may be the whole file.
+        lastField_.assign(*raw, 0, ShownFieldPrefix);
         return raw;
     }
 
@@ -295,6 +297,7 @@ private:
     std::string_view text_;
     FieldReader reader_;
     std::size_t fieldStart_ = 0;
+    static constexpr std::size_t ShownFieldPrefix = 25;  // shownField's 24 characters, and a sign of more
     std::string lastField_;
     std::string error_;
 };
@@ -382,9 +385,9 @@ ReadResult readText(Profile& profile, std::string_view text)
                                                                : Layout::Oldest;
 
     if (layout != Layout::Oldest) {
-        const auto description = fields.text({"the description"});
+        auto description = fields.text({"the description"});
         if (!description) return stopped(ProfileField::Description, fields);
-        profile.Description = *description;
+        profile.Description = std::move(*description);
     }
 
     const auto diameter = fields.number({"the wafer diameter"});
@@ -473,6 +476,11 @@ ReadResult readprofileFile(Profile& profile, const std::string& path)
     std::string bytes;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
+    if (size > 0 && static_cast<unsigned long long>(size) > MaxProfileFileBytes) {
+        failed.message = "\"" + path + "\" is larger than " + std::to_string(MaxProfileFileBytes / (1024 * 1024)) +
+                         " MB, too large for a profile";
+        return failed;
+    }
     in.seekg(0, std::ios::beg);
     if (size > 0) {
         bytes.resize(static_cast<std::size_t>(size));

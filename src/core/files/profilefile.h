@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -77,7 +78,11 @@ struct ReadResult {
 // have been read.
 ReadResult readprofile(Profile& profile, std::string_view text);
 
-// Loads the file at path and reads it as above.
+// A full profile is about 40 KB; a file above this size is refused unread rather than held in memory.
+constexpr std::size_t MaxProfileFileBytes = 64u * 1024u * 1024u;
+
+// Loads the file at path and reads it as above. A file that cannot be opened, or is larger than
+// MaxProfileFileBytes, gives opened = false and leaves the model as beginning a read does.
 ReadResult readprofileFile(Profile& profile, const std::string& path);
 
 }  // namespace solvane

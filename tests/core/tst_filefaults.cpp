@@ -1,0 +1,356 @@
+// Faults from outside the program: saves the file system refuses, and files far larger than any real
+// profile or results file. A failed save must leave what was on disk byte for byte; an oversized file
+// is refused unread or read in time and memory proportional to its size.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <new>
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "files/profilefile.h"
+#include "importers/csvimport.h"
+#include "importers/klaimport.h"
+
+// ---------------------------------------------------------------------------------------------
+// Heap accounting: every operator new of this program is counted, so a test can state how much
+// memory a read needed at its peak (the sanitizers' allocators underneath do not change the count).
+
+namespace {
+
+std::atomic<std::size_t> heapInUse{0};
+std::atomic<std::size_t> heapPeak{0};
+constexpr std::size_t HeaderBytes = 16;  // keeps malloc's alignment for the caller
+
+void* countedAllocate(std::size_t size)
+{
+    void* block = std::malloc(size + HeaderBytes);
+    if (block == nullptr) throw std::bad_alloc();
+    *static_cast<std::size_t*>(block) = size;
+    const std::size_t now = heapInUse.fetch_add(size) + size;
+    std::size_t peak = heapPeak.load();
+    while (now > peak && !heapPeak.compare_exchange_weak(peak, now)) {
+    }
+    return static_cast<char*>(block) + HeaderBytes;
+}
+
+void countedFree(void* pointer) noexcept
+{
+    if (pointer == nullptr) return;
+    void* block = static_cast<char*>(pointer) - HeaderBytes;
+    heapInUse.fetch_sub(*static_cast<std::size_t*>(block));
+    std::free(block);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return countedAllocate(size); }
+void operator delete(void* pointer) noexcept { countedFree(pointer); }
+void operator delete(void* pointer, std::size_t) noexcept { countedFree(pointer); }
+
+namespace solvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The largest amount of heap in use at once while it lives, above what was in use when it began.
+class HeapWatch {
+public:
+    HeapWatch() : start_(heapInUse.load()) { heapPeak.store(start_); }
+    std::size_t extraPeak() const { return heapPeak.load() - start_; }
+
+private:
+    std::size_t start_;
+};
+
+std::string contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Every file below a folder with its bytes, to show that a failed save changed nothing.
+std::vector<std::pair<std::string, std::string>> snapshot(const fs::path& folder)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        files.emplace_back(entry.path().lexically_relative(folder).string(),
+                           entry.is_regular_file() ? contents(entry.path()) : std::string("<folder>"));
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Folder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("solvane-faults-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    void write(const fs::path& path, const std::string& bytes) const
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path folder_;
+};
+
+Profile threePoints()
+{
+    Profile profile;
+    profile.Description = "new version";
+    profile.PointCount = 3;
+    profile.Points[1] = PointRec{50, 90, False, 0, 50};
+    profile.Points[2] = PointRec{25, 180, False, -25, 0};
+    profile.Points[3] = PointRec{10, 270, False, 0, -10};
+    return profile;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saves that cannot complete
+
+const std::string OldBytes = "\"Solvane 5.1\"\r\n\"old version\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n0\r\n";
+
+struct SaveFault {
+    const char* name;
+    const char* target;          // relative to the test folder
+    bool replaceFails;           // the injected replace step refuses
+    const char* messageBegins;   // the reason names the step that failed
+};
+
+void PrintTo(const SaveFault& c, std::ostream* out) { *out << c.name; }
+
+class SaveFaults : public Folder, public ::testing::WithParamInterface<SaveFault> {};
+
+TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
+{
+    const SaveFault c = GetParam();
+    write(folder_ / "wafer.waf", OldBytes);
+    fs::create_directories(folder_ / "profiles");
+    write(folder_ / "profiles" / "inside.waf", OldBytes);
+    const auto before = snapshot(folder_);
+
+    bool replaceCalled = false;
+    const ReplaceFileStep refuse = [&](const fs::path&, const fs::path&) {
+        replaceCalled = true;
+        return std::make_error_code(std::errc::no_space_on_device);
+    };
+    Profile profile = threePoints();
+    const WriteResult result =
+        writeprofile(profile, (folder_ / c.target).string(), c.replaceFails ? refuse : ReplaceFileStep{});
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message.rfind(c.messageBegins, 0), 0u) << result.message;
+    EXPECT_EQ(result.message.find('\n'), std::string::npos);
+    EXPECT_EQ(replaceCalled, c.replaceFails);
+    // No temporary file is left behind, and nothing that was there changed.
+    EXPECT_EQ(snapshot(folder_), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveFaults,
+    ::testing::Values(SaveFault{"FolderMissing", "no such folder/wafer.waf", false, "cannot create a file in \""},
+                      SaveFault{"FolderMissingTwoLevels", "a/b/wafer.waf", false, "cannot create a file in \""},
+                      SaveFault{"PathIsAFolder", "profiles", false, "\""},
+                      SaveFault{"ParentIsAFile", "wafer.waf/x.waf", false, "cannot create a file in \""},
+                      SaveFault{"ReplaceFails", "wafer.waf", true, "cannot replace \""},
+                      SaveFault{"ReplaceFailsForANewFile", "new.waf", true, "cannot replace \""}),
+    [](const ::testing::TestParamInfo<SaveFault>& info) { return std::string(info.param.name); });
+
+TEST_F(Folder, SavingOntoAFolderSaysItIsAFolder)
+{
+    fs::create_directories(folder_ / "profiles");
+    Profile profile = threePoints();
+    const WriteResult result = writeprofile(profile, (folder_ / "profiles").string());
+    EXPECT_EQ(result.message, "\"" + (folder_ / "profiles").string() + "\" is a folder");
+}
+
+TEST_F(Folder, AFailedReplaceThroughALinkKeepsTheLinkAndItsFile)
+{
+    write(folder_ / "real.waf", OldBytes);
+    fs::create_symlink(folder_ / "real.waf", folder_ / "link.waf");
+    Profile profile = threePoints();
+    const ReplaceFileStep refuse = [](const fs::path&, const fs::path&) {
+        return std::make_error_code(std::errc::io_error);
+    };
+    const WriteResult result = writeprofile(profile, (folder_ / "link.waf").string(), refuse);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.waf"));
+    EXPECT_EQ(contents(folder_ / "real.waf"), OldBytes);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Files of 50 MB: far beyond any real profile (40 KB) or results file (a few MB)
+
+constexpr std::size_t FiftyMegabytes = 50u * 1024u * 1024u;
+
+// text repeated up to size bytes after head, then tail.
+std::string filled(const std::string& head, const std::string& unit, const std::string& tail,
+                   std::size_t size = FiftyMegabytes)
+{
+    std::string text;
+    text.reserve(size + tail.size());
+    text += head;
+    while (text.size() + unit.size() <= size - std::min(size, tail.size())) text += unit;
+    text += tail;
+    return text;
+}
+
+enum class Reader { Profile, Kla, Csv };
+
+struct LargeInput {
+    const char* name;
+    Reader reader;
+    std::function<std::string()> make;
+    const char* outcome;  // the start of the message, or "" for a read that succeeds
+    double memoryPerByte; // the heap the read may use at its peak, per byte of input
+};
+
+// What the reader made of the input: its message (empty when it succeeded).
+std::string readLarge(Reader reader, std::string_view text)
+{
+    switch (reader) {
+    case Reader::Profile: {
+        auto profile = std::make_unique<Profile>();
+        return readprofile(*profile, text).message;
+    }
+    case Reader::Kla: {
+        auto profile = std::make_unique<Profile>();
+        auto defects = std::make_unique<DefectStore>();
+        return importKlaResults(text, *profile, *defects).message;
+    }
+    case Reader::Csv: {
+        auto profile = std::make_unique<Profile>();
+        auto defects = std::make_unique<DefectStore>();
+        return importCsvDefects(text, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
+    }
+    }
+    return {};
+}
+
+const std::string ProfileHeader = "\"Solvane 5.1\"\r\n\"large\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n";
+const std::string KlaHeader = "FileVersion 1 2;\r\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\n";
+
+void PrintTo(const LargeInput& c, std::ostream* out) { *out << c.name; }
+
+class LargeInputs : public ::testing::TestWithParam<LargeInput> {};
+
+TEST_P(LargeInputs, AreReadInTimeAndMemoryProportionalToTheirSize)
+{
+    const LargeInput c = GetParam();
+    const std::string text = c.make();
+    ASSERT_GE(text.size(), FiftyMegabytes - 64);
+
+    const HeapWatch heap;
+    const auto start = std::chrono::steady_clock::now();
+    const std::string message = readLarge(c.reader, text);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    EXPECT_EQ(message.rfind(c.outcome, 0), 0u) << message;
+    EXPECT_LT(message.size(), 200u);
+    EXPECT_LE(static_cast<double>(heap.extraPeak()), c.memoryPerByte * static_cast<double>(text.size()))
+        << heap.extraPeak() / (1024 * 1024) << " MB";
+    // A guard against reads that grow faster than the input, not a speed target: a linear read of
+    // 50 MB takes about a second even under the sanitizers.
+    EXPECT_LT(seconds, 60.0);
+    RecordProperty("heap_peak_mb", std::to_string(heap.extraPeak() / (1024 * 1024)));
+    RecordProperty("seconds", std::to_string(seconds));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LargeInputs,
+    ::testing::Values(
+        LargeInput{"ProfileOfTooManyPoints", Reader::Profile,
+                   [] { return filled(ProfileHeader + "999999\r\n", "12.5,45,#TRUE#,0\r\n", ""); },
+                   "the file holds 999999 points", 0.05},
+        LargeInput{"ProfileDescription", Reader::Profile,
+                   [] {
+                       return filled("\"Solvane 5.1\"\r\n\"", "description ",
+                                     "\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n0\r\n");
+                   },
+                   "", 1.1},
+        LargeInput{"ProfileNumberLine", Reader::Profile, [] { return filled(ProfileHeader, "7", "\r\n"); },
+                   "line 9: expected a number for the point count", 1.1},
+        LargeInput{"ProfileCommas", Reader::Profile, [] { return filled("", ",", ""); },
+                   "line 1: expected a number for the wafer diameter", 0.05},
+        LargeInput{"KlaDefects", Reader::Kla,
+                   [] {
+                       return filled(KlaHeader + "DefectList\r\n", " 1 100 100 1 1\r\n",
+                                     ";\r\nSummary\r\nEndOfFile;\r\n");
+                   },
+                   "The file holds", 0.05},
+        LargeInput{"KlaOneDefectLine", Reader::Kla,
+                   [] { return filled(KlaHeader + "DefectList\r\n", "1 ", ";\r\nSummary\r\nEndOfFile;\r\n"); }, "",
+                   0.05},
+        LargeInput{"CsvRows", Reader::Csv, [] { return filled("XRel,YRel\r\n", "1.5,-2.5\r\n", ""); },
+                   "The file holds", 0.05},
+        LargeInput{"CsvOneQuotedField", Reader::Csv, [] { return filled("\"", "x", "\",2\r\n"); }, "Row 1: ", 1.1}),
+    [](const ::testing::TestParamInfo<LargeInput>& info) { return std::string(info.param.name); });
+
+// The file loaders refuse a file above their limit before reading any of it. The file is sparse:
+// it takes no room on disk.
+class LargeFiles : public Folder {
+protected:
+    fs::path sparse(const char* name, std::uintmax_t size)
+    {
+        const fs::path path = folder_ / name;
+        write(path, "");
+        fs::resize_file(path, size);
+        return path;
+    }
+};
+
+TEST_F(LargeFiles, AProfileFileAboveTheLimitIsRefusedUnread)
+{
+    const fs::path path = sparse("huge.waf", MaxProfileFileBytes + 1);
+    Profile profile;
+    profile.PointCount = 5;
+    const HeapWatch heap;
+    const ReadResult result = readprofileFile(profile, path.string());
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.opened);
+    EXPECT_EQ(result.message, "\"" + path.string() + "\" is larger than 64 MB, too large for a profile");
+    EXPECT_EQ(profile.PointCount, 0);
+    EXPECT_LT(heap.extraPeak(), 1024u * 1024u);
+}
+
+TEST_F(LargeFiles, AProfileFileAtTheLimitIsRead)
+{
+    // Zero bytes are no profile, but the file is read: the refusal comes from the reader.
+    const fs::path path = sparse("limit.waf", MaxProfileFileBytes);
+    Profile profile;
+    const ReadResult result = readprofileFile(profile, path.string());
+    EXPECT_TRUE(result.opened);
+    EXPECT_EQ(result.stoppedAt, ProfileField::WaferDiameter);
+}
+
+TEST_F(LargeFiles, ImportFilesAboveTheLimitAreRefusedUnread)
+{
+    const fs::path path = sparse("huge.dat", MaxImportFileBytes + 1);
+    auto profile = std::make_unique<Profile>();
+    auto defects = std::make_unique<DefectStore>();
+    const HeapWatch heap;
+    const KlaImportResult kla = importKlaFile(path.string(), *profile, *defects);
+    const CsvImportResult csv = importCsvFile(path.string(), CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects);
+    EXPECT_EQ(kla.status, ImportStatus::FileError);
+    EXPECT_EQ(csv.status, ImportStatus::FileError);
+    EXPECT_EQ(kla.message, "\"" + path.string() + "\" is larger than 64 MB, too large to import");
+    EXPECT_EQ(csv.message, kla.message);
+    EXPECT_LT(heap.extraPeak(), 1024u * 1024u);
+}
+
+}  // namespace
+}  // namespace solvane
