@@ -1,267 +1,118 @@
-// The Setup menu of the main window: what the window refreshes after the parameters and colour
-// dialogs close. The dialogs are answered synchronously through Form1::runDialog.
-#include <QAction>
-#include <QComboBox>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
+// The Setup menu's wiring: what the main window redraws and refreshes as its dialogs (tst_dialogs) close.
 #include <QtTest>
-#include <memory>
+#include <QtWidgets>
 
-#include "dialogs/colorfrm.h"
-#include "mainwindow/form1.h"
+#include "formharness.h"
 #include "offscreennoise.h"
 #include "platform/colours.h"
-#include "scriptedplatform.h"
 #include "table/flexgrid.h"
 #include "view/waferview.h"
 
 using namespace solvane;
 
 namespace {
-
-constexpr Colour Scarlet = 0x000000FF;  // 0x00BBGGRR
-constexpr Colour Green = 0x0000FF00;
 const QRgb Junk = qRgb(255, 0, 255);
-
-template <typename T>
-T* child(QWidget& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
-}
-
 void click(QWidget& dialog, const char* name)
 {
-    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QAbstractButton*>(QLatin1String(name)), Qt::LeftButton);
 }
-
-QAction* action(Form1& form, const char* name) { return form.findChild<QAction*>(QLatin1String(name)); }
-
-// The drawing's pixel at a user position (mm).
-QRgb pixelAt(Form1& form, double x, double y)
-{
-    const WaferSurface& surface = form.picture().surface();
-    const QPointF p = surface.toPixels(x, y);
-    return surface.image().pixel(static_cast<int>(p.x()), static_cast<int>(p.y()));
-}
-
-QRgb shown(Form1& form, Colour colour) { return toQColor(colour, form.palette()).rgb(); }
-
-// Three points of a 150 mm wafer, the first straight down the drawing at 40 mm.
-void addThreePoints(Profile& p)
-{
-    p.Points[1] = PointRec{40.0f, 90.0f, True, 0.0f, 40.0f};
-    p.Points[2] = PointRec{20.0f, 0.0f, True, 20.0f, 0.0f};
-    p.Points[3] = PointRec{30.0f, 180.0f, True, -30.0f, 0.0f};
-    p.PointCount = 3;
-}
-
 }  // namespace
 
 class TestSetupMenu : public QObject {
     Q_OBJECT
+    std::unique_ptr<FormHarness> h;
+    QRgb shown(Colour colour) const { return toQColor(colour, h->form().palette()).rgb(); }
+    QRgb at(double X, double Y) const { return h->pixelNear(X, Y).rgb(); }
+    void run(const char* command, const std::function<void(QDialog&)>& answer)
+    {
+        h->form().runDialog = [answer](QDialog& dialog) {
+            dialog.show();
+            answer(dialog);
+            return dialog.result();
+        };
+        h->action(command)->trigger();
+    }
 
 private slots:
     void initTestCase() { quietOffscreenWarnings(); }
+    void init() { h = std::make_unique<FormHarness>(); }
+    void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
 
-    void init()
-    {
-        helpDir_ = std::make_unique<QTemporaryDir>();
-        QFile help(helpDir_->filePath(QStringLiteral("qdx5.hlp")));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("<html></html>");
-        platform_ = std::make_unique<ScriptedPlatform>();
-        platform_->setProgramDir(helpDir_->path());
-        form_ = std::make_unique<Form1>(*platform_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
-
-    void cleanup()
-    {
-        form_.reset();
-        platform_.reset();
-    }
-
-    // However the dialog closes, a profile with points is drawn again and its table rebuilt.
+    // However Parameters closes, a profile with points is drawn again and its table rebuilt.
     void parametersClosingRefreshesAProfileWithPoints_data()
     {
         QTest::addColumn<QString>("closeWith");
-        QTest::newRow("OK") << QStringLiteral("OKBtn");
-        QTest::newRow("Cancel") << QStringLiteral("CancelBtn");
-        QTest::newRow("close box") << QString();
+        QTest::newRow("OK") << "OKBtn";
+        QTest::newRow("Cancel") << "CancelBtn";
+        QTest::newRow("close box") << "";
     }
-
     void parametersClosingRefreshesAProfileWithPoints()
     {
         QFETCH(QString, closeWith);
-        Form1& form = *form_;
-        Profile& p = form.profile();
-        addThreePoints(p);
-        form.updategrid();
-        p.DataChanged = False;
-        form.grid().setTextMatrix(2, 1, QStringLiteral("stale"));
-        form.picture().surface().clear(QColor(Junk));
-
-        int showings = 0;
-        form.runDialog = [&](QDialog& dialog) {
-            ++showings;
-            dialog.show();
-            if (closeWith.isEmpty()) dialog.close();
-            else click(dialog, qPrintable(closeWith));
-            return dialog.result();
-        };
-        action(form, "Setup_Size")->trigger();
-
-        QCOMPARE(showings, 1);
-        QCOMPARE(pixelAt(form, 10.0, 10.0), shown(form, p.WaferColor));
-        // Left of and above the first spot's centre, clear of its number.
-        QCOMPARE(pixelAt(form, -1.5, -38.5), shown(form, p.SpotColor));
-        QCOMPARE(form.grid().TextMatrix(2, 1), QStringLiteral("20.00"));
-        QCOMPARE(p.DataChanged, True);
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
+        h->setPolarPoints({{40, 90}, {20, 0}, {30, 180}});
+        h->form().grid().setTextMatrix(2, 1, QStringLiteral("stale"));
+        h->form().picture().surface().clear(QColor(Junk));
+        run("Setup_Size", [&](QDialog& d) { closeWith.isEmpty() ? void(d.close()) : click(d, qPrintable(closeWith)); });
+        QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(shown(ButtonFaceColour), shown(ButtonShadowColour)));
+        QCOMPARE(h->row(2), QStringLiteral("2|20.00|0.0"));
+        QCOMPARE(h->profile().DataChanged, True);
     }
 
+    // With no points nothing is drawn and nothing changes, but the next drawing is in the new size.
     void parametersClosingLeavesAnEmptyProfileUndrawn()
     {
-        Form1& form = *form_;
-        Profile& p = form.profile();
-        form.picture().surface().clear(QColor(Junk));
-        const std::size_t pointerChanges = platform_->pointerChanges().size();
-
-        form.runDialog = [&](QDialog& dialog) {
-            dialog.show();
-            QLineEdit* size = child<QComboBox>(dialog, "Combo1")->lineEdit();
+        h->form().picture().surface().clear(QColor(Junk));
+        const std::size_t pointerChanges = h->platform.pointerChanges().size();
+        run("Setup_Size", [](QDialog& d) {
+            QLineEdit* size = d.findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit();
             size->selectAll();
             QTest::keyClicks(size, QStringLiteral("100mm"));
-            click(dialog, "OKBtn");
-            return dialog.result();
-        };
-        action(form, "Setup_Size")->trigger();
-
-        QCOMPARE(p.WaferDiameter, 100.0);
-        QCOMPARE(p.DataChanged, False);
-        QCOMPARE(platform_->pointerChanges().size(), pointerChanges);
-        QCOMPARE(pixelAt(form, 10.0, 10.0), Junk);
-        // Nothing drawn, but the next drawing is in the new size: its right edge is at 50 mm.
-        const WaferSurface& surface = form.picture().surface();
+            click(d, "OKBtn");
+        });
+        QCOMPARE(std::pair(h->profile().WaferDiameter, h->profile().DataChanged), std::pair(100.0, False));
+        QCOMPARE(h->platform.pointerChanges().size(), pointerChanges);
+        QCOMPARE(at(10, 10), Junk);
+        const WaferSurface& surface = h->form().picture().surface();
         QCOMPARE(surface.toPixels(50.0, -50.0), QPointF(surface.size().width(), surface.size().height()));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
     }
 
+    // A confirmed change of system rewrites the table's headers and values and greys the polar sorts.
     void coordinateSystemChangeRewritesTheTableAndTheSorts()
     {
-        Form1& form = *form_;
-        Profile& p = form.profile();
-        addThreePoints(p);
-        form.updategrid();
-
-        const auto switchTo = [&](const char* option) {
-            form.runDialog = [option](QDialog& dialog) {
-                dialog.show();
-                click(dialog, option);
-                click(dialog, "OKBtn");
-                return dialog.result();
-            };
-            platform_->answerMessage(MessageAnswer::Ok);
-            action(form, "Setup_Size")->trigger();
-        };
-
-        switchTo("OptRectSys");
-        QCOMPARE(p.CoordSys, std::string("Rectangular"));
-        QCOMPARE(form.grid().TextMatrix(0, 1), QStringLiteral("X (mm)"));
-        QCOMPARE(form.grid().TextMatrix(0, 2), QStringLiteral("Y (mm)"));
-        QCOMPARE(form.grid().TextMatrix(1, 2), QStringLiteral("40.00"));
-        QCOMPARE(form.grid().TextMatrix(3, 1), QStringLiteral("-30.00"));
-        QVERIFY(!action(form, "Edit_SortA")->isEnabled());
-        QVERIFY(!action(form, "Edit_SortR")->isEnabled());
-
-        switchTo("OptPolarSys");
-        QCOMPARE(form.grid().TextMatrix(0, 1), QStringLiteral("R(mm)"));
-        QCOMPARE(form.grid().TextMatrix(1, 2), QStringLiteral("90.0"));
-        QVERIFY(action(form, "Edit_SortA")->isEnabled());
-        QVERIFY(action(form, "Edit_SortR")->isEnabled());
-        QCOMPARE(platform_->messages().size(), std::size_t(2));
-        QCOMPARE(platform_->messages().front().title, QStringLiteral("Change needed."));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
+        h->setPolarPoints({{40, 90}, {20, 0}, {30, 180}});
+        h->platform.answerMessage(MessageAnswer::Ok);
+        run("Setup_Size", [](QDialog& d) {
+            click(d, "OptRectSys");
+            click(d, "OKBtn");
+        });
+        QCOMPARE(h->row(0) + ' ' + h->row(1) + ' ' + h->row(3), 
+                 QStringLiteral("|X (mm)|Y (mm) 1|0.00|40.00 3|-30.00|0.00"));
+        QVERIFY(!h->action("Edit_SortA")->isEnabled() && !h->action("Edit_SortR")->isEnabled());
     }
 
-    void refusedCoordinateSystemChangeKeepsTheSorts()
+    // Reset then Cancel redraws in the defaults; a click on the preview's disc (twips 1150, 1800) picks the
+    // wafer colour, and OK draws it under the spots.
+    void colourDialogClosingRedraws()
     {
-        Form1& form = *form_;
-        form.runDialog = [](QDialog& dialog) {
-            dialog.show();
-            click(dialog, "OptRectSys");
-            click(dialog, "OKBtn");  // refused below: the dialog stays open
-            click(dialog, "CancelBtn");
-            return dialog.result();
-        };
-        platform_->answerMessage(MessageAnswer::Cancel);
-        action(form, "Setup_Size")->trigger();
-
-        QCOMPARE(form.profile().PolarSys, True);
-        QVERIFY(action(form, "Edit_SortA")->isEnabled());
-        QCOMPARE(form.grid().TextMatrix(0, 1), QStringLiteral("R(mm)"));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
+        h->setPolarPoints({{40, 90}});
+        h->profile().WaferColor = Red;
+        h->form().drawwafer();
+        run("Setup_Color", [](QDialog& d) {
+            click(d, "ResetBtn");
+            click(d, "CancelBtn");
+        });
+        QCOMPARE(at(10, 10), shown(h->profile().DefWaferColor));
+        QVERIFY(shown(h->profile().DefWaferColor) != shown(Red));
+        h->platform.chooseColourAnswer(0x0000FF00);
+        run("Setup_Color", [](QDialog& d) {
+            QWidget* preview = d.findChild<QWidget*>(QStringLiteral("Picture1"));
+            const QPoint disc(qRound(twipsToPixels(1150.0, preview->logicalDpiX())),
+                              qRound(twipsToPixels(1800.0, preview->logicalDpiY())));
+            QTest::mouseClick(preview, Qt::LeftButton, {}, disc);
+            click(d, "SaveBtn");
+        });
+        QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(qRgb(0, 255, 0), shown(h->profile().SpotColor)));
     }
-
-    // Reset stores the defaults at once, so the drawing after a Cancel shows them.
-    void colourCancelAfterResetRedrawsInTheDefaults()
-    {
-        Form1& form = *form_;
-        Profile& p = form.profile();
-        p.WaferColor = Scarlet;
-        form.drawwafer();
-        QCOMPARE(pixelAt(form, 10.0, 10.0), shown(form, Scarlet));
-
-        form.runDialog = [](QDialog& dialog) {
-            dialog.show();
-            click(dialog, "ResetBtn");
-            click(dialog, "CancelBtn");
-            return dialog.result();
-        };
-        action(form, "Setup_Color")->trigger();
-
-        QCOMPARE(p.WaferColor, p.DefWaferColor);
-        QCOMPARE(pixelAt(form, 10.0, 10.0), shown(form, p.DefWaferColor));
-        QVERIFY(shown(form, p.DefWaferColor) != shown(form, Scarlet));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
-    }
-
-    void colourChosenForTheWaferIsDrawnWithTheSpots()
-    {
-        Form1& form = *form_;
-        Profile& p = form.profile();
-        addThreePoints(p);
-        form.picture().surface().clear(QColor(Junk));
-        platform_->chooseColourAnswer(Green);
-
-        form.runDialog = [](QDialog& dialog) {
-            dialog.show();
-            // On the disc, below the spot: twips (1150, 1800) of the preview.
-            QWidget* preview = child<QWidget>(dialog, "Picture1");
-            const QPoint at(qRound(twipsToPixels(1150.0, preview->logicalDpiX())),
-                            qRound(twipsToPixels(1800.0, preview->logicalDpiY())));
-            QTest::mouseClick(preview, Qt::LeftButton, {}, at);
-            click(dialog, "SaveBtn");
-            return dialog.result();
-        };
-        action(form, "Setup_Color")->trigger();
-
-        QCOMPARE(p.WaferColor, Green);
-        QCOMPARE(pixelAt(form, 10.0, 10.0), shown(form, Green));
-        QCOMPARE(pixelAt(form, -1.5, -38.5), shown(form, p.SpotColor));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_);
-    }
-
-private:
-    std::unique_ptr<QTemporaryDir> helpDir_;
-    std::unique_ptr<ScriptedPlatform> platform_;
-    std::unique_ptr<Form1> form_;
 };
 
 QTEST_MAIN(TestSetupMenu)
