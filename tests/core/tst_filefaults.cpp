@@ -292,6 +292,11 @@ INSTANTIATE_TEST_SUITE_P(
                                      ";\r\nSummary\r\nEndOfFile;\r\n");
                    },
                    "The file holds", 0.05},
+        LargeInput{"KlaRecordSpecOfManyColumns", Reader::Kla,
+                   [] { return filled("FileVersion 1 2;\r\nDefectRecordSpec 9 XREL YREL XINDEX", " C", ";\r\n"); },
+                   "The file is damaged at line 2: the DefectRecordSpec names more than 1000 columns", 0.05},
+        LargeInput{"KlaWaferIdOfManyWords", Reader::Kla,
+                   [] { return filled("FileVersion 1 2;\r\nWaferID", " w", ";\r\n"); }, "", 0.05},
         LargeInput{"KlaOneDefectLine", Reader::Kla,
                    [] { return filled(KlaHeader + "DefectList\r\n", "1 ", ";\r\nSummary\r\nEndOfFile;\r\n"); }, "",
                    0.05},

@@ -111,6 +111,13 @@ Keyword classify(std::string_view word)
     return Keyword::Other;
 }
 
+// Real record specs name about twenty columns; the words of a longer one are not kept.
+constexpr std::size_t MaxRecordSpecColumns = 1000;
+
+// Words kept of a record: all the names of a record spec (with its count, and one more to tell
+// that it is too long); the other records use two at most.
+std::size_t keptWords(Keyword keyword) { return keyword == Keyword::DefectRecordSpec ? MaxRecordSpecColumns + 2 : 2; }
+
 // Slots of the defect fields the import takes, in the fixed column order.
 enum Slot { IdSlot, XRelSlot, YRelSlot, XIndexSlot, YIndexSlot, Real6Slot, Real7Slot, Real8Slot, SlotCount };
 constexpr std::array<std::string_view, 5> SlotNames = {"DEFECTID", "XREL", "YREL", "XINDEX", "YINDEX"};
@@ -294,7 +301,7 @@ void KlaParser::scanRecords(const Line& line, std::size_t col)
         if (token.kind == TokenKind::Semicolon) {
             finishRecord(line.number);
             state_ = State::Top;
-        } else if (recordKeyword_ != Keyword::Other) {
+        } else if (recordKeyword_ != Keyword::Other && words_.size() < keptWords(recordKeyword_)) {
             words_.push_back(token.text);
         }
     }
@@ -344,6 +351,10 @@ void KlaParser::applyRecordSpec(int line)
     std::size_t first = 0;
     if (!words_.empty() && parseNumberField(words_[0])) first = 1;  // the declared count
     const std::size_t names = words_.size() - first;
+    if (names > MaxRecordSpecColumns) {
+        fail(line, "the DefectRecordSpec names more than " + std::to_string(MaxRecordSpecColumns) + " columns");
+        return;
+    }
 
     std::array<int, SlotNames.size()> position;
     position.fill(-1);

@@ -79,7 +79,7 @@ KlaImportResult listKlaWafers(std::string_view bytes);
 // The rest is a sequence of records, each a keyword and its values up to a ";" (a record may run
 // over several lines, ending in CR LF or LF). Keywords are compared case-sensitively:
 //   SampleCenterLocation X Y; DiePitch X Y;  centre and pitch in micrometres (0 while absent);
-//   DefectRecordSpec n NAME...;              the defect columns: DEFECTID, XREL, YREL, XINDEX and
+//   DefectRecordSpec n NAME...;              the defect columns (at most 1000): DEFECTID, XREL, YREL, XINDEX and
 //                                            YINDEX are found by name; IMAGELIST is a count N
 //                                            followed by N pairs, which may run onto the next lines;
 //                                            without those names the order is fixed (DEFECTID XREL
