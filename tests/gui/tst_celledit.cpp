@@ -5,7 +5,6 @@
 
 #include "formharness.h"
 #include "model/conversions.h"
-#include "offscreennoise.h"
 #include "table/flexgrid.h"
 
 using namespace solvane;
@@ -60,7 +59,6 @@ class TestCellEdit : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void keysOnTheTable_data()
@@ -73,6 +71,7 @@ private slots:
         const QPoint r2(2, 1), t1(1, 2), t2(2, 2), entry(3, 1);
         const QString one = "1|5.00|5.0 ", two = "2|40.00|30.0", end = " 3||", kept = " 4|| 5|| 6||";
         QTest::newRow("R above the maximum") << "polar" << r2 << "120\r" << 2 << one + "2|97.50|30.0" + end;
+        QTest::newRow("R inside") << "polar" << r2 << "75\r" << 2 << one + "2|75.00|30.0" + end;
         QTest::newRow("R negative") << "polar" << r2 << "-5\r" << 2 << one + "2|0.00|30.0" + end;
         QTest::newRow("Theta negative") << "polar" << t2 << "-30\r" << 2 << one + "2|40.00|0.00" + end;
         QTest::newRow("Theta above a turn") << "polar" << t2 << "400\r" << 2 << one + "2|40.00|360.00" + end;

@@ -38,10 +38,12 @@ QAction* FormHarness::action(const char* name) const
 
 QPoint FormHarness::at(double X, double Y) const { return form_->picture().toWidget(-X, -Y); }
 
-QColor FormHarness::pixelNear(double X, double Y) const
+QColor FormHarness::pixelNear(double X, double Y) const { return pixelAt(X + 1.5, Y - 1.5); }
+
+QColor FormHarness::pixelAt(double X, double Y) const
 {
     const WaferSurface& surface = form_->picture().surface();
-    const QPointF p = surface.toPixels(-X - 1.5, -Y + 1.5);
+    const QPointF p = surface.toPixels(-X, -Y);
     return surface.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
 }
 

@@ -31,6 +31,8 @@ public:
     QPoint at(double X, double Y) const;
     // Drawing colour near a profile position, clear of the point's number (printed right and below).
     QColor pixelNear(double X, double Y) const;
+    // Drawing colour exactly at a profile position (a snap dot, the centre of a spot).
+    QColor pixelAt(double X, double Y) const;
 
     // Replaces the points with polar ones (X and Y derived), refreshes table and drawing, and
     // leaves the document unchanged (DataChanged False), as after opening a file.
