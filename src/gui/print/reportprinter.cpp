@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <utility>
 
 namespace solvane {
 
@@ -64,61 +64,63 @@ ReportPrinter::Result ReportPrinter::print(QPagedPaintDevice& device) const
     return result;
 }
 
-ReportPrinter::Result ReportPrinter::paint(QPainter& painter, const QRectF& page,
-                                           const std::function<bool()>& newPage) const
+std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF& metrics, const QRectF& page) const
 {
-    painter.setFont(font_);
-    const QFontMetricsF metrics(painter.font(), painter.device());
     const double lineHeight = metrics.lineSpacing();
     // A page too short for one line still takes one, so the report always moves on.
     const int linesPerPage = std::max(1, static_cast<int>(std::floor(page.height() / lineHeight)));
     const ColumnEnds ends = columnEnds(report_, metrics);
     const double gap = metrics.horizontalAdvance(QLatin1Char(' '));
 
-    Result result{true, 1};
-    int lineOnPage = 0;
-    // The baseline of the next line, on a new page when this one is full; nothing when the device
-    // cannot start another page.
-    const auto nextBaseline = [&]() -> std::optional<double> {
-        if (lineOnPage == linesPerPage) {
-            if (!newPage()) return std::nullopt;
-            ++result.pages;
-            lineOnPage = 0;
-        }
-        return page.top() + lineOnPage++ * lineHeight + metrics.ascent();
+    std::vector<PlacedText> placed;
+    placed.reserve(report_.header.size() + 3 * report_.points.size());
+    int line = 0;
+    // The page and baseline of the next line, on a new page when this one is full.
+    const auto nextLine = [&]() -> std::pair<int, double> {
+        const int onPage = line % linesPerPage;
+        return {1 + line++ / linesPerPage, page.top() + onPage * lineHeight + metrics.ascent()};
     };
 
-    for (const std::string& line : report_.header) {
-        const std::optional<double> baseline = nextBaseline();
-        if (!baseline) {
-            result.ok = false;
-            return result;
-        }
-        painter.drawText(QPointF(page.left(), *baseline), latin1(line));
+    for (const std::string& text : report_.header) {
+        const auto [pageNo, baseline] = nextLine();
+        placed.push_back({pageNo, QPointF(page.left(), baseline), latin1(text)});
     }
-
     for (const ReportPointLine& point : report_.points) {
-        const std::optional<double> baseline = nextBaseline();
-        if (!baseline) {
-            result.ok = false;
-            return result;
-        }
+        const auto [pageNo, baseline] = nextLine();
         // Each text ends under its title; one too wide for its room moves right, a blank's width
         // clear of the text before it.
         double lineEnd = page.left();
         bool first = true;
-        const auto place = [&](const std::string& text, double columnEnd) {
-            const QString shown = latin1(text);
+        for (const auto& [text, columnEnd] : {std::pair(&point.number, ends.number),
+                                              std::pair(&point.value1, ends.value1),
+                                              std::pair(&point.value2, ends.value2)}) {
+            const QString shown = latin1(*text);
             const double width = metrics.horizontalAdvance(shown);
             const double earliest = first ? page.left() : lineEnd + gap;
             const double x = std::max(page.left() + columnEnd - width, earliest);
-            painter.drawText(QPointF(x, *baseline), shown);
+            placed.push_back({pageNo, QPointF(x, baseline), shown});
             lineEnd = x + width;
             first = false;
-        };
-        place(point.number, ends.number);
-        place(point.value1, ends.value1);
-        place(point.value2, ends.value2);
+        }
+    }
+    return placed;
+}
+
+ReportPrinter::Result ReportPrinter::paint(QPainter& painter, const QRectF& page,
+                                           const std::function<bool()>& newPage) const
+{
+    painter.setFont(font_);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    Result result{true, 1};
+    for (const PlacedText& text : layout(metrics, page)) {
+        if (text.page > result.pages) {
+            if (!newPage()) {
+                result.ok = false;
+                return result;
+            }
+            ++result.pages;
+        }
+        painter.drawText(text.at, text.text);
     }
     return result;
 }

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QFont>
+#include <QPointF>
+#include <QString>
 #include <functional>
+#include <vector>
 
 #include "print/report.h"
 
+class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
 class QRectF;
@@ -25,7 +29,17 @@ public:
         int pages = 0;
     };
 
+    // One text of the report where it is painted: its page (from 1) and the start of its baseline.
+    struct PlacedText {
+        int page = 1;
+        QPointF at;
+        QString text;
+    };
+
     explicit ReportPrinter(ReportLines report, QFont font = defaultFont());
+
+    // Every text with its place on pages of the given area, measured with metrics; paint() draws exactly these.
+    std::vector<PlacedText> layout(const QFontMetricsF& metrics, const QRectF& page) const;
 
     // Paints onto a printer, a PDF writer or any other paged device, and ends the document.
     Result print(QPagedPaintDevice& device) const;
