@@ -38,13 +38,16 @@ private slots:
     void init() { h = std::make_unique<FormHarness>(); }
     void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
 
-    // However Parameters closes, a profile with points is drawn again and its table rebuilt.
+    // However Parameters closes, a profile with points is drawn again and its table rebuilt, in the
+    // rectangular system after a confirmed change, which also greys the polar sorts.
     void parametersClosingRefreshesAProfileWithPoints_data()
     {
         QTest::addColumn<QString>("closeWith");
-        QTest::newRow("OK") << "OKBtn";
-        QTest::newRow("Cancel") << "CancelBtn";
-        QTest::newRow("close box") << "";
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("OK") << "OKBtn" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("Cancel") << "CancelBtn" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("close box") << "" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("OK to rectangular") << "OptRectSys" << "|X (mm)|Y (mm) 2|20.00|0.00 3|-30.00|0.00";
     }
     void parametersClosingRefreshesAProfileWithPoints()
     {
@@ -52,9 +55,17 @@ private slots:
         h->setPolarPoints({{40, 90}, {20, 0}, {30, 180}});
         h->form().grid().setTextMatrix(2, 1, QStringLiteral("stale"));
         h->form().picture().surface().clear(QColor(Junk));
-        run("Setup_Size", [&](QDialog& d) { closeWith.isEmpty() ? void(d.close()) : click(d, qPrintable(closeWith)); });
+        const bool toRect = closeWith == QLatin1String("OptRectSys");
+        if (toRect) h->platform.answerMessage(MessageAnswer::Ok);
+        run("Setup_Size", [&](QDialog& d) {
+            if (closeWith.isEmpty()) d.close();
+            else click(d, qPrintable(closeWith));
+            if (toRect) click(d, "OKBtn");
+        });
         QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(shown(ButtonFaceColour), shown(ButtonShadowColour)));
-        QCOMPARE(h->row(2), QStringLiteral("2|20.00|0.0"));
+        QTEST(h->row(0) + ' ' + h->row(2) + ' ' + h->row(3), "rows");
+        QCOMPARE(std::pair(h->action("Edit_SortA")->isEnabled(), h->action("Edit_SortR")->isEnabled()),
+                 std::pair(!toRect, !toRect));
         QCOMPARE(h->profile().DataChanged, True);
     }
 
@@ -74,20 +85,6 @@ private slots:
         QCOMPARE(at(10, 10), Junk);
         const WaferSurface& surface = h->form().picture().surface();
         QCOMPARE(surface.toPixels(50.0, -50.0), QPointF(surface.size().width(), surface.size().height()));
-    }
-
-    // A confirmed change of system rewrites the table's headers and values and greys the polar sorts.
-    void coordinateSystemChangeRewritesTheTableAndTheSorts()
-    {
-        h->setPolarPoints({{40, 90}, {20, 0}, {30, 180}});
-        h->platform.answerMessage(MessageAnswer::Ok);
-        run("Setup_Size", [](QDialog& d) {
-            click(d, "OptRectSys");
-            click(d, "OKBtn");
-        });
-        QCOMPARE(h->row(0) + ' ' + h->row(1) + ' ' + h->row(3), 
-                 QStringLiteral("|X (mm)|Y (mm) 1|0.00|40.00 3|-30.00|0.00"));
-        QVERIFY(!h->action("Edit_SortA")->isEnabled() && !h->action("Edit_SortR")->isEnabled());
     }
 
     // Reset then Cancel redraws in the defaults; a click on the preview's disc (twips 1150, 1800) picks the
