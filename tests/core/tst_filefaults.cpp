@@ -302,6 +302,7 @@ INSTANTIATE_TEST_SUITE_P(
                    0.05},
         LargeInput{"CsvRows", Reader::Csv, [] { return filled("XRel,YRel\r\n", "1.5,-2.5\r\n", ""); },
                    "The file holds", 0.05},
+        LargeInput{"CsvOneRowOfManyFields", Reader::Csv, [] { return filled("", "1,", "\r\n"); }, "", 0.05},
         LargeInput{"CsvOneQuotedField", Reader::Csv, [] { return filled("\"", "x", "\",2\r\n"); }, "Row 1: ", 1.1}),
     [](const ::testing::TestParamInfo<LargeInput>& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,6 @@
 #include "importers/csvimport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -110,12 +111,17 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
 
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) bytes.remove_prefix(ByteOrderMark.size());
     FieldReader reader(bytes);
+    // A row keeps its fields up to the last column asked for (at least one).
+    const auto usedColumns = static_cast<std::size_t>(
+        std::max({columns.CsvCenterLocCol, columns.CsvDiePitchCol, columns.CsvXIndexCol, columns.CsvYIndexCol,
+                  columns.CsvXRelCol, columns.CsvYRelCol}));
 
     std::array<Pair, MaxDefects + 1> centres{};
     std::array<Pair, MaxDefects + 1> pitches{};
     int count = 0;
     int rowNumber = 0;
-    for (std::vector<std::string> row = reader.nextLine(); !row.empty(); row = reader.nextLine()) {
+    for (std::vector<std::string> row = reader.nextLine(usedColumns); !row.empty();
+         row = reader.nextLine(usedColumns)) {
         ++rowNumber;
         const auto fieldError = [&](const char* name, const std::string* field, const char* kind) {
             const std::string what =

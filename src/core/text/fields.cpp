@@ -49,11 +49,11 @@ std::optional<std::string> FieldReader::next()
     return field;
 }
 
-std::vector<std::string> FieldReader::nextLine()
+std::vector<std::string> FieldReader::nextLine(std::size_t keepFields)
 {
     std::vector<std::string> fields;
     while (auto field = next()) {
-        fields.push_back(std::move(*field));
+        if (fields.size() < keepFields) fields.push_back(std::move(*field));
         if (lineEnded_) break;
     }
     return fields;

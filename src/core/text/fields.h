@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,8 +28,9 @@ public:
     std::optional<bool> nextBoolean();
 
     // The fields of the next line, read by the same rule (a quoted field may run over a line
-    // end); empty when the text is used up. An empty line gives one empty field.
-    std::vector<std::string> nextLine();
+    // end); empty when the text is used up. An empty line gives one empty field. Fields past the
+    // first keepFields are read and dropped, so a caller that needs a few columns holds no more.
+    std::vector<std::string> nextLine(std::size_t keepFields = std::numeric_limits<std::size_t>::max());
 
     bool atEnd() const { return pos_ >= text_.size(); }
 
