@@ -60,5 +60,10 @@ package: configure
 check-package:
 	scripts/check-package.sh $(BUILD)
 
+# Format check over src/, tests/ and bench/; clang-tidy over src/ (reads the build's compile_commands.json).
+lint: configure
+	@scripts/install-lint-deps.sh
+	scripts/lint.sh $(BUILD) $(JOBS)
+
 clean:
 	rm -rf $(BUILD)

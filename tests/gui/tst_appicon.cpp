@@ -25,8 +25,7 @@ private slots:
 void TestAppIcon::everySizeIsItsOwnPicture_data()
 {
     QTest::addColumn<int>("size");
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        QTest::addRow("%d", size) << size;
+    for (const int size : {16, 32, 48, 64, 128, 256}) QTest::addRow("%d", size) << size;
 }
 
 // A resource dropped by the linker (static library, no initialiser call) leaves a null icon.
