@@ -21,9 +21,9 @@ const fs::path Shared = fs::path(SOLVANE_SHARED_TESTDATA) / "klarf";
 const std::string Spec5 = "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;";
 
 // A results file with centre 100000 100000, pitch 10000 10000, this DefectRecordSpec line and these defects.
-std::string resultsFile(const std::string& defects, const std::string& spec = Spec5)
+std::string resultsFile(const std::string& defects, const std::string& recordSpec = Spec5)
 {
-    return "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n" + spec +
+    return "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n" + recordSpec +
            "\r\nDefectList\r\n" + defects + "SummarySpec 2 TESTNO NDEFECT;\r\nSummaryList\r\n1 1;\r\nEndOfFile;\r\n";
 }
 
@@ -59,14 +59,14 @@ Imported import(std::string_view bytes, std::size_t wafer = 0, const fs::path& p
 // defect i, Theta comes from arctan (not xyarctan), and only the system's name changes.
 TEST(KlaImport, WorkedExampleAndAxes)
 {
-    for (const char* spec : {"DefectRecordSpec 9 DEFECTID XREL YREL XINDEX YINDEX XSIZE YSIZE DEFECTAREA DSIZE;",
+    for (const char* line : {"DefectRecordSpec 9 DEFECTID XREL YREL XINDEX YINDEX XSIZE YSIZE DEFECTAREA DSIZE;",
                              Spec5.c_str(),                                  // fewer names than fields
                              "DefectRecordSpec 9;",                          // no names: the fixed order
                              "DefectRecordSpec 9 A B C D E F G H I;"}) {  // unknown names: the fixed order
         const auto r = import(resultsFile("1 5000.0 5000.0 10 10 0.0 0.0 0.0 0.0\r\n7 0 0 10 10 0 0 0 0\r\n"
-                                          "3 1000 0 10 10 0 0 0 0\r\n5 0 -1000 10 10 0 0 0 0;\r\n", spec));
+                                          "3 1000 0 10 10 0 0 0 0\r\n5 0 -1000 10 10 0 0 0 0;\r\n", line));
         EXPECT_EQ(std::tuple(r.profile->PointCount, r.profile->CoordSys, r.profile->PolarSys, r.point(1).Flag),
-                  std::tuple(4, "Rectangular", True, False)) << spec << ": " << r.result.message;
+                  std::tuple(4, "Rectangular", True, False)) << line << ": " << r.result.message;
         EXPECT_EQ(std::tuple(r.defect(1).DefectID, r.defect(1).XIndex, r.defect(1).YIndex, r.defect(1).XRel,
                              r.defect(2).DefectID, r.defect(4).DefectID),
                   std::tuple(1, 10, 10, 5000.0, 7, 5));
