@@ -76,7 +76,7 @@ field() { echo "$info" | sed -n "s/^ $1: //p"; }
 depends=$(field Depends)
 # Package names only, without their version conditions.
 depends_names=$(echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   echo "$depends_names" | grep -qxF "$dependency" || fail "Depends lacks $dependency"
 done
 
