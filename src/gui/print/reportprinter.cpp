@@ -9,14 +9,11 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/qttext.h"
+
 namespace solvane {
 
 namespace {
-
-QString latin1(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Where the texts of a point line end: under the ends of their titles in the column header line.
 struct ColumnEnds {
@@ -28,8 +25,8 @@ struct ColumnEnds {
 ColumnEnds columnEnds(const ReportLines& report, const QFontMetricsF& metrics)
 {
     const QString label = QString::fromLatin1(ReportNumberLabel);
-    const QString upToTitle1 = label + latin1(report.title1);
-    const QString upToTitle2 = upToTitle1 + QString::fromLatin1(ReportTitleGap) + latin1(report.title2);
+    const QString upToTitle1 = label + fromBytes(report.title1);
+    const QString upToTitle2 = upToTitle1 + QString::fromLatin1(ReportTitleGap) + fromBytes(report.title2);
     return {metrics.horizontalAdvance(label.trimmed()), metrics.horizontalAdvance(upToTitle1),
             metrics.horizontalAdvance(upToTitle2)};
 }
@@ -83,7 +80,7 @@ std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF
 
     for (const std::string& text : report_.header) {
         const auto [pageNo, baseline] = nextLine();
-        placed.push_back({pageNo, QPointF(page.left(), baseline), latin1(text)});
+        placed.push_back({pageNo, QPointF(page.left(), baseline), fromBytes(text)});
     }
     for (const ReportPointLine& point : report_.points) {
         const auto [pageNo, baseline] = nextLine();
@@ -94,7 +91,7 @@ std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF
         for (const auto& [text, columnEnd] : {std::pair(&point.number, ends.number),
                                               std::pair(&point.value1, ends.value1),
                                               std::pair(&point.value2, ends.value2)}) {
-            const QString shown = latin1(*text);
+            const QString shown = fromBytes(*text);
             const double width = metrics.horizontalAdvance(shown);
             const double earliest = first ? page.left() : lineEnd + gap;
             const double x = std::max(page.left() + columnEnd - width, earliest);
