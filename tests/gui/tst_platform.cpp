@@ -62,7 +62,7 @@ private slots:
     void settingsDamagedFile_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe[[[\x00=\n\x80\x81", 14);
+        QTest::newRow("binary") << QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81");
         QTest::newRow("unclosed section") << QByteArray("[QDX\nBeam=3\n");
         QTest::newRow("folder") << QByteArray();
     }
