@@ -50,7 +50,8 @@ BENCHMARK(BM_FormatProfile2000)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 void BM_WriteProfile2000(benchmark::State& state)
 {
     Profile profile = fullProfile(state.range(0) == 1);
-    const fs::path path = fs::temp_directory_path() / ("solvane-bench-" + std::to_string(std::random_device{}()) + ".waf");
+    const fs::path path = fs::temp_directory_path() /
+                          ("solvane-bench-" + std::to_string(std::random_device{}()) + ".waf");
     for (auto _ : state) {
         const auto result = solvane::writeprofile(profile, path.string());
         if (!result.ok) state.SkipWithError(result.message.c_str());
@@ -77,7 +78,8 @@ BENCHMARK(BM_ReadProfile2000)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 void BM_ReadProfileFile2000(benchmark::State& state)
 {
     Profile source = fullProfile(state.range(0) == 1);
-    const fs::path path = fs::temp_directory_path() / ("solvane-bench-" + std::to_string(std::random_device{}()) + ".waf");
+    const fs::path path = fs::temp_directory_path() /
+                          ("solvane-bench-" + std::to_string(std::random_device{}()) + ".waf");
     solvane::writeprofile(source, path.string());
     Profile profile;
     for (auto _ : state) {

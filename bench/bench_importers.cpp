@@ -26,13 +26,13 @@ std::string resultsFile(int defects)
         "CLUSTERNUMBER ROUGHBINNUMBER FINEBINNUMBER REVIEWSAMPLE IMAGECOUNT IMAGELIST;\r\nDefectList\r\n";
     char line[256];
     for (int i = 1; i <= defects; ++i) {
-        std::snprintf(line, sizeof line,
-                      " %d %.10e %.10e %d %d 1.250 2.500 3.125000 2.000 0 1 0 0 0 0 1 1 %d 0%s\r\n", i,
-                      (i % 97) * 103.25, (i % 89) * 131.5, i % 29 - 14, i % 23 - 11, i, i == defects ? ";" : "");
+        std::snprintf(line, sizeof line, " %d %.10e %.10e %d %d 1.250 2.500 3.125000 2.000 0 1 0 0 0 0 1 1 %d 0%s\r\n",
+                      i, (i % 97) * 103.25, (i % 89) * 131.5, i % 29 - 14, i % 23 - 11, i, i == defects ? ";" : "");
         text += line;
     }
-    text += "SummarySpec 5\r\n  TESTNO NDEFECT DEFDENSITY NDIE NDEFDIE ;\r\nSummaryList\r\n  1 1000 0.1 500 300;\r\n"
-            "EndOfFile;\r\n";
+    text +=
+        "SummarySpec 5\r\n  TESTNO NDEFECT DEFDENSITY NDIE NDEFDIE ;\r\nSummaryList\r\n  1 1000 0.1 500 300;\r\n"
+        "EndOfFile;\r\n";
     return text;
 }
 

@@ -85,8 +85,8 @@ int CommandLine::whole(std::string_view name, int fallback, int min, int max)
         return fallback;
     }
     if (*value < min || *value > max) {
-        fail(std::string(name) + " must lie between " + std::to_string(min) + " and " + std::to_string(max) +
-             ", not " + *given);
+        fail(std::string(name) + " must lie between " + std::to_string(min) + " and " + std::to_string(max) + ", not " +
+             *given);
         return fallback;
     }
     return static_cast<int>(*value);

@@ -41,8 +41,8 @@ ColumnsOption parseColumns(const std::string& text)
         static const char* const names[] = {"CENTRE", "PITCH", "XINDEX", "YINDEX", "XREL", "YREL"};
         const auto box = static_cast<std::size_t>(check.box);
         result.fault = std::string("--columns: ") + names[box] + " must be a whole number from " +
-                       (box >= 4 ? "1" : "0") +
-                " to 32767" + (box >= 4 ? "" : " (0: not in the file)") + ", not \"" + boxes[box] + "\"";
+                       (box >= 4 ? "1" : "0") + " to 32767" + (box >= 4 ? "" : " (0: not in the file)") + ", not \"" +
+                       boxes[box] + "\"";
     }
     result.columns = check.columns;
     return result;

@@ -29,17 +29,12 @@ int runImportKla(const Command& self, const std::vector<std::string>& words)
     setCoordFlags(profile, profile.CoordSys);
     resetPoints(profile);
     DefectStore defects{};
-    const KlaImportResult result =
-        importKlaFile(input, profile, defects, static_cast<std::size_t>(wafer - 1));
+    const KlaImportResult result = importKlaFile(input, profile, defects, static_cast<std::size_t>(wafer - 1));
     switch (result.status) {
-    case ImportStatus::Ok:
-        break;
-    case ImportStatus::NoSuchWafer:
-        return usageError(self, input + ": " + result.message);
-    case ImportStatus::FileError:
-        return fileError(result.message);
-    default:
-        return fileError(input + ": " + result.message);
+    case ImportStatus::Ok: break;
+    case ImportStatus::NoSuchWafer: return usageError(self, input + ": " + result.message);
+    case ImportStatus::FileError: return fileError(result.message);
+    default: return fileError(input + ": " + result.message);
     }
 
     const KlaWafer& imported = result.wafers[result.wafer];

@@ -14,8 +14,14 @@ namespace {
 
 int runPattern(const Command& self, const std::vector<std::string>& words)
 {
-    CommandLine line(words, {{"-o"}, {"--diameter"}, {"--edge"}, {"--beam"}, {"--angle-steps"}, {"--radius-steps"},
-                             {"--coord"}, {"--description"}});
+    CommandLine line(words, {{"-o"},
+                             {"--diameter"},
+                             {"--edge"},
+                             {"--beam"},
+                             {"--angle-steps"},
+                             {"--radius-steps"},
+                             {"--coord"},
+                             {"--description"}});
     if (line.helpAsked()) return printCommandHelp(self);
     if (!line.ok()) return usageError(self, line.error());
     if (line.positional().size() != 1) return usageError(self, "give one pattern kind: 5, 9, 17, polar or xy");

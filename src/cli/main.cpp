@@ -31,7 +31,8 @@ namespace {
 void printUsage(std::FILE* stream)
 {
     std::fprintf(stream, "usage: solvane-cli COMMAND [ARGUMENTS]\n       solvane-cli COMMAND --help\n\ncommands:\n");
-    for (const Command* command : Commands) std::fprintf(stream, "  %s\n      %s\n", command->synopsis, command->summary);
+    for (const Command* command : Commands)
+        std::fprintf(stream, "  %s\n      %s\n", command->synopsis, command->summary);
     std::fprintf(stream,
                  "\nexit status: 0 done, 1 a file could not be read or written, 2 wrong command line,\n"
                  "3 a file read only partly (dump, render, report)\n");

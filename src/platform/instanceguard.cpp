@@ -18,8 +18,7 @@ const QByteArray ShowRequest = "show\n";
 InstanceGuard::InstanceGuard(QString serverName, QObject* parent)
     : QObject(parent),
       serverName_(serverName.isEmpty() ? QStringLiteral("solvane-%1").arg(::getuid()) : std::move(serverName))
-{
-}
+{}
 
 bool InstanceGuard::handOverToRunningInstance() const
 {

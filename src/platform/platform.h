@@ -23,9 +23,9 @@ enum class Pointer { Default, Cross, Text, Busy };
 // What a caller fixes about an open or save file dialog. The filter is written in the
 // "Description (*.ext)|*.ext|...|" form; the platform converts it to its own.
 struct FileDialogRequest {
-    QString pattern;       // e.g. "*.waf"
-    QString defaultExt;    // with or without the leading dot
-    QString filter;        // "Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|"
+    QString pattern;     // e.g. "*.waf"
+    QString defaultExt;  // with or without the leading dot
+    QString filter;      // "Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|"
     QString initialDir;
     QString title;
     bool save = false;

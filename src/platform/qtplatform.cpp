@@ -47,10 +47,7 @@ QtPlatform::QtPlatform() : store_(std::make_unique<QtSettingsStore>()) {}
 
 QtPlatform::QtPlatform(std::unique_ptr<SettingsStore> store) : store_(std::move(store)) {}
 
-QtPlatform::~QtPlatform()
-{
-    delete helpWindow_.data();
-}
+QtPlatform::~QtPlatform() { delete helpWindow_.data(); }
 
 MessageAnswer QtPlatform::messageBox(const QString& text, const QString& title, MessageIcon icon,
                                      MessageButtons buttons)
@@ -131,10 +128,7 @@ bool QtPlatform::printerDialog(QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPlatform::setClipboardText(const QString& text)
-{
-    QGuiApplication::clipboard()->setText(text);
-}
+void QtPlatform::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 
 void QtPlatform::showHelp(const QString& helpFilePath)
 {
@@ -169,19 +163,10 @@ void QtPlatform::setPointer(Pointer pointer)
         QGuiApplication::setOverrideCursor(QCursor(shape));
 }
 
-void QtPlatform::doEvents()
-{
-    QCoreApplication::processEvents();
-}
+void QtPlatform::doEvents() { QCoreApplication::processEvents(); }
 
-QString QtPlatform::programDir() const
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString QtPlatform::programDir() const { return QCoreApplication::applicationDirPath(); }
 
-QString QtPlatform::searchPath() const
-{
-    return QString::fromLocal8Bit(qgetenv("PATH"));
-}
+QString QtPlatform::searchPath() const { return QString::fromLocal8Bit(qgetenv("PATH")); }
 
 }  // namespace solvane

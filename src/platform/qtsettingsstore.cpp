@@ -1,5 +1,5 @@
-#include "platform/qttext.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/qttext.h"
 
 #include <QSettings>
 
@@ -8,13 +8,11 @@ namespace solvane {
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Solvane"),
                                             QStringLiteral("Solvane")))
-{
-}
+{}
 
 QtSettingsStore::QtSettingsStore(const QString& iniFilePath)
     : settings_(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
-{
-}
+{}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

@@ -38,8 +38,7 @@ protected:
         ToolRun result;
         std::FILE* pipe = popen((command + " 2>stderr.txt").c_str(), "r");
         char buffer[4096];
-        for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            result.out.append(buffer, n);
+        for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
         const int status = pipe ? pclose(pipe) : -1;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         result.err = file("stderr.txt");
@@ -111,34 +110,47 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
     };
     for (const Case& c : std::vector<Case>{
              {{"draw"}, 2, "unknown command \"draw\" (see: solvane-cli --help)"},
-             {{"pattern", "12", "-o", "x.waf"}, 2,
+             {{"pattern", "12", "-o", "x.waf"},
+              2,
               "unknown pattern kind \"12\"; use 5, 9, 17, polar or xy (see: solvane-cli pattern --help)"},
-             {{"pattern", "5", "-o", "x.waf", "--diameter", "200mm"}, 2,
+             {{"pattern", "5", "-o", "x.waf", "--diameter", "200mm"},
+              2,
               "--diameter needs a number, not \"200mm\" (see: solvane-cli pattern --help)"},
-             {{"pattern", "polar", "-o", "x.waf", "--angle-steps", "31"}, 2,
+             {{"pattern", "polar", "-o", "x.waf", "--angle-steps", "31"},
+              2,
               "--angle-steps must lie between 1 and 30, not 31 (see: solvane-cli pattern --help)"},
              {{"dump", "missing.waf"}, 1, "cannot open \"missing.waf\": No such file or directory"},
              {{"dump", "empty.waf"}, 1, "empty.waf: line 1: the file ends before the version"},
-             {{"pattern", "5", "-o", "*.waf"}, 1,
+             {{"pattern", "5", "-o", "*.waf"},
+              1,
               "\"*.waf\" is a file name pattern, not a file name: nothing was written"},
-             {{"convert", "empty.waf", "-o", "x.waf"}, 1,
+             {{"convert", "empty.waf", "-o", "x.waf"},
+              1,
               "empty.waf reads only partly (line 1: the file ends before the version): nothing was written"},
              {{"dump", "cut.waf"}, 3, "warning: cut.waf reads only partly: " + theta},
-             {{"import-kla", "damaged.dat", "-o", "x.waf"}, 1,
+             {{"import-kla", "damaged.dat", "-o", "x.waf"},
+              1,
               "damaged.dat: The file is damaged at line 4: defect 1 has only 3 fields."},
-             {{"import-kla", Kla, "-o", "x.waf", "--wafer", "3"}, 2,
+             {{"import-kla", Kla, "-o", "x.waf", "--wafer", "3"},
+              2,
               Kla + ": The file holds 2 wafers; there is no wafer 3. (see: solvane-cli import-kla --help)"},
-             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,0,0,1,2"}, 1,
+             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,0,0,1,2"},
+              1,
               "rows.csv: Row 3: the Y rel field, \"abc\", is not a number."},
-             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,-1,0,1,2"}, 2,
+             {{"import-csv", "rows.csv", "-o", "x.waf", "--columns", "0,0,-1,0,1,2"},
+              2,
               "--columns: XINDEX must be a whole number from 0 to 32767 (0: not in the file), not \"-1\" "
               "(see: solvane-cli import-csv --help)"},
-             {{"report", "cut.waf", "-o", "x.doc"}, 2, "the report is written as a PDF (.pdf) or as plain text (.txt) "
-                                                       "(see: solvane-cli report --help)"},
+             {{"report", "cut.waf", "-o", "x.doc"},
+              2,
+              "the report is written as a PDF (.pdf) or as plain text (.txt) "
+              "(see: solvane-cli report --help)"},
              {{"report", "missing.waf", "-o", "x.txt"}, 1, "cannot open \"missing.waf\": No such file or directory"},
-             {{"report", "cut.waf", "-o", "cut.txt"}, 3,
+             {{"report", "cut.waf", "-o", "cut.txt"},
+              3,
               "warning: cut.waf reads only partly (" + theta + "): reporting what was read"},
-             {{"render", "cut.waf", "-o", "x.png", "--snap", "0,4"}, 2,
+             {{"render", "cut.waf", "-o", "x.png", "--snap", "0,4"},
+              2,
               "--snap takes two counts from 1 to 30, rings then nodes per ring: --snap 2,8 "
               "(see: solvane-cli render --help)"},
              {{"render", "missing.waf", "-o", "x.png"}, 1, "cannot open \"missing.waf\": No such file or directory"}}) {
@@ -152,8 +164,9 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
 
 TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)
 {
-    const std::string header = "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n"
-                               "-2147483633\r\n-2147483632\r\n";
+    const std::string header =
+        "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n"
+        "-2147483633\r\n-2147483632\r\n";
     EXPECT_EQ(run({"import-kla", Kla, "-o", "b.waf", "--wafer", "2"}).status, 0);
     EXPECT_EQ(file("b.waf"), header + "1\r\n-.5,-1,#TRUE#,0\r\n");
     const ToolRun first = run({"import-kla", Kla, "-o", "a.waf"});
@@ -167,17 +180,21 @@ TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)
 
 TEST_F(Cli, ReportWritesExactTextOrAPdf)
 {
-    write("two.waf", "\"Solvane 5.1\"\r\n\"Edge, notch side\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n2\r\n"
-                     "12.5,45,#TRUE#,0\r\n50,90,#TRUE#,0\r\n");
+    write("two.waf",
+          "\"Solvane 5.1\"\r\n\"Edge, notch side\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n2\r\n"
+          "12.5,45,#TRUE#,0\r\n50,90,#TRUE#,0\r\n");
     ASSERT_EQ(run({"report", "two.waf", "-o", "two.txt"}).status, 0);
-    EXPECT_EQ(file("two.txt"), "Filename: two.waf\r\nFile Description: Edge, notch side\r\n \r\n"
-                               "point no.       R(mm)        Theta\r\n"
-                               "        1       12.50        45.00\r\n"
-                               "        2       50.00        90.00\r\n");
+    EXPECT_EQ(file("two.txt"),
+              "Filename: two.waf\r\nFile Description: Edge, notch side\r\n \r\n"
+              "point no.       R(mm)        Theta\r\n"
+              "        1       12.50        45.00\r\n"
+              "        2       50.00        90.00\r\n");
     ASSERT_EQ(run({"report", "two.waf", "-o", "two.TXT", "--coord", "rectangular"}).status, 0);
     EXPECT_NE(file("two.TXT").find("point no.       X (mm)        Y (mm)\r\n"
                                    "        1         8.84          8.84\r\n"
-                                   "        2         0.00         50.00\r\n"), std::string::npos) << file("two.TXT");
+                                   "        2         0.00         50.00\r\n"),
+              std::string::npos)
+        << file("two.TXT");
     ASSERT_EQ(run({"report", "two.waf", "-o", "two.pdf"}).status, 0);
     EXPECT_EQ(file("two.pdf").substr(0, 5), "%PDF-");
 }

@@ -29,32 +29,27 @@ struct SplitCase {
 
 class FieldRule : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(FieldRule, SplitsTheTextIntoFields)
-{
-    EXPECT_EQ(allFields(GetParam().text), GetParam().fields);
-}
+TEST_P(FieldRule, SplitsTheTextIntoFields) { EXPECT_EQ(allFields(GetParam().text), GetParam().fields); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FieldRule,
-    ::testing::Values(
-        SplitCase{"PointLine", "50,90,#TRUE#,0\r\n", {"50", "90", "#TRUE#", "0"}},
-        SplitCase{"QuotedWithComma", "\"a,b\",5\r\n", {"a,b", "5"}},
-        SplitCase{"QuotedThenJunkSkipped", "\"abc\"junk here,5\r\n", {"abc", "5"}},
-        SplitCase{"QuotedThenJunkToLineEnd", "\"abc\" x\r\n7\r\n", {"abc", "7"}},
-        SplitCase{"LeadingSpacesSkipped", "   5,  \"q\"\r\n", {"5", "q"}},
-        SplitCase{"TrailingSpacesRemoved", "5   ,abc  \r\n", {"5", "abc"}},
-        SplitCase{"InnerSpacesKept", "a b ,c\r\n", {"a b", "c"}},
-        SplitCase{"LineWithoutComma", "Solvane 5.1\r\n200\r\n", {"Solvane 5.1", "200"}},
-        SplitCase{"LfOnly", "1,2\n3\n", {"1", "2", "3"}},
-        SplitCase{"CrOnly", "1,2\r3\r", {"1", "2", "3"}},
-        SplitCase{"CrLfIsOneLineEnd", "1\r\n2\r\n", {"1", "2"}},
-        SplitCase{"EmptyLineIsAnEmptyField", "1\r\n\r\n2\r\n", {"1", "", "2"}},
-        SplitCase{"EmptyFieldsBetweenCommas", "1,,2\r\n", {"1", "", "2"}},
-        SplitCase{"NoFinalLineEnd", "1,2", {"1", "2"}},
-        SplitCase{"EmptyText", "", {}},
-        SplitCase{"EmptyQuoted", "\"\",1\r\n", {"", "1"}},
-        SplitCase{"QuotedRunsOverLineEnd", "\"two\r\nlines\",1\r\n", {"two\r\nlines", "1"}},
-        SplitCase{"UnclosedQuoteRunsToTheEnd", "\"open,1\r\n2", {"open,1\r\n2"}}),
+    ::testing::Values(SplitCase{"PointLine", "50,90,#TRUE#,0\r\n", {"50", "90", "#TRUE#", "0"}},
+                      SplitCase{"QuotedWithComma", "\"a,b\",5\r\n", {"a,b", "5"}},
+                      SplitCase{"QuotedThenJunkSkipped", "\"abc\"junk here,5\r\n", {"abc", "5"}},
+                      SplitCase{"QuotedThenJunkToLineEnd", "\"abc\" x\r\n7\r\n", {"abc", "7"}},
+                      SplitCase{"LeadingSpacesSkipped", "   5,  \"q\"\r\n", {"5", "q"}},
+                      SplitCase{"TrailingSpacesRemoved", "5   ,abc  \r\n", {"5", "abc"}},
+                      SplitCase{"InnerSpacesKept", "a b ,c\r\n", {"a b", "c"}},
+                      SplitCase{"LineWithoutComma", "Solvane 5.1\r\n200\r\n", {"Solvane 5.1", "200"}},
+                      SplitCase{"LfOnly", "1,2\n3\n", {"1", "2", "3"}},
+                      SplitCase{"CrOnly", "1,2\r3\r", {"1", "2", "3"}},
+                      SplitCase{"CrLfIsOneLineEnd", "1\r\n2\r\n", {"1", "2"}},
+                      SplitCase{"EmptyLineIsAnEmptyField", "1\r\n\r\n2\r\n", {"1", "", "2"}},
+                      SplitCase{"EmptyFieldsBetweenCommas", "1,,2\r\n", {"1", "", "2"}},
+                      SplitCase{"NoFinalLineEnd", "1,2", {"1", "2"}}, SplitCase{"EmptyText", "", {}},
+                      SplitCase{"EmptyQuoted", "\"\",1\r\n", {"", "1"}},
+                      SplitCase{"QuotedRunsOverLineEnd", "\"two\r\nlines\",1\r\n", {"two\r\nlines", "1"}},
+                      SplitCase{"UnclosedQuoteRunsToTheEnd", "\"open,1\r\n2", {"open,1\r\n2"}}),
     [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 struct NumberCase {
@@ -73,13 +68,12 @@ TEST_P(NumberFields, AcceptOnlyAWholeDecimalNumber)
 INSTANTIATE_TEST_SUITE_P(Table, NumberFields,
                          ::testing::Values(NumberCase{"200", 200.0}, NumberCase{".5", 0.5}, NumberCase{"-.5", -0.5},
                                            NumberCase{"1E-05", 1e-05}, NumberCase{"-2147483633", -2147483633.0},
-                                           NumberCase{" 7 ", 7.0}, NumberCase{"5.", 5.0},
-                                           NumberCase{"", std::nullopt}, NumberCase{".", std::nullopt},
-                                           NumberCase{"-", std::nullopt}, NumberCase{"1E", std::nullopt},
-                                           NumberCase{"200mm", std::nullopt}, NumberCase{"1,5", std::nullopt},
-                                           NumberCase{"inf", std::nullopt}, NumberCase{"nan", std::nullopt},
-                                           NumberCase{"0x1F", std::nullopt}, NumberCase{"1E999", std::nullopt},
-                                           NumberCase{"#TRUE#", std::nullopt}));
+                                           NumberCase{" 7 ", 7.0}, NumberCase{"5.", 5.0}, NumberCase{"", std::nullopt},
+                                           NumberCase{".", std::nullopt}, NumberCase{"-", std::nullopt},
+                                           NumberCase{"1E", std::nullopt}, NumberCase{"200mm", std::nullopt},
+                                           NumberCase{"1,5", std::nullopt}, NumberCase{"inf", std::nullopt},
+                                           NumberCase{"nan", std::nullopt}, NumberCase{"0x1F", std::nullopt},
+                                           NumberCase{"1E999", std::nullopt}, NumberCase{"#TRUE#", std::nullopt}));
 
 TEST(FieldReader, ReadsTypedFieldsAndFailsPastTheLast)
 {

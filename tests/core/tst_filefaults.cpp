@@ -100,10 +100,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    void write(const fs::path& path, const std::string& bytes) const
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
+    void write(const fs::path& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
 
     fs::path folder_;
 };
@@ -126,9 +123,9 @@ const std::string OldBytes = "\"Solvane 5.1\"\r\n\"old version\"\r\n200\r\n5\r\n
 
 struct SaveFault {
     const char* name;
-    const char* target;          // relative to the test folder
-    bool replaceFails;           // the injected replace step refuses
-    const char* messageBegins;   // the reason names the step that failed
+    const char* target;         // relative to the test folder
+    bool replaceFails;          // the injected replace step refuses
+    const char* messageBegins;  // the reason names the step that failed
 };
 
 void PrintTo(const SaveFault& c, std::ostream* out) { *out << c.name; }
@@ -149,8 +146,8 @@ TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
         return std::make_error_code(std::errc::no_space_on_device);
     };
     Profile profile = threePoints();
-    const WriteResult result =
-        writeprofile(profile, (folder_ / c.target).string(), c.replaceFails ? refuse : ReplaceFileStep{});
+    const WriteResult result = writeprofile(profile, (folder_ / c.target).string(),
+                                            c.replaceFails ? refuse : ReplaceFileStep{});
 
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message.rfind(c.messageBegins, 0), 0u) << result.message;
@@ -215,8 +212,8 @@ struct LargeInput {
     const char* name;
     Reader reader;
     std::function<std::string()> make;
-    const char* outcome;  // the start of the message, or "" for a read that succeeds
-    double memoryPerByte; // the heap the read may use at its peak, per byte of input
+    const char* outcome;   // the start of the message, or "" for a read that succeeds
+    double memoryPerByte;  // the heap the read may use at its peak, per byte of input
 };
 
 // What the reader made of the input: its message (empty when it succeeded).
@@ -300,8 +297,8 @@ INSTANTIATE_TEST_SUITE_P(
         LargeInput{"KlaOneDefectLine", Reader::Kla,
                    [] { return filled(KlaHeader + "DefectList\r\n", "1 ", ";\r\nSummary\r\nEndOfFile;\r\n"); }, "",
                    0.05},
-        LargeInput{"CsvRows", Reader::Csv, [] { return filled("XRel,YRel\r\n", "1.5,-2.5\r\n", ""); },
-                   "The file holds", 0.05},
+        LargeInput{"CsvRows", Reader::Csv, [] { return filled("XRel,YRel\r\n", "1.5,-2.5\r\n", ""); }, "The file holds",
+                   0.05},
         LargeInput{"CsvOneRowOfManyFields", Reader::Csv, [] { return filled("", "1,", "\r\n"); }, "", 0.05},
         LargeInput{"CsvOneQuotedField", Reader::Csv, [] { return filled("\"", "x", "\",2\r\n"); }, "Row 1: ", 1.1}),
     [](const ::testing::TestParamInfo<LargeInput>& info) { return std::string(info.param.name); });

@@ -46,7 +46,8 @@ TEST(FuzzFindings, ImportMessagesQuotedLongFieldsWhole)
     EXPECT_EQ(csvMessage("1," + longField + "\r\n"),
               "Row 1: the Y rel field, \"xxxxxxxxxxxxxxxxxxxxxxxx...\", is not a number.");
     EXPECT_EQ(klaMessage("FileVersion 1 2;\r\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\n"
-                         "DefectList\r\n 1 " + longField + " 0 0 0;\r\nSummary\r\nEndOfFile;\r\n"),
+                         "DefectList\r\n 1 " +
+                         longField + " 0 0 0;\r\nSummary\r\nEndOfFile;\r\n"),
               "The file is damaged at line 4: \"xxxxxxxxxxxxxxxxxxxxxxxx...\" is not a number (XREL field of "
               "defect 1).");
 }

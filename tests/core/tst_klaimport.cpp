@@ -60,13 +60,16 @@ Imported import(std::string_view bytes, std::size_t wafer = 0, const fs::path& p
 TEST(KlaImport, WorkedExampleAndAxes)
 {
     for (const char* line : {"DefectRecordSpec 9 DEFECTID XREL YREL XINDEX YINDEX XSIZE YSIZE DEFECTAREA DSIZE;",
-                             Spec5.c_str(),                                  // fewer names than fields
-                             "DefectRecordSpec 9;",                          // no names: the fixed order
+                             Spec5.c_str(),                               // fewer names than fields
+                             "DefectRecordSpec 9;",                       // no names: the fixed order
                              "DefectRecordSpec 9 A B C D E F G H I;"}) {  // unknown names: the fixed order
-        const auto r = import(resultsFile("1 5000.0 5000.0 10 10 0.0 0.0 0.0 0.0\r\n7 0 0 10 10 0 0 0 0\r\n"
-                                          "3 1000 0 10 10 0 0 0 0\r\n5 0 -1000 10 10 0 0 0 0;\r\n", line));
+        const auto r = import(
+            resultsFile("1 5000.0 5000.0 10 10 0.0 0.0 0.0 0.0\r\n7 0 0 10 10 0 0 0 0\r\n"
+                        "3 1000 0 10 10 0 0 0 0\r\n5 0 -1000 10 10 0 0 0 0;\r\n",
+                        line));
         EXPECT_EQ(std::tuple(r.profile->PointCount, r.profile->CoordSys, r.profile->PolarSys, r.point(1).Flag),
-                  std::tuple(4, "Rectangular", True, False)) << line << ": " << r.result.message;
+                  std::tuple(4, "Rectangular", True, False))
+            << line << ": " << r.result.message;
         EXPECT_EQ(std::tuple(r.defect(1).DefectID, r.defect(1).XIndex, r.defect(1).YIndex, r.defect(1).XRel,
                              r.defect(2).DefectID, r.defect(4).DefectID),
                   std::tuple(1, 10, 10, 5000.0, 7, 5));
@@ -84,20 +87,38 @@ TEST(KlaImport, WorkedExampleAndAxes)
 TEST(KlaImport, LastPoints)
 {
     const std::string list = Spec5 + "\nDefectList\n";
-    struct Case { std::string text; fs::path path; std::size_t wafer; int count; float x, y; };
+    struct Case {
+        std::string text;
+        fs::path path;
+        std::size_t wafer;
+        int count;
+        float x, y;
+    };
     const bool shared = fs::is_directory(Shared);
     for (const Case& c : std::vector<Case>{
              {"FileVersion 1 1;\nGarbage\nLotID \"a\";\nsamplecenterlocation 1 2;\nSampleCenterLocation 2000 0;\n"
-              "NoSpace;\n" + list + "1 0 0 0 0;\nSummaryList\n", {}, 0, 1, -2.0f, 0.0f},  // other case, no space
-             {"FileVersion 1 1;\nSampleCenterLocation 1000 1000;\n" + list + "1 0 0 0 0;\nSummaryList\n"
-              "LotID \"xEndOfFilex\";\nDefectList\n2 0 0 0 0;\n", {}, 0, 1, -1.0f, -1.0f},  // EndOfFile anywhere
+              "NoSpace;\n" +
+                  list + "1 0 0 0 0;\nSummaryList\n",
+              {},
+              0,
+              1,
+              -2.0f,
+              0.0f},  // other case, no space
+             {"FileVersion 1 1;\nSampleCenterLocation 1000 1000;\n" + list +
+                  "1 0 0 0 0;\nSummaryList\n"
+                  "LotID \"xEndOfFilex\";\nDefectList\n2 0 0 0 0;\n",
+              {},
+              0,
+              1,
+              -1.0f,
+              -1.0f},                                                                    // EndOfFile anywhere
              {resultsFile("1 0 0 10 10\r\n2 5000 0 10 10 \r\n"), {}, 0, 2, 5.0f, 0.0f},  // Summary ends the list
              {"FileVersion 1 1;\n" + list + "1 0 0 1 1;\nSummaryList\nDiePitch 3000 4000;\n", {}, 0, 1, 3.0f, 4.0f},
-             {manyDefects(1000), {}, 0, 1000, 1.0f, 0.5f},                                // 100 + 1 - 100
-             {"", Fixtures / "bom_lf_noend.dat", 0, 2, 9.7495f, 0.0f},                  // BOM, LF, no last line end
-             {"", Fixtures / "crlf_imagelist_blocks.dat", 0, 4, 7.7f, 8.8f},            // image pairs, four lists
-             {"", Fixtures / "columns_order.dat", 0, 2, -25.0f, -30.0f},                // columns found by name
-             {"", Fixtures / "two_wafers.dat", 1, 1, -0.5f, -1.0f},                     // the second wafer
+             {manyDefects(1000), {}, 0, 1000, 1.0f, 0.5f},                    // 100 + 1 - 100
+             {"", Fixtures / "bom_lf_noend.dat", 0, 2, 9.7495f, 0.0f},        // BOM, LF, no last line end
+             {"", Fixtures / "crlf_imagelist_blocks.dat", 0, 4, 7.7f, 8.8f},  // image pairs, four lists
+             {"", Fixtures / "columns_order.dat", 0, 2, -25.0f, -30.0f},      // columns found by name
+             {"", Fixtures / "two_wafers.dat", 1, 1, -0.5f, -1.0f},           // the second wafer
              {"", Shared / "klarfkit_CPS3TwithoutReview.001", 0, 16, 79.03704f, -21.92352f},
              {"", Shared / "wafermap-clustering_QUU_NUU.000", 2, 95, 3.915312f, 84.848551f},  // the third wafer
              {"", Shared / "synthetic_bom_twoline.001", 0, 40, -29.2718f, -1.5516f},
@@ -115,8 +136,9 @@ TEST(KlaImport, LastPoints)
 
 TEST(KlaImport, DamagedFilesSayWhereAndImportNothing)
 {
-    const std::string head = "FileVersion 1 1;\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX IMAGELIST;\n"
-                             "DefectList\n";
+    const std::string head =
+        "FileVersion 1 1;\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX IMAGELIST;\n"
+        "DefectList\n";
     const std::string tail = "SummaryList\n1 1;\nEndOfFile;\n";
     for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
              {head + "1 0 0 0 0 0\n2 0 0 0 0 0\n", "5: the file ends inside the defect list that begins at line 3"},
@@ -135,31 +157,48 @@ TEST(KlaImport, DamagedFilesSayWhereAndImportNothing)
              {head + "1 1e300 0 0 0 0;\n" + tail, "defect 1 lies too far out to be a point"}}) {
         const auto r = import(text);
         EXPECT_EQ(std::tuple(r.result.status, int{r.profile->PointCount}, r.point(1).X, r.result.message),
-                  std::tuple(ImportStatus::Damaged, 0, 0.0f, "The file is damaged" +
-                             (std::isdigit(message[0]) ? " at line " + message : ": " + message) + "."));
+                  std::tuple(ImportStatus::Damaged, 0, 0.0f,
+                             "The file is damaged" +
+                                 (std::isdigit(message[0]) ? " at line " + message : ": " + message) + "."));
     }
 }
 
 // Other inputs refused with one plain sentence and no points; the first fields that pass; the wafer list.
 TEST(KlaImport, RefusalsAndWaferList)
 {
-    struct Case { std::string text; fs::path path; std::size_t wafer; ImportStatus status; std::string message; };
-    std::vector<Case> cases{
-        {"", "/nonexistent/folder/file.dat", 0, ImportStatus::FileError,
-         "cannot open \"/nonexistent/folder/file.dat\": No such file or directory"},
-        {"", Fixtures / "record18.dat", 0, ImportStatus::InvalidFileType, "The file uses the nested \"Record\" layout "
-         "of version 1.8, which cannot be imported; a results file must begin with FileVersion."},
-        {resultsFile("1 5000.0 5000.0 10 10;\r\n"), {}, 1, ImportStatus::NoSuchWafer,
-         "The file holds 1 wafer; there is no wafer 2."},
-        {manyDefects(1001), {}, 0, ImportStatus::TooManyDefects,
-         "The file holds 1001 defects; an import takes at most 1000."}};
+    struct Case {
+        std::string text;
+        fs::path path;
+        std::size_t wafer;
+        ImportStatus status;
+        std::string message;
+    };
+    std::vector<Case> cases{{"", "/nonexistent/folder/file.dat", 0, ImportStatus::FileError,
+                             "cannot open \"/nonexistent/folder/file.dat\": No such file or directory"},
+                            {"", Fixtures / "record18.dat", 0, ImportStatus::InvalidFileType,
+                             "The file uses the nested \"Record\" layout "
+                             "of version 1.8, which cannot be imported; a results file must begin with FileVersion."},
+                            {resultsFile("1 5000.0 5000.0 10 10;\r\n"),
+                             {},
+                             1,
+                             ImportStatus::NoSuchWafer,
+                             "The file holds 1 wafer; there is no wafer 2."},
+                            {manyDefects(1001),
+                             {},
+                             0,
+                             ImportStatus::TooManyDefects,
+                             "The file holds 1001 defects; an import takes at most 1000."}};
     for (const char* text : {"Name,X,Y\r\nd1,1,2\r\n", "", "\r\nFileVersion 1;", "fileversion 1;", "FileVersio 1;"})
-        cases.push_back({text, {}, 0, ImportStatus::InvalidFileType,
+        cases.push_back({text,
+                         {},
+                         0,
+                         ImportStatus::InvalidFileType,
                          "The file is not a results file: it does not begin with FileVersion."});
     for (const Case& c : cases) {
         const auto r = import(c.text, c.wafer, c.path);
         EXPECT_EQ(std::tuple(r.result.status, r.result.message, int{r.profile->PointCount}, r.point(1).X),
-                  std::tuple(c.status, c.message, 0, 0.0f)) << c.path << c.text.substr(0, 100);
+                  std::tuple(c.status, c.message, 0, 0.0f))
+            << c.path << c.text.substr(0, 100);
     }
     for (const char* text : {"FileVersion 1 1;\r\n", "FileVersion 1 1;", "  FileVersion 1 2;\n", "FileVersionX\n"})
         EXPECT_EQ(import(text).result.status, ImportStatus::Ok) << text;

@@ -69,13 +69,12 @@ TEST_P(LeadingNumbers, ReadTheNumberAtTheStart)
 INSTANTIATE_TEST_SUITE_P(Table, LeadingNumbers,
                          ::testing::Values(LeadingCase{"200mm", 200}, LeadingCase{"5.00 mm", 5},
                                            LeadingCase{" 1 2 3", 123}, LeadingCase{"1\t2\n3", 123},
-                                           LeadingCase{"&H1F", 31}, LeadingCase{"&h1f", 31},
-                                           LeadingCase{"&O17", 15}, LeadingCase{"&O19", 1}, LeadingCase{"&X1", 0},
-                                           LeadingCase{"1E3x", 1000}, LeadingCase{"1e+2", 100},
-                                           LeadingCase{"1E", 1}, LeadingCase{"2D2", 200}, LeadingCase{"-.5", -0.5},
-                                           LeadingCase{"+7", 7}, LeadingCase{"1.2.3", 1.2}, LeadingCase{"abc", 0},
-                                           LeadingCase{"", 0}, LeadingCase{"-", 0}, LeadingCase{".", 0},
-                                           LeadingCase{"- 5", -5}));
+                                           LeadingCase{"&H1F", 31}, LeadingCase{"&h1f", 31}, LeadingCase{"&O17", 15},
+                                           LeadingCase{"&O19", 1}, LeadingCase{"&X1", 0}, LeadingCase{"1E3x", 1000},
+                                           LeadingCase{"1e+2", 100}, LeadingCase{"1E", 1}, LeadingCase{"2D2", 200},
+                                           LeadingCase{"-.5", -0.5}, LeadingCase{"+7", 7}, LeadingCase{"1.2.3", 1.2},
+                                           LeadingCase{"abc", 0}, LeadingCase{"", 0}, LeadingCase{"-", 0},
+                                           LeadingCase{".", 0}, LeadingCase{"- 5", -5}));
 
 // Regression: a long hexadecimal text overflowed the accumulator (undefined behaviour).
 TEST(LeadingNumbers, LongHexadecimalTextSaturates)
@@ -99,18 +98,19 @@ TEST_P(GeneralNumbers, WriteTheShortestPlainForm)
     EXPECT_EQ(generalNumber(c.value, c.digits), c.expected) << c.value;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, GeneralNumbers,
-    ::testing::Values(GeneralCase{200, 15, "200"}, GeneralCase{0.5, 15, ".5"}, GeneralCase{-0.5, 15, "-.5"},
-                      GeneralCase{0, 7, "0"}, GeneralCase{-0.0, 7, "0"}, GeneralCase{1e-5, 7, "1E-05"},
-                      GeneralCase{-1e-5, 7, "-1E-05"}, GeneralCase{0.0001, 7, ".0001"},
-                      GeneralCase{1.5e-100, 15, "1.5E-100"}, GeneralCase{1.0 / 3.0, 7, ".3333333"},
-                      GeneralCase{1.0 / 3.0, 15, ".333333333333333"}, GeneralCase{12345678, 7, "1.234568E+07"},
-                      GeneralCase{1234567, 7, "1234567"}, GeneralCase{12345678, 15, "12345678"},
-                      GeneralCase{static_cast<double>(89.99999f), 7, "89.99999"},
-                      GeneralCase{static_cast<double>(179.99998f), 7, "180"},
-                      GeneralCase{static_cast<double>(6.870309e-06f), 7, "6.870309E-06"},
-                      GeneralCase{-2147483633.0, 15, "-2147483633"}, GeneralCase{7.5, 15, "7.5"}));
+INSTANTIATE_TEST_SUITE_P(Table, GeneralNumbers,
+                         ::testing::Values(GeneralCase{200, 15, "200"}, GeneralCase{0.5, 15, ".5"},
+                                           GeneralCase{-0.5, 15, "-.5"}, GeneralCase{0, 7, "0"},
+                                           GeneralCase{-0.0, 7, "0"}, GeneralCase{1e-5, 7, "1E-05"},
+                                           GeneralCase{-1e-5, 7, "-1E-05"}, GeneralCase{0.0001, 7, ".0001"},
+                                           GeneralCase{1.5e-100, 15, "1.5E-100"}, GeneralCase{1.0 / 3.0, 7, ".3333333"},
+                                           GeneralCase{1.0 / 3.0, 15, ".333333333333333"},
+                                           GeneralCase{12345678, 7, "1.234568E+07"}, GeneralCase{1234567, 7, "1234567"},
+                                           GeneralCase{12345678, 15, "12345678"},
+                                           GeneralCase{static_cast<double>(89.99999f), 7, "89.99999"},
+                                           GeneralCase{static_cast<double>(179.99998f), 7, "180"},
+                                           GeneralCase{static_cast<double>(6.870309e-06f), 7, "6.870309E-06"},
+                                           GeneralCase{-2147483633.0, 15, "-2147483633"}, GeneralCase{7.5, 15, "7.5"}));
 
 TEST(RoundHalfEven, TakesTheEvenNeighbourOfAHalf)
 {

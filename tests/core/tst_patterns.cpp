@@ -17,7 +17,7 @@ TEST(FixedPatterns, PlaceTheCentreThenTheRings)
              {FivePointCounts, {91}}, {NinePointCounts, {45.5f, 91}}, {SeventeenPointCounts, {45.5f, 91}}}) {
         Profile p;
         ASSERT_EQ(usableRadiusMm(p), 91.0);  // a default profile: 200 mm wafer, edge exclusion 5, beam 8
-        p.Points[40].R = 7;  // the reset clears entries past the new points
+        p.Points[40].R = 7;                  // the reset clears entries past the new points
         fixedpattern(p, counts);
         const int n = 1 + counts.radSteps * counts.angSteps;
         ASSERT_EQ(std::vector<int>({p.PointCount, p.TableRows, p.GridRadSteps, p.GridAngSteps, p.Points[n].Flag}),
@@ -62,7 +62,8 @@ TEST(XyPattern, KeepsTheNodesInsideTheUsableDiscColumnByColumn)
 {
     using Nodes = std::vector<F>;
     for (const auto& [beam, stepsX, stepsY, nodes] : std::vector<std::tuple<double, std::int16_t, std::int16_t, Nodes>>{
-             {8, 4, 1, {{0, -91, 270}, {0, 91, 90}}}, {8, 1, 1, {}},
+             {8, 4, 1, {{0, -91, 270}, {0, 91, 90}}},
+             {8, 1, 1, {}},
              {8, 2, 2, {{-91, 0, 180}, {0, -91, 270}, {0, 0, 90}, {0, 91, 90}, {91, 0, 360}}},
              {198, 2, 2, {{4, 0, 360}, {0, 4, 90}, {0, 0, 90}, {0, -4, 270}, {-4, 0, 180}}}}) {
         Profile p;

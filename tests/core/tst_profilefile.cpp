@@ -29,9 +29,10 @@ TEST(ProfileWriter, WritesExactBytesMarksEveryPointAndCleansOnlyRectangularXY)
     polar.Points[2] = PointRec{0.5f, 123.4567f, False, 0.001f, -0.001f};
     polar.Points[3] = PointRec{0.00001f, 359.99997f, True, -45.5f, 78.80831f};
     Profile rect = polar;
-    EXPECT_EQ(formatprofile(polar), "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n"
-                                    "-2147483633\r\n-2147483632\r\n3\r\n"
-                                    "50,90,#TRUE#,0\r\n.5,123.4567,#TRUE#,0\r\n1E-05,360,#TRUE#,0\r\n");
+    EXPECT_EQ(formatprofile(polar),
+              "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n"
+              "-2147483633\r\n-2147483632\r\n3\r\n"
+              "50,90,#TRUE#,0\r\n.5,123.4567,#TRUE#,0\r\n1E-05,360,#TRUE#,0\r\n");
     EXPECT_EQ(std::tuple(polar.ProfileVersion, polar.Points[1].X, polar.Points[2].Flag),
               std::tuple(std::string("Solvane 5.1"), 0.0004f, True));  // X is not cleaned in the polar system
     rect.CoordSys = "Rectangular";
@@ -39,9 +40,10 @@ TEST(ProfileWriter, WritesExactBytesMarksEveryPointAndCleansOnlyRectangularXY)
     rect.SpotColor = 0xFFFFFFFF;
     rect.WaferDiameter = 1.0 / 3.0;
     rect.BeamDiameter = 1e-5;
-    EXPECT_EQ(formatprofile(rect), "\"Solvane 5.1\"\r\n\"the 'good' wafer\"\r\n.333333333333333\r\n5\r\n1E-05\r\n"
-                                   "\"Rectangular\"\r\n-2147483633\r\n-1\r\n3\r\n"
-                                   "0,0,#TRUE#,0\r\n.001,-.001,#TRUE#,0\r\n-45.5,78.80831,#TRUE#,0\r\n");
+    EXPECT_EQ(formatprofile(rect),
+              "\"Solvane 5.1\"\r\n\"the 'good' wafer\"\r\n.333333333333333\r\n5\r\n1E-05\r\n"
+              "\"Rectangular\"\r\n-2147483633\r\n-1\r\n3\r\n"
+              "0,0,#TRUE#,0\r\n.001,-.001,#TRUE#,0\r\n-45.5,78.80831,#TRUE#,0\r\n");
     // Below 0.001 is cleaned in the model too; the description keeps the user's quotes.
     EXPECT_EQ(std::tuple(rect.Points[1].X, rect.Description), std::tuple(0.0f, std::string("the \"good\" wafer")));
 }
@@ -90,9 +92,12 @@ TEST(ProfileReader, ReadsEveryLayoutAndTheFilesSystem)
         EXPECT_EQ(p.Description, current ? "Desc" : "Solvane 3.1 file opened");
     }
     // Only "Polar" exactly means R and Theta; the other pair is derived (pi as 3.1415926, arctan's 0 not 360).
-    struct Case { const char *coordSys, *line; std::vector<float> rThetaXY; };
-    for (const Case& c : {Case{"Polar", "50,90", {50, 90, 0.0000013f, 50}},
-                          Case{"polar", "3,4", {5, 53.130104f, 3, 4}}, Case{"Rectangular", "5,0", {5, 0, 5, 0}}}) {
+    struct Case {
+        const char *coordSys, *line;
+        std::vector<float> rThetaXY;
+    };
+    for (const Case& c : {Case{"Polar", "50,90", {50, 90, 0.0000013f, 50}}, Case{"polar", "3,4", {5, 53.130104f, 3, 4}},
+                          Case{"Rectangular", "5,0", {5, 0, 5, 0}}}) {
         const std::string text = Header.substr(0, 35) + c.coordSys + "\"\r\n0\r\n0\r\n1\r\n" + c.line + ",#TRUE#,0";
         ASSERT_TRUE(readprofile(p, text).ok);
         const PointRec& n = p.Points[1];
@@ -106,7 +111,12 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
 {
     std::string longer = Header + "2001\r\n";
     for (int i = 1; i <= 2001; ++i) longer += "50," + std::to_string(i) + ",#TRUE#,0\r\n";
-    struct Case { std::string text; ProfileField stoppedAt; int pointsRead, pointCount; const char* message; };
+    struct Case {
+        std::string text;
+        ProfileField stoppedAt;
+        int pointsRead, pointCount;
+        const char* message;
+    };
     for (const Case& c : std::vector<Case>{
              {Header.substr(0, 23) + "200mm\r\n", ProfileField::WaferDiameter, 0, 0,
               "line 3: expected a number for the wafer diameter, found \"200mm\""},
@@ -129,8 +139,12 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
         const ReadResult r = readprofile(p, c.text);
         EXPECT_EQ(std::tuple(r.message, r.stoppedAt, r.pointsRead, int{p.PointCount}),
                   std::tuple(std::string(c.message), c.stoppedAt, c.pointsRead, c.pointCount));
-        if (c.pointsRead >= 1) { EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead)].R, 50.0f); }
-        if (c.pointsRead < MaxPoints) { EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead) + 1].R, 0.0f); }
+        if (c.pointsRead >= 1) {
+            EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead)].R, 50.0f);
+        }
+        if (c.pointsRead < MaxPoints) {
+            EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead) + 1].R, 0.0f);
+        }
     }
 }
 

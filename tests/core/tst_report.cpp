@@ -90,8 +90,8 @@ TEST(ReportLines, NumbersEveryPointInOrder)
 
 TEST(ReportText, AlignsEachColumnOnTheEndOfItsTitle)
 {
-    const Profile p = profileWith(true, {polarPoint(91.0f, 90.0f), polarPoint(5.25f, 180.0f),
-                                         polarPoint(-100.0f, 0.0f)});
+    const Profile p = profileWith(true,
+                                  {polarPoint(91.0f, 90.0f), polarPoint(5.25f, 180.0f), polarPoint(-100.0f, 0.0f)});
     const std::string expected =
         "Filename: x.waf\r\n"
         "File Description: demo\r\n"

@@ -38,12 +38,25 @@ TEST(LoadSettings, EmptyStoreGivesTheFirstRunDefaultsAndCentresTheWindow)
 // Type (rounded half to even, then 11..19), WafDia (0 becomes 200), the cap by model -> model, diameter.
 TEST(LoadSettings, ModelAndDiameterAreCorrectedByRangeAndCap)
 {
-    for (const auto& [type, wafDia, model, diameter] : std::vector<std::tuple<const char*, const char*, int, double>>{
-             {"13", "300", 13, 200}, {"16", "300", 16, 300}, {"25", "300", 11, 150}, {"12", "300", 12, 200},
-             {"14", "300", 14, 300}, {"11", "150.0001", 11, 150}, {"11", "100", 11, 100}, {"", "abc", 11, 150},
-             {"16", "abc", 16, 200}, {"16", "-50", 16, -50}, {"16", " 3 00mm", 16, 300}, {"10.5", "", 11, 150},
-             {"11.5", "", 12, 200}, {"12.5", "", 12, 200}, {"19.5", "", 11, 150}, {"19", "300", 19, 300},
-             {"-13", "", 11, 150}, {"&H10", "300", 16, 300}}) {
+    for (const auto& [type, wafDia, model, diameter] :
+         std::vector<std::tuple<const char*, const char*, int, double>>{{"13", "300", 13, 200},
+                                                                        {"16", "300", 16, 300},
+                                                                        {"25", "300", 11, 150},
+                                                                        {"12", "300", 12, 200},
+                                                                        {"14", "300", 14, 300},
+                                                                        {"11", "150.0001", 11, 150},
+                                                                        {"11", "100", 11, 100},
+                                                                        {"", "abc", 11, 150},
+                                                                        {"16", "abc", 16, 200},
+                                                                        {"16", "-50", 16, -50},
+                                                                        {"16", " 3 00mm", 16, 300},
+                                                                        {"10.5", "", 11, 150},
+                                                                        {"11.5", "", 12, 200},
+                                                                        {"12.5", "", 12, 200},
+                                                                        {"19.5", "", 11, 150},
+                                                                        {"19", "300", 19, 300},
+                                                                        {"-13", "", 11, 150},
+                                                                        {"&H10", "300", 16, 300}}) {
         Profile p;
         loadsettings(p, storeWith({{"Type", type}, {"WafDia", wafDia}}), Screen, "");
         EXPECT_EQ(std::pair(int{p.ModelType}, p.WaferDiameter), std::pair(model, diameter)) << type << " " << wafDia;
@@ -69,15 +82,23 @@ TEST(SaveSettings, WritesGeneralNumberTextThatTheNextStartReads)
     p.WaferDiameter = 100.0;
     p.BeamDiameter = 0.5;
     p.EdgeExclusion = 359.99997f;  // single values keep 7 digits
-    p.Units = "";  // stored empty is not absent
+    p.Units = "";                  // stored empty is not absent
     p.CoordSys = "Rectangular";
     savesettings(p, store, WindowPlacement{-120.5, 1e-5, 16777216.0, 7200.25});
-    EXPECT_EQ(store.entries(), (std::map<std::string, std::string>{
-                                   {"Main/type", "16"}, {"QDX/wafdia", "300"}, {"QDX/offset", "0"},
-                                   {"QDX/diameter", "100"}, {"QDX/beam", ".5"}, {"QDX/edge", "360"},
-                                   {"QDX/r offset", "0"}, {"QDX/t offset", "0"}, {"QDX/units", ""},
-                                   {"QDX/height", "7200.25"}, {"QDX/width", "1.677722E+07"}, {"QDX/left", "-120.5"},
-                                   {"QDX/top", "1E-05"}, {"QDX/coord sys", "Rectangular"}}));
+    EXPECT_EQ(store.entries(), (std::map<std::string, std::string>{{"Main/type", "16"},
+                                                                   {"QDX/wafdia", "300"},
+                                                                   {"QDX/offset", "0"},
+                                                                   {"QDX/diameter", "100"},
+                                                                   {"QDX/beam", ".5"},
+                                                                   {"QDX/edge", "360"},
+                                                                   {"QDX/r offset", "0"},
+                                                                   {"QDX/t offset", "0"},
+                                                                   {"QDX/units", ""},
+                                                                   {"QDX/height", "7200.25"},
+                                                                   {"QDX/width", "1.677722E+07"},
+                                                                   {"QDX/left", "-120.5"},
+                                                                   {"QDX/top", "1E-05"},
+                                                                   {"QDX/coord sys", "Rectangular"}}));
     Profile next;
     const WindowPlacement w = loadsettings(next, store, Screen, "");
     EXPECT_EQ(std::tuple(next.WaferDiameter, next.EdgeExclusion, next.Units), std::tuple(300.0, 360.0f, ""s));
@@ -87,20 +108,31 @@ TEST(SaveSettings, WritesGeneralNumberTextThatTheNextStartReads)
 // Nonsense loads without fault; then the window is moved only as far as its title bar needs.
 TEST(PlaceOnScreen, KeepsTheTitleBarReachable)
 {
-    const MemorySettingsStore garbage = storeWith({{"Type", "-1E400"}, {"WafDia", "--"}, {"Beam", "abc"},
-                                                   {"Edge", "1E400"}, {"Height", "-100"}, {"Width", "0"},
-                                                   {"Left", "1E400"}, {"Top", "zzz"}, {"Coord Sys", "\x01"}});
+    const MemorySettingsStore garbage = storeWith({{"Type", "-1E400"},
+                                                   {"WafDia", "--"},
+                                                   {"Beam", "abc"},
+                                                   {"Edge", "1E400"},
+                                                   {"Height", "-100"},
+                                                   {"Width", "0"},
+                                                   {"Left", "1E400"},
+                                                   {"Top", "zzz"},
+                                                   {"Coord Sys", "\x01"}});
     Profile p;
     const WindowPlacement g = placeOnScreen(loadsettings(p, garbage, Screen, ""), Screen);
     EXPECT_EQ(std::tuple(p.ModelType, p.WaferDiameter, p.BeamDiameter), std::tuple(std::int16_t{11}, 150.0, 0.0));
     EXPECT_EQ(V({g.left, g.top, g.width, g.height}), V({Screen.width - MinVisibleTwips, 0, 6000, 4600}));
     const ScreenSizeTwips hd{19200.0, 10800.0};
-    for (const auto& [in, screen, out] : std::vector<std::tuple<V, ScreenSizeTwips, V>>{
-             {{-2e3, 0, 6000, 4600}, hd, {-2e3, 0, 6000, 4600}}, {{5e4, 0, 6000, 4600}, hd, {17760, 0, 6000, 4600}},
-             {{-5e4, 0, 6000, 4600}, hd, {-4560, 0, 6000, 4600}}, {{100, -300, 6000, 4600}, hd, {100, 0, 6000, 4600}},
-             {{100, 2e4, 6000, 4600}, hd, {100, 10350, 6000, 4600}}, {{0, 0, -6000, 0}, hd, {0, 0, 6000, 4600}},
-             {{NAN, NAN, NAN, 4600}, hd, {6600, 3100, 6000, 4600}}, {{-100, 0, 3e4, 2e4}, hd, {-100, 0, 19200, 10800}},
-             {{-5000, 0, 1000, 1000}, hd, {0, 0, 1000, 1000}}, {{-5e4, 5e6, 0, 1}, {0, 0}, {-5e4, 5e6, 6000, 1}}}) {
+    for (const auto& [in, screen, out] :
+         std::vector<std::tuple<V, ScreenSizeTwips, V>>{{{-2e3, 0, 6000, 4600}, hd, {-2e3, 0, 6000, 4600}},
+                                                        {{5e4, 0, 6000, 4600}, hd, {17760, 0, 6000, 4600}},
+                                                        {{-5e4, 0, 6000, 4600}, hd, {-4560, 0, 6000, 4600}},
+                                                        {{100, -300, 6000, 4600}, hd, {100, 0, 6000, 4600}},
+                                                        {{100, 2e4, 6000, 4600}, hd, {100, 10350, 6000, 4600}},
+                                                        {{0, 0, -6000, 0}, hd, {0, 0, 6000, 4600}},
+                                                        {{NAN, NAN, NAN, 4600}, hd, {6600, 3100, 6000, 4600}},
+                                                        {{-100, 0, 3e4, 2e4}, hd, {-100, 0, 19200, 10800}},
+                                                        {{-5000, 0, 1000, 1000}, hd, {0, 0, 1000, 1000}},
+                                                        {{-5e4, 5e6, 0, 1}, {0, 0}, {-5e4, 5e6, 6000, 1}}}) {
         const WindowPlacement w = placeOnScreen(WindowPlacement{in[0], in[1], in[2], in[3]}, screen);
         EXPECT_EQ(V({w.left, w.top, w.width, w.height}), out) << in[0] << "," << in[1] << " " << in[2] << "x" << in[3];
     }

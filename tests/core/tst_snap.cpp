@@ -12,7 +12,7 @@ struct SnapCase {
     const char* name;
     double waferMm, edgeMm, beamMm;
     std::int16_t rings, perRing;
-    float x, y;                // click, profile coordinates
+    float x, y;                 // click, profile coordinates
     double snappedX, snappedY;  // expected node
 };
 
@@ -41,8 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         SnapCase{"NearPositiveX", 200, 5, 8, 1, 4, 50, 10, 91, 0},
         SnapCase{"NearNegativeX", 200, 5, 8, 1, 4, -60, 5, -91, 0},
         SnapCase{"NearNegativeY", 200, 5, 8, 1, 4, 3, -70, 0, -91},
-        SnapCase{"NearPositiveY", 200, 5, 8, 1, 4, 10, 80, 0, 91},
-        SnapCase{"Diagonal", 200, 5, 8, 1, 4, 30, 30, 0, 0},
+        SnapCase{"NearPositiveY", 200, 5, 8, 1, 4, 10, 80, 0, 91}, SnapCase{"Diagonal", 200, 5, 8, 1, 4, 30, 30, 0, 0},
         SnapCase{"NearCentre", 200, 5, 8, 1, 4, 1.5f, -2, 0, 0},
         // Halfway between the centre and a ring node: the lower ring, visited first, keeps it.
         SnapCase{"HalfwayToTheRing", 200, 5, 8, 1, 4, 45.5f, 0, 0, 0},

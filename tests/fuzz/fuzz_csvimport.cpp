@@ -14,12 +14,9 @@ namespace {
 std::int16_t column(std::uint8_t byte)
 {
     switch (byte >> 5) {
-    case 7:
-        return static_cast<std::int16_t>(-1 - (byte & 3));  // below 0: refused
-    case 6:
-        return static_cast<std::int16_t>(byte & 1 ? 32767 : 1000);  // far past any row
-    default:
-        return static_cast<std::int16_t>(byte % 9);  // 0 (not in the file) to 8
+    case 7: return static_cast<std::int16_t>(-1 - (byte & 3));          // below 0: refused
+    case 6: return static_cast<std::int16_t>(byte & 1 ? 32767 : 1000);  // far past any row
+    default: return static_cast<std::int16_t>(byte % 9);                // 0 (not in the file) to 8
     }
 }
 

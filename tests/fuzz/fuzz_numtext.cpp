@@ -14,7 +14,8 @@ using namespace solvane;
 namespace {
 
 // Every pattern the table, the read-outs, the clipboard, the report and the dialogs use.
-constexpr std::array<const char*, 9> Patterns = {"0", "###", "###0", "0.00", "#0.00", "##0.0", "##0.00", "##.00", "###.0"};
+constexpr std::array<const char*, 9> Patterns = {"0",     "###",    "###0",  "0.00", "#0.00",
+                                                 "##0.0", "##0.00", "##.00", "###.0"};
 
 struct Shape {
     int decimals = 0;

@@ -14,9 +14,9 @@ using namespace solvane;
 namespace {
 
 constexpr std::array<const char*, 3> Sections = {"Main", "QDX", "Other"};
-constexpr std::array<const char*, 15> Keys = {"Type",     "WafDia", "Beam",   "Edge",   "Coord Sys",
-                                              "Offset",   "Units",  "R Offset", "T Offset", "Profile",
-                                              "Height",   "Width",  "Left",   "Top",    "Diameter"};
+constexpr std::array<const char*, 15> Keys = {"Type",   "WafDia", "Beam",     "Edge",     "Coord Sys",
+                                              "Offset", "Units",  "R Offset", "T Offset", "Profile",
+                                              "Height", "Width",  "Left",     "Top",      "Diameter"};
 
 // A screen from 1 to about 65000 pixels a side, in twips.
 double screenLength(std::uint8_t high, std::uint8_t low)

@@ -8,9 +8,9 @@
 #include <string_view>
 
 // A property that failed aborts, so libFuzzer keeps the input as a crash and names the check.
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) ::solvane::fuzz::fail(#condition, __FILE__, __LINE__);                   \
+#define FUZZ_CHECK(condition)                                                    \
+    do {                                                                         \
+        if (!(condition)) ::solvane::fuzz::fail(#condition, __FILE__, __LINE__); \
     } while (false)
 
 namespace solvane::fuzz {

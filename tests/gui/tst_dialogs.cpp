@@ -74,18 +74,24 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("bars");
         const QStringList mm{"150mm", "125mm", "100mm", "75mm", "50mm"}, inch{"6\"", "5\"", "4\"", "3\"", "2\""};
-        QTest::newRow("11 mm, 200.4 not listed; defaults") << "mms" << 11 << 200.4 << mm << "200mm" << 1 << 5.0f << 8.0
-                                                           << "C" << "50 80 5.00 mm|8.00 mm";
-        QTest::newRow("13 mm, 149.5; 2.25 half to even") << "mms" << 13 << 149.5 << QStringList{"200mm"} + mm << "150mm"
-                                                         << 2 << 2.25f << 12.5 << "C" << "22 125 2.20 mm|12.50 mm";
-        QTest::newRow("16 mm; 2.35 below the half") << "mms" << 16 << 300.0 << QStringList{"300mm", "200mm"} + mm
-                                                    << "300mm" << 2 << 2.35f << 1.05 << "C" << "23 10 2.30 mm|1.00 mm";
-        QTest::newRow("12 inch; below the bars") << "inches" << 12 << 8.0 << QStringList{"8\""} + inch << "8\"" << 0
-                                                 << 0.5f << 0.0 << "C" << "10 10 1.00 mm|1.00 mm";
-        QTest::newRow("16 inch, 5.6; above the bars") << "inches" << 16 << 5.6 << inch << "6\"" << 0 << 25.0f << 20.0
-                                                      << "C" << "200 150 20.00 mm|15.00 mm";
-        QTest::newRow("Inches is not inches; decimal comma") << "Inches" << 11 << 100.0 << mm << "100mm" << 0 << 2.25f
-                                                             << 8.0 << "de_DE" << "22 80 2,20 mm|8,00 mm";
+        QTest::newRow("11 mm, 200.4 not listed; defaults")
+            << "mms" << 11 << 200.4 << mm << "200mm" << 1 << 5.0f << 8.0 << "C"
+            << "50 80 5.00 mm|8.00 mm";
+        QTest::newRow("13 mm, 149.5; 2.25 half to even")
+            << "mms" << 13 << 149.5 << QStringList{"200mm"} + mm << "150mm" << 2 << 2.25f << 12.5 << "C"
+            << "22 125 2.20 mm|12.50 mm";
+        QTest::newRow("16 mm; 2.35 below the half")
+            << "mms" << 16 << 300.0 << QStringList{"300mm", "200mm"} + mm << "300mm" << 2 << 2.35f << 1.05 << "C"
+            << "23 10 2.30 mm|1.00 mm";
+        QTest::newRow("12 inch; below the bars")
+            << "inches" << 12 << 8.0 << QStringList{"8\""} + inch << "8\"" << 0 << 0.5f << 0.0 << "C"
+            << "10 10 1.00 mm|1.00 mm";
+        QTest::newRow("16 inch, 5.6; above the bars")
+            << "inches" << 16 << 5.6 << inch << "6\"" << 0 << 25.0f << 20.0 << "C"
+            << "200 150 20.00 mm|15.00 mm";
+        QTest::newRow("Inches is not inches; decimal comma")
+            << "Inches" << 11 << 100.0 << mm << "100mm" << 0 << 2.25f << 8.0 << "de_DE"
+            << "22 80 2,20 mm|8,00 mm";
     }
     void setupOpening()
     {
@@ -203,8 +209,9 @@ private slots:
         const bool spot = opens == "spot", wafer = opens == "wafer";
         if (spot || wafer) platform.chooseColourAnswer(Red);
         d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
-        QCOMPARE(platform.colourPresets(), spot ? std::vector{ButtonShadowColour}
-                                           : wafer ? std::vector{ButtonFaceColour} : std::vector<Colour>{});
+        QCOMPARE(platform.colourPresets(), spot    ? std::vector{ButtonShadowColour}
+                                           : wafer ? std::vector{ButtonFaceColour}
+                                                   : std::vector<Colour>{});
         QCOMPARE(std::pair(d.newWaferColor(), d.newSpotColor()),
                  std::pair(wafer ? Red : ButtonFaceColour, spot ? Red : ButtonShadowColour));
         d.reject();
@@ -224,8 +231,8 @@ private slots:
         QCOMPARE(std::pair(p.SpotColor, d.newSpotColor()), std::pair(ButtonShadowColour, ButtonShadowColour));
         d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 887.5, 887.5);
         d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 1150, 1150);
-        QCOMPARE(platform.colourPresets(), std::vector<Colour>({ButtonShadowColour, ButtonShadowColour,
-                                                                ButtonShadowColour, ButtonFaceColour}));
+        QCOMPARE(platform.colourPresets(),
+                 std::vector<Colour>({ButtonShadowColour, ButtonShadowColour, ButtonShadowColour, ButtonFaceColour}));
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "SaveBtn");
         QCOMPARE(onlyMessage(platform),

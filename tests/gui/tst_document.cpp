@@ -9,12 +9,14 @@ using namespace solvane;
 
 namespace {
 
-const QString Prompt = QStringLiteral("Data Not Saved|Question|YesNo|The data has changed\r\nsince your last save.\r\n"
-                                      "    %1 anyway?");
+const QString Prompt = QStringLiteral(
+    "Data Not Saved|Question|YesNo|The data has changed\r\nsince your last save.\r\n"
+    "    %1 anyway?");
 const QString WafDialog = QStringLiteral("; *.waf; waf; Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|; ");
 // Two polar points as a 5.1 file holds them, with the wafer parameters and colours of a fresh start.
-const QByteArray TwoPointFile = "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
-                                "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
+const QByteArray TwoPointFile =
+    "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
+    "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
 
 }  // namespace
 
@@ -56,7 +58,8 @@ private slots:
         QCOMPARE(h.document(), cleared ? QStringLiteral("0 points, 2 rows; title \"\", status \"Untitled\"; Save off, "
                                                         "unchanged")
                                        : QStringLiteral("2 points, 4 rows; title \"kept.waf\", status \"Untitled\"; "
-                                                        "Save on, %1changed").arg(QLatin1String(changed ? "" : "un")));
+                                                        "Save on, %1changed")
+                                             .arg(QLatin1String(changed ? "" : "un")));
         QCOMPARE(h.row(1) + h.form().descriptionBox().text(), cleared ? "1||kept" : QStringLiteral("1|50.00|90.0kept"));
         QCOMPARE(int(h.action("Draw_Snap")->isChecked()) - p.SnapOn, cleared ? 0 : 2);
         QCOMPARE(p.WaferColor, cleared ? p.DefWaferColor : Colour(0x00FF0000));
@@ -77,7 +80,8 @@ private slots:
         QTest::newRow("second point broken")
             << QByteArray(TwoPointFile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
-               "The profile shows what was read before that." << "3 points, 5 rows: 12 0 0";
+               "The profile shows what was read before that."
+            << "3 points, 5 rows: 12 0 0";
     }
 
     // Open replaces unsaved points without asking and leaves Save disabled; a failed read keeps what was
@@ -126,8 +130,9 @@ private slots:
         h.profile().DataChanged = True;
         const QString path = work.filePath(QStringLiteral("mine.waf"));
         const QString bad = work.filePath(QStringLiteral("missing/x.waf"));
-        const QString failed = QStringLiteral("Solvane|Exclamation|Ok|The profile was not saved to \"%1\":\r\ncannot "
-                                              "create a file in \"%2\": No such file or directory.")
+        const QString failed = QStringLiteral(
+                                   "Solvane|Exclamation|Ok|The profile was not saved to \"%1\":\r\ncannot "
+                                   "create a file in \"%2\": No such file or directory.")
                                    .arg(bad, work.filePath(QStringLiteral("missing")));
         const QByteArray saved = QByteArray(TwoPointFile).replace("Two points", "No Description");
         const QString untitled = QStringLiteral("\"\", status \"Untitled\"; Save off, changed");

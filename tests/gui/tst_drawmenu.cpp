@@ -77,8 +77,8 @@ private slots:
         h.form().runDialog = [&](QDialog& dialog) {
             dialog.show();
             const auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
-            shown +=
-                QStringList{dialog.windowTitle(), text("Label1"), text("Label2"), text("Ang"), text("Rad")}.join('|');
+            shown += QStringList{dialog.windowTitle(), text("Label1"), text("Label2"), text("Ang"), text("Rad")}.join(
+                '|');
             shown += '\n';
             const QPoint counts = answers.isEmpty() ? QPoint() : answers.takeFirst();  // Cancel moves both bars first
             auto* upper = dialog.findChild<QScrollBar*>("HScroll1");

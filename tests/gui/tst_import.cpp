@@ -16,8 +16,9 @@ namespace {
 // n defects in die (10, 10), centre 100000 100000 and pitch 10000 10000 um: defect i at X 5i, Y 5 mm.
 QByteArray resultsFile(int n)
 {
-    QByteArray text = "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
-                      "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList";
+    QByteArray text =
+        "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
+        "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList";
     for (int i = 1; i <= n; ++i)
         text += "\r\n" + QByteArray::number(i) + ' ' + QByteArray::number(5000 * i) + " 5000 10 10";
     return text + ";\r\nSummaryList\r\n1 1;\r\nEndOfFile;\r\n";
@@ -50,13 +51,14 @@ private slots:
         QTest::addColumn<QString>("shown");     // message boxes, or the wafer list with its selection, title, prompt
         QTest::addColumn<QString>("state");     // the document, and a table row
         const QString x = QStringLiteral("; title \"x.dat\", status \"x.dat\"; Save off, unchanged / ");
-        const QString previous = QStringLiteral("3 points, 5 rows; title \"previous.waf\", status \"Untitled\"; Save "
-                                                "off, changed / 3|30.00|0.0");
+        const QString previous = QStringLiteral(
+            "3 points, 5 rows; title \"previous.waf\", status \"Untitled\"; Save "
+            "off, changed / 3|30.00|0.0");
         const QString refused = QStringLiteral("Solvane|Exclamation|Ok|\"x.dat\" was not imported.\r\n");
         QFile fixture(QStringLiteral(SOLVANE_TEST_DATA "/kla/two_wafers.dat"));
         const QByteArray two = fixture.open(QIODevice::ReadOnly) ? fixture.readAll() : QByteArray();
-        const QString listed =
-            QStringLiteral("A1 3 2 B2 4 1 0|Choose Wafer|The file holds 2 wafers. Choose the wafer to import:");
+        const QString listed = QStringLiteral(
+            "A1 3 2 B2 4 1 0|Choose Wafer|The file holds 2 wafers. Choose the wafer to import:");
         const QString twoDone = "1 points, 3 rows" + x + "1|1.12|243.4";  // wafer B2: -0.5, -1
         QTest::newRow("1001 defects") << resultsFile(1001) << ""
                                       << refused + "The file holds 1001 defects; an import takes at most 1000."
@@ -121,8 +123,8 @@ private slots:
         QString button, seen;
         prepare(h, dialogs, [&](QDialog& dialog) {
             int column = 2;  // the fixture's columns 2..7, in the order of the boxes
-            for (const char* name : {"txtSampleCenterLoc", "txtDiePitch", "txtXIndex", "txtYindex", "txtXrel",
-                                     "txtYrel"}) {
+            for (const char* name :
+                 {"txtSampleCenterLoc", "txtDiePitch", "txtXIndex", "txtYindex", "txtXrel", "txtYrel"}) {
                 seen += dialog.findChild<QLineEdit*>(QLatin1String(name))->text();
                 dialog.findChild<QLineEdit*>(QLatin1String(name))->setText(QString::number(column++));
             }

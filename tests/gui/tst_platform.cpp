@@ -29,10 +29,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("wafer") << "Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|"
                                << "Wafer File (*.waf);;All Files (*.*)";
-        QTest::newRow("no trailing bar") << "CSV File (*.csv)|*.csv" << "CSV File (*.csv)";
-        QTest::newRow("description without pattern") << "KLA File|*.dat|" << "KLA File (*.dat)";
-        QTest::newRow("several patterns") << "Profiles (*.waf;*.map)|*.waf;*.map|" << "Profiles (*.waf *.map)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("no trailing bar") << "CSV File (*.csv)|*.csv"
+                                         << "CSV File (*.csv)";
+        QTest::newRow("description without pattern") << "KLA File|*.dat|"
+                                                     << "KLA File (*.dat)";
+        QTest::newRow("several patterns") << "Profiles (*.waf;*.map)|*.waf;*.map|"
+                                          << "Profiles (*.waf *.map)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void fileFilter()
     {

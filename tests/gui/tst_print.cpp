@@ -94,8 +94,9 @@ private slots:
         const QString polar = "point no.       R(mm)        Theta", rect = "point no.       X (mm)        Y (mm)";
         QTest::newRow("untitled, empty") << true << 0 << '.' << head + QStringList{polar};
         QTest::newRow("polar") << true << 2 << '.' << head + QStringList{polar, "1|12.50|90.00", "2|0.50|359.96"};
-        QTest::newRow("rectangular") << false << 3 << '.' << head + QStringList{rect, "1|0.00|-3.00", "2|-123.46|0.00",
-                                                                                "3|-123456800.00|0.00"};
+        QTest::newRow("rectangular") << false << 3 << '.'
+                                     << head +
+                                            QStringList{rect, "1|0.00|-3.00", "2|-123.46|0.00", "3|-123456800.00|0.00"};
         QTest::newRow("decimal comma") << false << 2 << ','
                                        << head + QStringList{rect, "1|0,00|-3,00", "2|-123,46|0,00"};
     }
@@ -154,7 +155,9 @@ private slots:
         QFile file(platform_->pdfPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const int pages = QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"))
-                              .match(QString::fromLatin1(file.readAll())).captured(1).toInt();
+                              .match(QString::fromLatin1(file.readAll()))
+                              .captured(1)
+                              .toInt();
         QVERIFY2(points ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
         QVERIFY(platform_->messages().empty());
         QCOMPARE(platform_->doEventsCount(), 1);

@@ -44,10 +44,14 @@ private slots:
     {
         QTest::addColumn<QString>("closeWith");
         QTest::addColumn<QString>("rows");
-        QTest::newRow("OK") << "OKBtn" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
-        QTest::newRow("Cancel") << "CancelBtn" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
-        QTest::newRow("close box") << "" << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
-        QTest::newRow("OK to rectangular") << "OptRectSys" << "|X (mm)|Y (mm) 2|20.00|0.00 3|-30.00|0.00";
+        QTest::newRow("OK") << "OKBtn"
+                            << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("Cancel") << "CancelBtn"
+                                << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("close box") << ""
+                                   << "|R(mm)|Theta 2|20.00|0.0 3|30.00|180.0";
+        QTest::newRow("OK to rectangular") << "OptRectSys"
+                                           << "|X (mm)|Y (mm) 2|20.00|0.00 3|-30.00|0.00";
     }
     void parametersClosingRefreshesAProfileWithPoints()
     {
@@ -58,8 +62,10 @@ private slots:
         const bool toRect = closeWith == QLatin1String("OptRectSys");
         if (toRect) h->platform.answerMessage(MessageAnswer::Ok);
         run("Setup_Size", [&](QDialog& d) {
-            if (closeWith.isEmpty()) d.close();
-            else click(d, qPrintable(closeWith));
+            if (closeWith.isEmpty())
+                d.close();
+            else
+                click(d, qPrintable(closeWith));
             if (toRect) click(d, "OKBtn");
         });
         QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(shown(ButtonFaceColour), shown(ButtonShadowColour)));

@@ -8,7 +8,7 @@ using namespace solvane;
 
 namespace {
 
-constexpr Colour Blue = 0x00FF0000;   // 0x00BBGGRR
+constexpr Colour Blue = 0x00FF0000;  // 0x00BBGGRR
 constexpr Colour Green = 0x0000FF00;
 constexpr Colour Magenta = 0x00FF00FF;
 

@@ -31,10 +31,7 @@ FormHarness::FormHarness(QSize size, bool show)
 
 FormHarness::~FormHarness() = default;
 
-QAction* FormHarness::action(const char* name) const
-{
-    return form_->findChild<QAction*>(QString::fromLatin1(name));
-}
+QAction* FormHarness::action(const char* name) const { return form_->findChild<QAction*>(QString::fromLatin1(name)); }
 
 QPoint FormHarness::at(double X, double Y) const { return form_->picture().toWidget(-X, -Y); }
 
@@ -80,8 +77,9 @@ QString FormHarness::boxes() const
     static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
     QStringList lines;
     for (const auto& m : platform.messages())
-        lines << QStringLiteral("%1|%2|%3|%4").arg(m.title, QLatin1String(icons[static_cast<int>(m.icon)]),
-                                                   QLatin1String(buttons[static_cast<int>(m.buttons)]), m.text);
+        lines << QStringLiteral("%1|%2|%3|%4")
+                     .arg(m.title, QLatin1String(icons[static_cast<int>(m.icon)]),
+                          QLatin1String(buttons[static_cast<int>(m.buttons)]), m.text);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -89,8 +87,9 @@ QString FormHarness::request(std::size_t i) const
 {
     if (i >= platform.fileRequests().size()) return QStringLiteral("no request %1").arg(i);
     const FileDialogRequest& r = platform.fileRequests()[i];
-    return QStringList{r.title, r.save ? QStringLiteral("save") : QStringLiteral("open"), r.pattern, r.defaultExt,
-                       r.filter, r.initialDir}
+    return QStringList{r.title,   r.save ? QStringLiteral("save") : QStringLiteral("open"),
+                       r.pattern, r.defaultExt,
+                       r.filter,  r.initialDir}
         .join(QStringLiteral("; "));
 }
 

@@ -113,9 +113,11 @@ int ScriptedPlatform::unusedAnswers() const
 QString ScriptedPlatform::scriptReport() const
 {
     QStringList lines = failures_;
-    if (!messageAnswers_.empty()) lines.append(QStringLiteral("%1 message answer(s) not used").arg(messageAnswers_.size()));
+    if (!messageAnswers_.empty())
+        lines.append(QStringLiteral("%1 message answer(s) not used").arg(messageAnswers_.size()));
     if (!fileAnswers_.empty()) lines.append(QStringLiteral("%1 file choice(s) not used").arg(fileAnswers_.size()));
-    if (!colourAnswers_.empty()) lines.append(QStringLiteral("%1 colour choice(s) not used").arg(colourAnswers_.size()));
+    if (!colourAnswers_.empty())
+        lines.append(QStringLiteral("%1 colour choice(s) not used").arg(colourAnswers_.size()));
     if (!printerAnswers_.empty())
         lines.append(QStringLiteral("%1 printer answer(s) not used").arg(printerAnswers_.size()));
     return lines.join(QLatin1Char('\n'));

@@ -65,7 +65,7 @@ enum class ProfileField {
 // Outcome of a read. A read that stops early keeps everything read before the failing field.
 struct ReadResult {
     bool ok = true;
-    bool opened = true;  // false when the file could not be opened at all (nothing was read)
+    bool opened = true;   // false when the file could not be opened at all (nothing was read)
     std::string message;  // plain words, with the line: "line 12: expected a number for the Y of point 3"
     ProfileField stoppedAt = ProfileField::None;
     int pointsRead = 0;  // points 1..pointsRead are complete

@@ -85,8 +85,7 @@ CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts)
             CsvColumnsCheck check;
             check.box = static_cast<int>(box);
             check.message = std::string("The box \"") + CsvColumnLabels[box] +
-                            "\" needs a column number: a whole number " +
-                            (relBox ? "from 1" : "from 0") + " to 32767" +
+                            "\" needs a column number: a whole number " + (relBox ? "from 1" : "from 0") + " to 32767" +
                             (relBox ? "." : " (0 when the file has no such column).");
             return check;
         }
@@ -124,9 +123,9 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
          row = reader.nextLine(usedColumns)) {
         ++rowNumber;
         const auto fieldError = [&](const char* name, const std::string* field, const char* kind) {
-            const std::string what =
-                field ? std::string("the ") + name + " field, " + shownField(*field) + ", is not " + kind
-                      : std::string("the row has no ") + name + " field";
+            const std::string what = field ? std::string("the ") + name + " field, " + shownField(*field) +
+                                                 ", is not " + kind
+                                           : std::string("the row has no ") + name + " field";
             return failure(ImportStatus::Damaged, "Row " + std::to_string(rowNumber) + ": " + what + ".");
         };
         const std::string* xField = fieldAt(row, columns.CsvXRelCol);

@@ -55,8 +55,8 @@ CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts);
 
 struct CsvImportResult {
     ImportStatus status = ImportStatus::Ok;  // Ok, TooManyDefects, Damaged, BadColumns or FileError
-    std::string message;                      // one plain sentence for the user; empty when Ok
-    int pointCount = 0;                       // points put into the profile
+    std::string message;                     // one plain sentence for the user; empty when Ok
+    int pointCount = 0;                      // points put into the profile
 };
 
 // Imports the defect rows of the CSV text in bytes with the given columns. The caller has reset the

@@ -146,8 +146,7 @@ class KlaParser {
 public:
     KlaParser(std::string_view text, std::size_t chosen, DefectStore* store)
         : text_(text), chosen_(chosen), store_(store)
-    {
-    }
+    {}
 
     KlaImportResult run();
     Geometry chosenGeometry() const { return chosenGeometry_; }
@@ -323,9 +322,7 @@ void KlaParser::finishRecord(int line)
         (centre ? current_.centreY : current_.pitchY) = *y;
         break;
     }
-    case Keyword::DefectRecordSpec:
-        applyRecordSpec(recordLine_);
-        break;
+    case Keyword::DefectRecordSpec: applyRecordSpec(recordLine_); break;
     case Keyword::WaferID:
         if (waferHadList_) {
             closeWafer(line, false);
@@ -340,8 +337,7 @@ void KlaParser::finishRecord(int line)
         result_.wafers[currentWafer_].Slot = words_.empty() ? std::string() : std::string(withoutQuotes(words_[0]));
         break;
     case Keyword::DefectList:
-    case Keyword::Other:
-        break;
+    case Keyword::Other: break;
     }
     recordKeyword_ = Keyword::Other;
 }
@@ -375,8 +371,8 @@ void KlaParser::applyRecordSpec(int line)
     layout_.known = true;
     if (!anyNamed) {
         // No column names to go by: the fixed order, one line a defect.
-        layout_.required =
-            (1u << IdSlot) | (1u << XRelSlot) | (1u << YRelSlot) | (1u << XIndexSlot) | (1u << YIndexSlot);
+        layout_.required = (1u << IdSlot) | (1u << XRelSlot) | (1u << YRelSlot) | (1u << XIndexSlot) |
+                           (1u << YIndexSlot);
         return;
     }
     for (std::size_t s = XRelSlot; s <= YIndexSlot; ++s) {
@@ -620,8 +616,8 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
     const Geometry g = parser.chosenGeometry();
     std::array<DefectPosition, MaxDefects + 1> positions{};
     for (int i = 1; i <= chosen.DefectCount; ++i) {
-        const auto position =
-            defectPosition(defects[static_cast<std::size_t>(i)], g.centreX, g.centreY, g.pitchX, g.pitchY);
+        const auto position = defectPosition(defects[static_cast<std::size_t>(i)], g.centreX, g.centreY, g.pitchX,
+                                             g.pitchY);
         if (!position) {
             result.status = ImportStatus::Damaged;
             result.message = "The file is damaged: defect " + std::to_string(i) + " lies too far out to be a point.";

@@ -22,11 +22,11 @@ constexpr std::size_t MaxImportFileBytes = 64u * 1024u * 1024u;
 // One defect as the results file gives it, in file units (micrometres).
 struct DefectRec {
     std::int16_t DefectID = 0;
-    double XRel = 0.0;  // position inside the die along X
-    double YRel = 0.0;  // position inside the die along Y
+    double XRel = 0.0;        // position inside the die along X
+    double YRel = 0.0;        // position inside the die along Y
     std::int16_t XIndex = 0;  // die column
     std::int16_t YIndex = 0;  // die row
-    double Real6 = 0.0;  // the three reals after YINDEX in the fixed column order: kept, never used
+    double Real6 = 0.0;       // the three reals after YINDEX in the fixed column order: kept, never used
     double Real7 = 0.0;
     double Real8 = 0.0;
 };
@@ -92,8 +92,7 @@ KlaImportResult listKlaWafers(std::string_view bytes);
 // A line holding "EndOfFile" ends the reading. Every defect list must be followed by a line holding
 // "Summary" before the next wafer or the end. Other keywords are passed over, and so is a line that
 // starts with one of the keywords above even when the record before it lacks its ";".
-KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, DefectStore& defects,
-                                 std::size_t wafer = 0);
+KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, DefectStore& defects, std::size_t wafer = 0);
 
 // The bytes of a file to import, or a one-line message saying why there are none.
 struct ImportFileBytes {
@@ -106,8 +105,7 @@ struct ImportFileBytes {
 ImportFileBytes loadImportFile(const std::string& path);
 
 // loadImportFile, then importKlaResults; a file that cannot be read gives FileError.
-KlaImportResult importKlaFile(const std::string& path, Profile& profile, DefectStore& defects,
-                              std::size_t wafer = 0);
+KlaImportResult importKlaFile(const std::string& path, Profile& profile, DefectStore& defects, std::size_t wafer = 0);
 
 // The profile position of defect d, in mm from the wafer centre, by the formula above; the centre
 // and pitch are in file units. Nothing when a coordinate does not fit a float.

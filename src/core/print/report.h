@@ -9,7 +9,7 @@ namespace solvane {
 
 // The label that opens the column header line, and the gap between the two value titles.
 inline constexpr const char* ReportNumberLabel = "point no.       ";  // "point no." and 7 blanks
-inline constexpr const char* ReportTitleGap = "        ";            // 8 blanks
+inline constexpr const char* ReportTitleGap = "        ";             // 8 blanks
 
 // One point line of the report as its three column texts.
 struct ReportPointLine {

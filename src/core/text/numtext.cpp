@@ -43,8 +43,7 @@ bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == 
 // The integer and fraction digits of |value| after rounding it to significantDigits significant
 // decimal digits (the value as the user sees it), then half away from zero to `decimals` places.
 // Rounding once from that decimal text avoids the double rounding of a fixed-point print.
-void decimalDigits(double value, int significantDigits, int decimals, std::string& integerPart,
-                   std::string& fraction)
+void decimalDigits(double value, int significantDigits, int decimals, std::string& integerPart, std::string& fraction)
 {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
@@ -202,8 +201,8 @@ std::string generalNumber(double value, int significantDigits)
     // 10^significantDigits up, and drops trailing zeros. to_chars gives it without the cost of
     // printf, which matters when a full profile is written.
     char buffer[64];
-    const auto converted =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                         significantDigits);
     std::string_view text(buffer, static_cast<std::size_t>(converted.ptr - buffer));
     std::string_view exponent;
     const std::size_t e = text.find('e');

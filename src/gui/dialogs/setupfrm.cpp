@@ -1,5 +1,5 @@
-#include "platform/qttext.h"
 #include "dialogs/setupfrm.h"
+#include "platform/qttext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -165,8 +165,7 @@ QStringList SetupFrm::sizeList(const std::string& units, int modelType)
 
 QString SetupFrm::readOut(int tenths) const
 {
-    return formatted(tenths / 10.0, "#0.00", localeDecimalSeparator()) +
-           QStringLiteral(" mm");
+    return formatted(tenths / 10.0, "#0.00", localeDecimalSeparator()) + QStringLiteral(" mm");
 }
 
 double SetupFrm::readOutValue(const QString& text) const
@@ -270,9 +269,9 @@ void SetupFrm::OKBtn_Click()
     profile_.CoordSys = profile_.PolarSys == True ? "Polar" : "Rectangular";
 
     if (profile_.CoordSys != rememberedCoordSys) {
-        const MessageAnswer answer = platform_.messageBox(
-            QStringLiteral("Coordinate system has changed.\r\nGrid will be updated."), QStringLiteral("Change needed."),
-            MessageIcon::Critical, MessageButtons::OkCancel);
+        const MessageAnswer answer =
+            platform_.messageBox(QStringLiteral("Coordinate system has changed.\r\nGrid will be updated."),
+                                 QStringLiteral("Change needed."), MessageIcon::Critical, MessageButtons::OkCancel);
         if (answer != MessageAnswer::Ok) {
             // The coordinate system stays; the sizes stored above stay stored.
             profile_.CoordSys = rememberedCoordSys;

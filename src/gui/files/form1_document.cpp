@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <string>
 
-#include "platform/qttext.h"
 #include "files/profilefile.h"
 #include "mainwindow/form1.h"
 #include "platform/colours.h"
+#include "platform/qttext.h"
 #include "settings/settings.h"
 #include "table/flexgrid.h"
 
@@ -40,8 +40,9 @@ QString readFailureText(const QString& title, const ReadResult& read)
 {
     const QString reason = fromBytes(read.message);
     if (!read.opened) return QStringLiteral("\"%1\" could not be opened:\r\n%2.").arg(title, reason);
-    return QStringLiteral("\"%1\" could not be read to the end:\r\n%2.\r\n"
-                          "The profile shows what was read before that.")
+    return QStringLiteral(
+               "\"%1\" could not be read to the end:\r\n%2.\r\n"
+               "The profile shows what was read before that.")
         .arg(title, reason);
 }
 
@@ -50,9 +51,9 @@ QString readFailureText(const QString& title, const ReadResult& read)
 void Form1::File_New_Click()
 {
     if (profile_.DataChanged) {
-        const MessageAnswer answer =
-            platform_.messageBox(unsavedChangesPrompt("    Clear anyway?"), QStringLiteral("Data Not Saved"),
-                                 MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer = platform_.messageBox(unsavedChangesPrompt("    Clear anyway?"),
+                                                          QStringLiteral("Data Not Saved"), MessageIcon::Question,
+                                                          MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return;
     }
     setPointer(Pointer::Busy);
@@ -156,9 +157,9 @@ void Form1::File_Exit_Click() { close(); }
 bool Form1::Form_Unload()
 {
     if (profile_.DataChanged) {
-        const MessageAnswer answer =
-            platform_.messageBox(unsavedChangesPrompt("    Quit anyway?"), QStringLiteral("Data Not Saved"),
-                                 MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer = platform_.messageBox(unsavedChangesPrompt("    Quit anyway?"),
+                                                          QStringLiteral("Data Not Saved"), MessageIcon::Question,
+                                                          MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) return false;
     }
     // Start-up places the window relative to the screen's work area: store it the same way, so that

@@ -150,8 +150,8 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 void frmAbout::StartSysInfo()
 {
     // No system-information tool to start on this platform.
-    platform_.messageBox(QStringLiteral("System Information Is Unavailable At This Time"), QString(),
-                         MessageIcon::None, MessageButtons::Ok);
+    platform_.messageBox(QStringLiteral("System Information Is Unavailable At This Time"), QString(), MessageIcon::None,
+                         MessageButtons::Ok);
 }
 
 }  // namespace solvane

@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 
-#include "platform/qttext.h"
 #include "importers/csvimport.h"
 #include "importers/frmcsvfields.h"
 #include "importers/frmwaferchoice.h"
 #include "importers/klaimport.h"
 #include "mainwindow/form1.h"
+#include "platform/qttext.h"
 
 namespace solvane {
 
@@ -77,8 +77,8 @@ void Form1::mnuFileImporter_Click()
 
 void Form1::mnuCSVFileImporter_Click()
 {
-    const std::optional<FileChoice> choice =
-        platform_.fileDialog(importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
+    const std::optional<FileChoice> choice = platform_.fileDialog(
+        importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
     if (!choice) return;
 
     // A file that cannot be read ends the command before anything is asked or changed.

@@ -1,5 +1,5 @@
-#include "platform/qttext.h"
 #include "importers/frmcsvfields.h"
+#include "platform/qttext.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -95,8 +95,8 @@ void frmCSVfields::CmdOK_Click()
     // The import's own check, so the dialog never confirms columns the import would refuse.
     const CsvColumnsCheck check = checkCsvColumnBoxes(texts);
     if (!check.columns) {
-        platform_.messageBox(fromBytes(check.message), tr("CSV File Information"),
-                             MessageIcon::Exclamation, MessageButtons::Ok);
+        platform_.messageBox(fromBytes(check.message), tr("CSV File Information"), MessageIcon::Exclamation,
+                             MessageButtons::Ok);
         if (check.box >= 0 && check.box < static_cast<int>(boxes.size())) {
             QLineEdit* refused = boxes[static_cast<std::size_t>(check.box)];
             refused->setFocus();

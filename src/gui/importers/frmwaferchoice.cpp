@@ -88,10 +88,7 @@ void frmWaferChoice::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-int frmWaferChoice::currentWafer() const
-{
-    return lstWafers->currentRow();
-}
+int frmWaferChoice::currentWafer() const { return lstWafers->currentRow(); }
 
 void frmWaferChoice::setCurrentWafer(int index)
 {

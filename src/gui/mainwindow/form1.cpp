@@ -1,5 +1,5 @@
-#include "platform/qttext.h"
 #include "mainwindow/form1.h"
+#include "platform/qttext.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,8 +102,8 @@ void Form1::buildMenus()
     File_SaveAs = addMenuItem(file, "File_SaveAs", QStringLiteral("Save &As..."), &Form1::File_SaveAs_Click);
     File_SaveAs->setShortcut(QKeySequence(Qt::Key_F12));
     file->addSeparator();
-    mnuFileImporter =
-        addMenuItem(file, "mnuFileImporter", QStringLiteral("KLA File &Importer"), &Form1::mnuFileImporter_Click);
+    mnuFileImporter = addMenuItem(file, "mnuFileImporter", QStringLiteral("KLA File &Importer"),
+                                  &Form1::mnuFileImporter_Click);
     mnuCSVFileImporter = addMenuItem(file, "mnuCSVFileImporter", QStringLiteral("CSV File Importer"),
                                      &Form1::mnuCSVFileImporter_Click);
     file->addSeparator();
@@ -150,10 +150,7 @@ void Form1::buildMenus()
 
 double Form1::logicalDpi() const { return logicalDpiX() > 0 ? logicalDpiX() : 96.0; }
 
-int Form1::twipsToPx(double twips) const
-{
-    return static_cast<int>(std::lround(twipsToPixels(twips, logicalDpi())));
-}
+int Form1::twipsToPx(double twips) const { return static_cast<int>(std::lround(twipsToPixels(twips, logicalDpi()))); }
 
 double Form1::pxToTwips(int pixels) const { return pixelsToTwips(pixels, logicalDpi()); }
 
@@ -182,19 +179,18 @@ void Form1::Form_Load()
         profile_.PolarSys = True;
     setStatus(2, QStringLiteral("Untitled"));
 
-    const HelpSearchResult help =
-        FindHelpFile(toFileSystem(platform_.programDir()), toFileSystem(platform_.searchPath()),
-                     [](const std::string& path) { return QFileInfo(fromFileSystem(path)).isFile(); }, '/',
-                     ':');
+    const HelpSearchResult help = FindHelpFile(
+        toFileSystem(platform_.programDir()), toFileSystem(platform_.searchPath()),
+        [](const std::string& path) { return QFileInfo(fromFileSystem(path)).isFile(); }, '/', ':');
     helpFound_ = help.found;
     HelpPath = fromFileSystem(help.HelpPath);
     if (!helpFound_) {
-        platform_.messageBox(
-            QStringLiteral("qdx5.hlp not found in your path.\r\n"
-                           "Windows searches your PATH environment variable for help files, "
-                           "so you need to copy qdx5.hlp to a directory included in your "
-                           "PATH if you wish to obtain help while running Solvane."),
-            QStringLiteral("Solvane help not available"), MessageIcon::Exclamation, MessageButtons::Ok);
+        platform_.messageBox(QStringLiteral("qdx5.hlp not found in your path.\r\n"
+                                            "Windows searches your PATH environment variable for help files, "
+                                            "so you need to copy qdx5.hlp to a directory included in your "
+                                            "PATH if you wish to obtain help while running Solvane."),
+                             QStringLiteral("Solvane help not available"), MessageIcon::Exclamation,
+                             MessageButtons::Ok);
     }
 
     initgrid();
@@ -280,8 +276,7 @@ void Form1::Form_Resize()
     Label1->setGeometry(0, 0, twipsToPx(Label1WidthTwips), twipsToPx(DescriptHeightTwips));
     descript->setGeometry(twipsToPx(DescriptLeftTwips), 0, twipsToPx(out.descriptWidth),
                           twipsToPx(DescriptHeightTwips));
-    grdData->setGeometry(twipsToPx(out.gridLeft), twipsToPx(out.gridTop), grdData->width(),
-                         twipsToPx(out.gridHeight));
+    grdData->setGeometry(twipsToPx(out.gridLeft), twipsToPx(out.gridTop), grdData->width(), twipsToPx(out.gridHeight));
     const int side = std::max(1, twipsToPx(static_cast<double>(out.pictureSide)));
     Picture1->setGeometry(twipsToPx(out.pictureLeft), twipsToPx(out.pictureTop), side, side);
     Picture1->surface().resize(Picture1->size());

@@ -4,11 +4,11 @@ namespace solvane {
 
 // Sizes the main window's layout reads, in twips.
 struct LayoutInput {
-    double innerWidth;       // W
-    double innerHeight;      // H
-    double innerTop;         // T
-    double descriptLeft;     // left edge of the description box
-    double descriptWidth;    // its width now
+    double innerWidth;     // W
+    double innerHeight;    // H
+    double innerTop;       // T
+    double descriptLeft;   // left edge of the description box
+    double descriptWidth;  // its width now
     double descriptHeight;
     double gridWidth;        // the point table keeps its width
     double statusBarHeight;  // as set by the previous layout

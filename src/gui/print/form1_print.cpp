@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 
-#include "platform/qttext.h"
 #include "mainwindow/form1.h"
+#include "platform/qttext.h"
 #include "print/report.h"
 #include "print/reportprinter.h"
 
@@ -30,8 +30,7 @@ void Form1::File_PrintData_Click()
 
     setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
-    const ReportLines report =
-        reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
+    const ReportLines report = reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
     const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
     const bool printerError = !printed.ok || printer.printerState() == QPrinter::Error;
     // A failed print goes straight to its message, without letting events run first.

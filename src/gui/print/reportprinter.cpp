@@ -88,9 +88,9 @@ std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF
         // clear of the text before it.
         double lineEnd = page.left();
         bool first = true;
-        for (const auto& [text, columnEnd] : {std::pair(&point.number, ends.number),
-                                              std::pair(&point.value1, ends.value1),
-                                              std::pair(&point.value2, ends.value2)}) {
+        for (const auto& [text, columnEnd] :
+             {std::pair(&point.number, ends.number), std::pair(&point.value1, ends.value1),
+              std::pair(&point.value2, ends.value2)}) {
             const QString shown = fromBytes(*text);
             const double width = metrics.horizontalAdvance(shown);
             const double earliest = first ? page.left() : lineEnd + gap;

@@ -74,10 +74,7 @@ void FlexGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     emit enterCell();
 }
 
-QRect FlexGrid::currentCellRect() const
-{
-    return visualRect(model_.index(row_, col_)).translated(viewport()->pos());
-}
+QRect FlexGrid::currentCellRect() const { return visualRect(model_.index(row_, col_)).translated(viewport()->pos()); }
 
 void FlexGrid::keyPressEvent(QKeyEvent* event)
 {

@@ -6,9 +6,9 @@
 #include <cfloat>
 #include <cmath>
 
-#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
+#include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 #include "view/waferdrawing.h"
@@ -75,16 +75,11 @@ int editKeyCode(const QKeyEvent& key)
 {
     switch (key.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return KeyEnter;
-    case Qt::Key_Escape:
-        return KeyEscape;
-    case Qt::Key_Up:
-        return KeyUp;
-    case Qt::Key_Down:
-        return KeyDown;
-    default:
-        return 0;
+    case Qt::Key_Enter: return KeyEnter;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Down: return KeyDown;
+    default: return 0;
     }
 }
 
@@ -132,9 +127,7 @@ void Form1::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /
         if (isOpen(edt)) grdData_GotFocus();
     };
     switch (KeyCode) {
-    case KeyEnter:
-        focusTable();
-        break;
+    case KeyEnter: focusTable(); break;
     case KeyEscape:
         edt.hide();
         focusTable();
@@ -155,8 +148,7 @@ void Form1::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /
         }
         MSflexgrid.setRow(MSflexgrid.Row() + 1);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -1,8 +1,8 @@
 // The main window's Edit menu: delete, copy, the two sorts and clear, over the point list.
 #include <QAction>
 
-#include "platform/qttext.h"
 #include "mainwindow/form1.h"
+#include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 

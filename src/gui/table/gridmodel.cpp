@@ -16,8 +16,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rows_ || index.column() >= cols_) return {};
     const bool fixed = index.row() == 0 || index.column() == 0;
     switch (role) {
-    case Qt::DisplayRole:
-        return text(index.row(), index.column());
+    case Qt::DisplayRole: return text(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(static_cast<std::size_t>(index.column()) < alignments_.size()
                                        ? alignments_[static_cast<std::size_t>(index.column())]
@@ -25,8 +24,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (fixed) return QApplication::palette().button();
         return {};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -4,10 +4,10 @@
 // 180 degrees.
 #include <cmath>
 
-#include "platform/qttext.h"
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
 #include "model/snap.h"
+#include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 
@@ -32,7 +32,10 @@ PointerPosition pointerPosition(float x, float y)
 }
 
 // A read-out field: padded with blanks, then cut to its width, so a long number loses its tail.
-QString field(const QString& text, int blanks, int kept) { return (text + QString(blanks, QLatin1Char(' '))).left(kept); }
+QString field(const QString& text, int blanks, int kept)
+{
+    return (text + QString(blanks, QLatin1Char(' '))).left(kept);
+}
 
 QString readOut(const PointerPosition& at, char separator)
 {

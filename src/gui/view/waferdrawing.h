@@ -14,8 +14,7 @@ class WaferDrawing {
 public:
     WaferDrawing(WaferSurface& surface, const Profile& profile, const QPalette& palette)
         : surface_(surface), profile_(profile), palette_(palette)
-    {
-    }
+    {}
 
     // Clears the surface, sets the scale for WaferDiameter and draws the disc with its flat. A
     // diameter that cannot span a scale (0, negative) keeps the previous scale and draws nothing.

@@ -4,8 +4,7 @@
 
 namespace solvane {
 
-WaferSurface::WaferSurface(QSize pixels)
-    : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
+WaferSurface::WaferSurface(QSize pixels) : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
 {
     image_.fill(Qt::white);
     font_.setFamily(QStringLiteral("DejaVu Sans"));
@@ -100,7 +99,8 @@ void WaferSurface::circle(double cx, double cy, double radius, const QColor& out
         // Stamped at the nearest whole pixel: at most half a pixel from the exact centre.
         const QImage& stamp = circleStamp(rx, outline, fill);
         const int half = stamp.width() / 2;
-        p.drawImage(QPoint(static_cast<int>(std::floor(centre.x())) - half, static_cast<int>(std::floor(centre.y())) - half),
+        p.drawImage(QPoint(static_cast<int>(std::floor(centre.x())) - half,
+                           static_cast<int>(std::floor(centre.y())) - half),
                     stamp);
     } else {
         p.setPen(outline);
