@@ -1,143 +1,96 @@
 #include "scriptedplatform.h"
 
-#include <QFileInfo>
 #include <QtGlobal>
 
 namespace solvane {
 
 namespace {
 
-QString describe(MessageButtons buttons)
+const char* describe(MessageButtons buttons)
 {
-    switch (buttons) {
-    case MessageButtons::Ok: return QStringLiteral("OK");
-    case MessageButtons::OkCancel: return QStringLiteral("OK/Cancel");
-    case MessageButtons::YesNo: return QStringLiteral("Yes/No");
-    }
-    return {};
-}
-
-bool fits(MessageAnswer answer, MessageButtons buttons)
-{
-    switch (buttons) {
-    case MessageButtons::Ok: return answer == MessageAnswer::Ok;
-    case MessageButtons::OkCancel: return answer == MessageAnswer::Ok || answer == MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
-    }
-    return false;
+    return buttons == MessageButtons::Ok ? "OK" : buttons == MessageButtons::OkCancel ? "OK/Cancel" : "Yes/No";
 }
 
 // What a user who dismisses the box without deciding gets.
 MessageAnswer safeAnswer(MessageButtons buttons)
 {
-    switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::OkCancel: return MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return MessageAnswer::No;
-    }
-    return MessageAnswer::Cancel;
+    return buttons == MessageButtons::Ok         ? MessageAnswer::Ok
+           : buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
+                                                 : MessageAnswer::No;
+}
+
+bool fits(MessageAnswer answer, MessageButtons buttons)
+{
+    if (buttons == MessageButtons::YesNo) return answer == MessageAnswer::Yes || answer == MessageAnswer::No;
+    return answer == MessageAnswer::Ok || (buttons == MessageButtons::OkCancel && answer == MessageAnswer::Cancel);
+}
+
+// The next scripted answer, or none when the queue is empty.
+template <typename T>
+std::optional<T> take(std::deque<T>& queue)
+{
+    if (queue.empty()) return std::nullopt;
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
 }
 
 }  // namespace
 
-void ScriptedPlatform::chooseFile(const QString& path)
-{
-    fileAnswers_.push_back(FileChoice{path, QFileInfo(path).fileName()});
-}
-
 void ScriptedPlatform::fail(const QString& what)
 {
-    failures_.append(what);
+    s_.failures.append(what);
     qWarning("ScriptedPlatform: %s", qPrintable(what));
 }
 
 MessageAnswer ScriptedPlatform::messageBox(const QString& text, const QString& title, MessageIcon icon,
                                            MessageButtons buttons)
 {
-    messages_.push_back(Message{text, title, icon, buttons});
-    if (messageAnswers_.empty()) {
+    s_.messages.push_back(Message{text, title, icon, buttons});
+    const std::optional<MessageAnswer> answer = take(s_.messageAnswers);
+    if (!answer)
         fail(QStringLiteral("unscripted message box \"%1\" (title \"%2\", %3)").arg(text, title, describe(buttons)));
-        return safeAnswer(buttons);
-    }
-    const MessageAnswer answer = messageAnswers_.front();
-    messageAnswers_.pop_front();
-    if (!fits(answer, buttons)) {
+    else if (!fits(*answer, buttons))
         fail(QStringLiteral("scripted answer does not fit the %1 message box \"%2\"").arg(describe(buttons), text));
-        return safeAnswer(buttons);
-    }
-    return answer;
+    else
+        return *answer;
+    return safeAnswer(buttons);
 }
 
 std::optional<FileChoice> ScriptedPlatform::fileDialog(const FileDialogRequest& request)
 {
-    fileRequests_.push_back(request);
-    if (fileAnswers_.empty()) {
-        fail(QStringLiteral("unscripted file dialog \"%1\"").arg(request.title));
-        return std::nullopt;
-    }
-    const std::optional<FileChoice> answer = fileAnswers_.front();
-    fileAnswers_.pop_front();
-    return answer;
+    s_.fileRequests.push_back(request);
+    const auto answer = take(s_.fileAnswers);
+    if (!answer) fail(QStringLiteral("unscripted file dialog \"%1\"").arg(request.title));
+    return answer.value_or(std::nullopt);
 }
 
 std::uint32_t ScriptedPlatform::chooseColour(std::uint32_t preset)
 {
-    colourPresets_.push_back(preset);
-    if (colourAnswers_.empty()) {
-        fail(QStringLiteral("unscripted colour chooser (preset 0x%1)").arg(preset, 8, 16, QLatin1Char('0')));
-        return preset;
-    }
-    const std::optional<std::uint32_t> answer = colourAnswers_.front();
-    colourAnswers_.pop_front();
+    s_.colourPresets.push_back(preset);
+    const auto answer = take(s_.colourAnswers);
+    if (!answer) fail(QStringLiteral("unscripted colour chooser (preset 0x%1)").arg(preset, 8, 16, QLatin1Char('0')));
     return answer.value_or(preset);
 }
 
 bool ScriptedPlatform::printerDialog(QPrinter&)
 {
-    ++printerDialogCount_;
-    if (printerAnswers_.empty()) {
-        fail(QStringLiteral("unscripted printer dialog"));
-        return false;
-    }
-    const bool ok = printerAnswers_.front();
-    printerAnswers_.pop_front();
-    return ok;
-}
-
-int ScriptedPlatform::unusedAnswers() const
-{
-    return static_cast<int>(messageAnswers_.size() + fileAnswers_.size() + colourAnswers_.size() +
-                            printerAnswers_.size());
+    ++s_.printerDialogCount;
+    const auto answer = take(s_.printerAnswers);
+    if (!answer) fail(QStringLiteral("unscripted printer dialog"));
+    return answer.value_or(false);
 }
 
 QString ScriptedPlatform::scriptReport() const
 {
-    QStringList lines = failures_;
-    if (!messageAnswers_.empty())
-        lines.append(QStringLiteral("%1 message answer(s) not used").arg(messageAnswers_.size()));
-    if (!fileAnswers_.empty()) lines.append(QStringLiteral("%1 file choice(s) not used").arg(fileAnswers_.size()));
-    if (!colourAnswers_.empty())
-        lines.append(QStringLiteral("%1 colour choice(s) not used").arg(colourAnswers_.size()));
-    if (!printerAnswers_.empty())
-        lines.append(QStringLiteral("%1 printer answer(s) not used").arg(printerAnswers_.size()));
+    QStringList lines = s_.failures;
+    const std::pair<std::size_t, const char*> unused[] = {{s_.messageAnswers.size(), "message answer(s)"},
+                                                          {s_.fileAnswers.size(), "file choice(s)"},
+                                                          {s_.colourAnswers.size(), "colour choice(s)"},
+                                                          {s_.printerAnswers.size(), "printer answer(s)"}};
+    for (const auto& [count, what] : unused)
+        if (count) lines.append(QStringLiteral("%1 %2 not used").arg(count).arg(QLatin1String(what)));
     return lines.join(QLatin1Char('\n'));
-}
-
-void ScriptedPlatform::clear()
-{
-    messageAnswers_.clear();
-    fileAnswers_.clear();
-    colourAnswers_.clear();
-    printerAnswers_.clear();
-    messages_.clear();
-    fileRequests_.clear();
-    colourPresets_.clear();
-    printerDialogCount_ = 0;
-    clipboardText_.clear();
-    helpRequests_.clear();
-    pointerChanges_.clear();
-    doEventsCount_ = 0;
-    failures_.clear();
 }
 
 }  // namespace solvane

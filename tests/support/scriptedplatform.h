@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -10,51 +11,42 @@
 
 namespace solvane {
 
-// A Platform for tests: every prompt takes its answer from a queue the test fills beforehand, and
-// every request is recorded. A prompt with no scripted answer is recorded as a failure, warned
-// about, and answered with the safe choice (Cancel, No, no file, the preset colour, printer
-// cancelled); check it with SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED at the end of the test.
-// Nothing here runs timers or nested event loops.
+// A Platform for tests: prompts take their answers from queues filled beforehand and every request is
+// recorded. An unscripted prompt is a failure, answered with the safe choice (Cancel, No, no file, the
+// preset colour, printer cancelled); check with SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED. No event loops.
 class ScriptedPlatform : public Platform {
 public:
     struct Message {
-        QString text;
-        QString title;
+        QString text, title;
         MessageIcon icon = MessageIcon::None;
         MessageButtons buttons = MessageButtons::Ok;
     };
 
     // --- Scripting: answers are used in the order they are queued.
-    void answerMessage(MessageAnswer answer) { messageAnswers_.push_back(answer); }
-    void chooseFile(const QString& path);
-    void cancelFileDialog() { fileAnswers_.push_back(std::nullopt); }
-    void chooseColourAnswer(std::uint32_t colour) { colourAnswers_.push_back(colour); }
-    // The user closes the colour chooser without choosing: the preset comes back.
-    void closeColourChooser() { colourAnswers_.push_back(std::nullopt); }
-    void answerPrinterDialog(bool ok) { printerAnswers_.push_back(ok); }
+    void answerMessage(MessageAnswer answer) { s_.messageAnswers.push_back(answer); }
+    void chooseFile(const QString& path) { s_.fileAnswers.push_back(FileChoice{path, QFileInfo(path).fileName()}); }
+    void cancelFileDialog() { s_.fileAnswers.push_back(std::nullopt); }
+    void chooseColourAnswer(std::uint32_t colour) { s_.colourAnswers.push_back(colour); }
+    void answerPrinterDialog(bool ok) { s_.printerAnswers.push_back(ok); }
     void setProgramDir(const QString& dir) { programDir_ = dir; }
     void setSearchPath(const QString& path) { searchPath_ = path; }
 
     // --- Records.
-    const std::vector<Message>& messages() const { return messages_; }
-    const std::vector<FileDialogRequest>& fileRequests() const { return fileRequests_; }
-    const std::vector<std::uint32_t>& colourPresets() const { return colourPresets_; }
-    int printerDialogCount() const { return printerDialogCount_; }
-    const QString& clipboardText() const { return clipboardText_; }
-    const QStringList& helpRequests() const { return helpRequests_; }
-    const std::vector<Pointer>& pointerChanges() const { return pointerChanges_; }
-    Pointer pointer() const { return pointerChanges_.empty() ? Pointer::Default : pointerChanges_.back(); }
-    int doEventsCount() const { return doEventsCount_; }
+    const std::vector<Message>& messages() const { return s_.messages; }
+    const std::vector<FileDialogRequest>& fileRequests() const { return s_.fileRequests; }
+    const std::vector<std::uint32_t>& colourPresets() const { return s_.colourPresets; }
+    int printerDialogCount() const { return s_.printerDialogCount; }
+    const QString& clipboardText() const { return s_.clipboardText; }
+    const QStringList& helpRequests() const { return s_.helpRequests; }
+    const std::vector<Pointer>& pointerChanges() const { return s_.pointerChanges; }
+    Pointer pointer() const { return s_.pointerChanges.empty() ? Pointer::Default : s_.pointerChanges.back(); }
+    int doEventsCount() const { return s_.doEventsCount; }
     MemorySettingsStore& memoryStore() { return store_; }
 
-    // Prompts nobody scripted, and scripted answers that did not fit their prompt.
-    const QStringList& failures() const { return failures_; }
-    // Scripted answers still waiting for their prompt.
-    int unusedAnswers() const;
-    // One line per failure and per unused answer; empty when every prompt went as scripted.
+    // One line per unscripted prompt, misfit answer and unused answer; empty when all went as scripted.
     QString scriptReport() const;
     // Forgets records and queues (between cases of one test).
-    void clear();
+    void clear() { s_ = Session{}; }
 
     // --- Platform.
     MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,
@@ -62,31 +54,33 @@ public:
     std::optional<FileChoice> fileDialog(const FileDialogRequest& request) override;
     std::uint32_t chooseColour(std::uint32_t preset) override;
     bool printerDialog(QPrinter& printer) override;
-    void setClipboardText(const QString& text) override { clipboardText_ = text; }
-    void showHelp(const QString& helpFilePath) override { helpRequests_.append(helpFilePath); }
+    void setClipboardText(const QString& text) override { s_.clipboardText = text; }
+    void showHelp(const QString& helpFilePath) override { s_.helpRequests.append(helpFilePath); }
     SettingsStore& settings() override { return store_; }
-    void setPointer(Pointer pointer) override { pointerChanges_.push_back(pointer); }
-    void doEvents() override { ++doEventsCount_; }
+    void setPointer(Pointer pointer) override { s_.pointerChanges.push_back(pointer); }
+    void doEvents() override { ++s_.doEventsCount; }
     QString programDir() const override { return programDir_; }
     QString searchPath() const override { return searchPath_; }
 
 private:
     void fail(const QString& what);
 
-    std::deque<MessageAnswer> messageAnswers_;
-    std::deque<std::optional<FileChoice>> fileAnswers_;
-    std::deque<std::optional<std::uint32_t>> colourAnswers_;
-    std::deque<bool> printerAnswers_;
-
-    std::vector<Message> messages_;
-    std::vector<FileDialogRequest> fileRequests_;
-    std::vector<std::uint32_t> colourPresets_;
-    int printerDialogCount_ = 0;
-    QString clipboardText_;
-    QStringList helpRequests_;
-    std::vector<Pointer> pointerChanges_;
-    int doEventsCount_ = 0;
-    QStringList failures_;
+    // Queued answers and records; clear() starts them afresh.
+    struct Session {
+        std::deque<MessageAnswer> messageAnswers;
+        std::deque<std::optional<FileChoice>> fileAnswers;
+        std::deque<std::uint32_t> colourAnswers;
+        std::deque<bool> printerAnswers;
+        std::vector<Message> messages;
+        std::vector<FileDialogRequest> fileRequests;
+        std::vector<std::uint32_t> colourPresets;
+        int printerDialogCount = 0;
+        QString clipboardText;
+        QStringList helpRequests;
+        std::vector<Pointer> pointerChanges;
+        int doEventsCount = 0;
+        QStringList failures;
+    } s_;
 
     MemorySettingsStore store_;
     QString programDir_ = QStringLiteral("/opt/solvane");
