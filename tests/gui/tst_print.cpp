@@ -21,21 +21,15 @@ struct PdfPlatform : ScriptedPlatform {
     }
 };
 
-// The laid-out texts as lines: page, baseline and the line's texts joined by '|'.
-struct Line {
-    int page;
-    double baseline;
-    QString text;
-};
-std::vector<Line> lines(const std::vector<ReportPrinter::PlacedText>& placed)
+// The laid-out texts as lines (texts joined by '|'), each with its first text's place.
+std::vector<std::pair<ReportPrinter::PlacedText, QString>> lines(const std::vector<ReportPrinter::PlacedText>& placed)
 {
-    std::vector<Line> result;
-    for (const auto& t : placed) {
-        if (!result.empty() && result.back().page == t.page && result.back().baseline == t.at.y())
-            result.back().text += '|' + t.text;
+    std::vector<std::pair<ReportPrinter::PlacedText, QString>> result;
+    for (const auto& t : placed)
+        if (!result.empty() && result.back().first.page == t.page && result.back().first.at.y() == t.at.y())
+            result.back().second += '|' + t.text;
         else
-            result.push_back({t.page, t.at.y(), t.text});
-    }
+            result.push_back({t, t.text});
     return result;
 }
 
@@ -108,7 +102,7 @@ private slots:
         const QRectF page(100, 50, 2000, 3000);
         const auto placed = layout(withPoints(points, polar), separator, page);
         QStringList texts;
-        for (const Line& line : lines(placed)) texts << line.text;
+        for (const auto& line : lines(placed)) texts << line.second;
         QTEST(texts, "expected");
         QCOMPARE(placed.front().at, QPointF(100, 50 + metrics_.ascent()));
         const QString header = texts[3];
@@ -128,51 +122,39 @@ private slots:
     void longReportFillsEveryPageButTheLast()
     {
         const auto all = lines(layout(withPoints(MaxPoints), '.', QRectF(0, 0, 2100, 3000)));
-        QCOMPARE(all.size(), std::size_t(4 + MaxPoints));
-        const double lineHeight = all[1].baseline - all[0].baseline;
+        QCOMPARE(std::pair(all.size(), all.back().first.page > 1), std::pair(std::size_t(4 + MaxPoints), true));
+        const double top = all[0].first.at.y(), lineHeight = all[1].first.at.y() - top;
         const int full = int(3000 / lineHeight);
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            QCOMPARE(all[i].page, int(i) / full + 1);
-            QCOMPARE(all[i].baseline, all[0].baseline + (int(i) % full) * lineHeight);
-            if (i >= 4) QCOMPARE(all[i].text.section('|', 0, 0), QString::number(i - 3));
-        }
-        QVERIFY(all.back().page > 1);
+        for (std::size_t i = 4; i < all.size(); ++i)
+            QCOMPARE(std::tuple(all[i].first.page, all[i].first.at.y(), all[i].second.section('|', 0, 0)),
+                     std::tuple(int(i) / full + 1, top + (int(i) % full) * lineHeight, QString::number(i - 3)));
     }
 
-    // Printed to a PDF file: one page for an empty profile, several for 2000 points; the pointer busy meanwhile.
+    // Printed to a PDF file: one page for an empty profile, several for 2000 points, the pointer busy meanwhile;
+    // a cancelled printer dialog prints and shows nothing.
     void printsToAPdfFile_data()
     {
         QTest::addColumn<int>("points");
-        QTest::newRow("empty profile") << 0;
-        QTest::newRow("2000 points") << int(MaxPoints);
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("empty profile") << 0 << true;
+        QTest::newRow("2000 points") << int(MaxPoints) << true;
+        QTest::newRow("cancelled") << 3 << false;
     }
     void printsToAPdfFile()
     {
         QFETCH(int, points);
+        QFETCH(bool, ok);
         form_->profile() = withPoints(points);
-        platform_->answerPrinterDialog(true);
+        platform_->answerPrinterDialog(ok);
         form_->File_PrintData_Click();
         QFile file(platform_->pdfPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const int pages = QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"))
-                              .match(QString::fromLatin1(file.readAll()))
-                              .captured(1)
-                              .toInt();
-        QVERIFY2(points ? pages > 1 : pages == 1, qPrintable(QString::number(pages)));
-        QVERIFY(platform_->messages().empty());
-        QCOMPARE(platform_->doEventsCount(), 1);
-        QCOMPARE(platform_->pointerChanges(), (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
-    }
-
-    void cancelledPrinterDialogPrintsAndShowsNothing()
-    {
-        form_->profile() = withPoints(3);
-        platform_->answerPrinterDialog(false);
-        form_->File_PrintData_Click();
-        QVERIFY(!QFile::exists(platform_->pdfPath));
-        QCOMPARE(platform_->printerDialogCount(), 1);
-        QVERIFY(platform_->messages().empty() && platform_->pointerChanges().empty());
-        QCOMPARE(platform_->doEventsCount(), 0);
+        QCOMPARE(file.open(QIODevice::ReadOnly), ok);
+        static const QRegularExpression count(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"));
+        const int pages = count.match(QString::fromLatin1(file.readAll())).captured(1).toInt();
+        QVERIFY2(!ok || (points ? pages > 1 : pages == 1), qPrintable(QString::number(pages)));
+        QCOMPARE(std::tuple(platform_->messages().size(), platform_->doEventsCount(), platform_->pointerChanges()),
+                 std::tuple(std::size_t(0), ok ? 1 : 0,
+                            ok ? std::vector<Pointer>{Pointer::Busy, Pointer::Default} : std::vector<Pointer>{}));
     }
 
     // A PDF file that cannot be created is the printer failing: the fixed message, nothing else.
@@ -184,15 +166,15 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         form_->File_PrintData_Click();
         QCOMPARE(platform_->messages().size(), std::size_t(1));
-        const auto& m = platform_->messages().front();
+        const auto& m = platform_->messages()[0];
         QCOMPARE(m.text, QStringLiteral("An error has occured at the printer, but no other information was returned to "
                                         "the computer that sent the file.\r\n\r\nYou must physically examine the "
                                         "printer. Make sure all connections between\r\ncomputer and printer are solid. "
                                         "Most printers provide a display for error information\r\nsuch as \"Out of "
                                         "Paper\",\"Offline\" and so on."));
-        QCOMPARE(m.title, QStringLiteral("Printer Error"));
-        QCOMPARE(std::pair(m.icon, m.buttons), std::pair(MessageIcon::Exclamation, MessageButtons::Ok));
-        QCOMPARE(std::pair(platform_->doEventsCount(), platform_->pointer()), std::pair(0, Pointer::Default));
+        QCOMPARE(std::tuple(m.title, m.icon, m.buttons, platform_->doEventsCount(), platform_->pointer()),
+                 std::tuple(QStringLiteral("Printer Error"), MessageIcon::Exclamation, MessageButtons::Ok, 0,
+                            Pointer::Default));
     }
 };
 
