@@ -63,49 +63,38 @@ private slots:
     // Size list, whole diameter stored at opening, bars in tenths (half to even, clamped), greyed from 2 points.
     void setupOpening_data()
     {
-        QTest::addColumn<QString>("units");
-        QTest::addColumn<int>("model");
-        QTest::addColumn<double>("diameter");
+        QTest::addColumn<QString>("setup");  // units, model, diameter, points, edge, beam, locale
         QTest::addColumn<QStringList>("sizes");
         QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<float>("edge");
-        QTest::addColumn<double>("beam");
-        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("bars");
         const QStringList mm{"150mm", "125mm", "100mm", "75mm", "50mm"}, inch{"6\"", "5\"", "4\"", "3\"", "2\""};
-        QTest::newRow("11 mm, 200.4 not listed; defaults")
-            << "mms" << 11 << 200.4 << mm << "200mm" << 1 << 5.0f << 8.0 << "C"
-            << "50 80 5.00 mm|8.00 mm";
+        QTest::newRow("11 mm, 200.4 not listed; defaults") << "mms 11 200.4 1 5 8 C" << mm << "200mm"
+                                                           << "50 80 5.00 mm|8.00 mm";
         QTest::newRow("13 mm, 149.5; 2.25 half to even")
-            << "mms" << 13 << 149.5 << QStringList{"200mm"} + mm << "150mm" << 2 << 2.25f << 12.5 << "C"
+            << "mms 13 149.5 2 2.25 12.5 C" << QStringList{"200mm"} + mm << "150mm"
             << "22 125 2.20 mm|12.50 mm";
         QTest::newRow("16 mm; 2.35 below the half")
-            << "mms" << 16 << 300.0 << QStringList{"300mm", "200mm"} + mm << "300mm" << 2 << 2.35f << 1.05 << "C"
+            << "mms 16 300 2 2.35 1.05 C" << QStringList{"300mm", "200mm"} + mm << "300mm"
             << "23 10 2.30 mm|1.00 mm";
-        QTest::newRow("12 inch; below the bars")
-            << "inches" << 12 << 8.0 << QStringList{"8\""} + inch << "8\"" << 0 << 0.5f << 0.0 << "C"
-            << "10 10 1.00 mm|1.00 mm";
-        QTest::newRow("16 inch, 5.6; above the bars")
-            << "inches" << 16 << 5.6 << inch << "6\"" << 0 << 25.0f << 20.0 << "C"
-            << "200 150 20.00 mm|15.00 mm";
-        QTest::newRow("Inches is not inches; decimal comma")
-            << "Inches" << 11 << 100.0 << mm << "100mm" << 0 << 2.25f << 8.0 << "de_DE"
-            << "22 80 2,20 mm|8,00 mm";
+        QTest::newRow("12 inch; below the bars") << "inches 12 8 0 0.5 0 C" << QStringList{"8\""} + inch << "8\""
+                                                 << "10 10 1.00 mm|1.00 mm";
+        QTest::newRow("16 inch, 5.6; above the bars") << "inches 16 5.6 0 25 20 C" << inch << "6\""
+                                                      << "200 150 20.00 mm|15.00 mm";
+        QTest::newRow("Inches is not inches; decimal comma") << "Inches 11 100 0 2.25 8 de_DE" << mm << "100mm"
+                                                             << "22 80 2,20 mm|8,00 mm";
     }
     void setupOpening()
     {
-        QFETCH(QString, units);
-        QFETCH(int, model);
-        QFETCH(double, diameter);
+        QFETCH(QString, setup);
         QFETCH(QString, shown);
-        QFETCH(int, points);
-        QFETCH(float, edge);
-        QFETCH(double, beam);
-        QFETCH(QString, locale);
-        QLocale::setDefault(QLocale(locale));
-        std::tie(p.Units, p.ModelType, p.WaferDiameter) = std::tuple(units.toStdString(), qint16(model), diameter);
-        std::tie(p.PointCount, p.EdgeExclusion, p.BeamDiameter) = std::tuple(qint16(points), edge, beam);
+        const QStringList f = setup.split(' ');
+        const QString units = f[0];
+        const int points = f[3].toInt();
+        QLocale::setDefault(QLocale(f[6]));
+        std::tie(p.Units, p.ModelType, p.WaferDiameter) = std::tuple(units.toStdString(), qint16(f[1].toInt()),
+                                                                     f[2].toDouble());
+        std::tie(p.PointCount, p.EdgeExclusion, p.BeamDiameter) = std::tuple(qint16(points), f[4].toFloat(),
+                                                                             f[5].toDouble());
         int gridRefreshes = 0;
         SetupFrm d(p, platform, [&] { ++gridRefreshes; });
         d.show();
