@@ -81,3 +81,12 @@ TEST(FuzzFindings, CsvRowsKeptEveryField)
     EXPECT_TRUE(reader.nextLine(2).empty());
     EXPECT_EQ(csvMessage("x,\"long\r\nfield\"," + std::string(100, ',') + "\r\n1,2\r\n"), "");
 }
+
+// A column box of many digits overflowed the number it was read into (undefined behaviour; found
+// by fuzz_csvimport under UndefinedBehaviorSanitizer) before it was refused for its length.
+TEST(FuzzFindings, CsvColumnBoxOfManyDigitsOverflowed)
+{
+    const CsvColumnsCheck check = checkCsvColumnBoxes({std::string(40, '8'), "0", "0", "0", "1", "2"});
+    EXPECT_FALSE(check.columns.has_value());
+    EXPECT_EQ(check.box, 0);
+}

@@ -74,7 +74,7 @@ CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts)
         bool whole = !text.empty() && text.size() <= 5;
         long value = 0;
         for (const char c : text) {
-            if (c < '0' || c > '9') {
+            if (!whole || c < '0' || c > '9') {  // more than five digits would overflow value
                 whole = false;
                 break;
             }
