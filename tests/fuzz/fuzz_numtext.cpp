@@ -132,13 +132,17 @@ void checkGeneral(double value)
     FUZZ_CHECK(generalNumber(back, 15) == text);
     FUZZ_CHECK(leadingNumber(generalNumber(back, 15)) == back);
 
-    // Single-precision fields are written with 7 digits; the text is stable from the first write.
+    // Single-precision fields are written with 7 digits: they name the single to half a unit of
+    // their last place, but cannot always carry it back exactly (near 1E+28 the single nearest the
+    // text prints one step lower). The text settles after one rewrite.
     if (std::fabs(value) <= FLT_MAX) {
         const float single = static_cast<float>(value);
         const std::string text7 = generalNumber(single, 7);
         const float back7 = static_cast<float>(leadingNumber(text7));
         checkGeneralShape(text7, leadingNumber(text7), 7);
-        FUZZ_CHECK(generalNumber(back7, 7) == text7);
+        FUZZ_CHECK(std::fabs(static_cast<double>(back7) - single) <= std::fabs(single) * 6e-7 + 1.5e-45);
+        const std::string again = generalNumber(back7, 7);
+        FUZZ_CHECK(generalNumber(static_cast<float>(leadingNumber(again)), 7) == again);
     }
 }
 

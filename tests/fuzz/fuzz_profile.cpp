@@ -1,6 +1,7 @@
 // The profile reader on any bytes (all three layouts), and for every text it reads whole, the
-// writer's round trip: the bytes written read back to the same model, and writing that model
-// again gives the same bytes.
+// writer's round trip: the bytes written read back to the same model (singles to their seven
+// digits), and from the second save on the bytes no longer change.
+#include <cmath>
 #include <string>
 
 #include "files/profilefile.h"
@@ -19,9 +20,15 @@ std::string asQuotedField(std::string text)
     return text;
 }
 
-// The value written for a field, as text: equal texts mean the reader got back what was written.
-std::string single(float value) { return generalNumber(static_cast<double>(value), 7); }
+// Fifteen digits carry a double back to the same fifteen digits.
 std::string dbl(double value) { return generalNumber(value, 15); }
+
+// Seven digits carry a single to half a unit of their last place (and the single's own step); they
+// cannot always carry it back exactly.
+bool closeSingle(float back, float written)
+{
+    return std::fabs(static_cast<double>(back) - written) <= std::fabs(static_cast<double>(written)) * 6e-7 + 1.5e-45;
+}
 
 void checkReadResult(const Profile& profile, const ReadResult& result)
 {
@@ -56,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                (original.Description.empty() ? NoDescriptionText : asQuotedField(original.Description)));
     FUZZ_CHECK(back.CoordSys == asQuotedField(original.CoordSys));
     FUZZ_CHECK(dbl(back.WaferDiameter) == dbl(original.WaferDiameter));
-    FUZZ_CHECK(single(back.EdgeExclusion) == single(original.EdgeExclusion));
+    FUZZ_CHECK(closeSingle(back.EdgeExclusion, original.EdgeExclusion));
     FUZZ_CHECK(dbl(back.BeamDiameter) == dbl(original.BeamDiameter));
     FUZZ_CHECK(back.WaferColor == original.WaferColor);
     FUZZ_CHECK(back.SpotColor == original.SpotColor);
@@ -69,15 +76,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(b.Flag == True);
         // The pair the file holds comes back as written; the other pair is derived from it.
         if (polar) {
-            FUZZ_CHECK(single(b.R) == single(o.R));
-            FUZZ_CHECK(single(b.Theta) == single(o.Theta));
+            FUZZ_CHECK(closeSingle(b.R, o.R) && closeSingle(b.Theta, o.Theta));
         } else {
-            FUZZ_CHECK(single(b.X) == single(o.X));
-            FUZZ_CHECK(single(b.Y) == single(o.Y));
+            FUZZ_CHECK(closeSingle(b.X, o.X) && closeSingle(b.Y, o.Y));
         }
     }
 
-    // Once written, a model is a fixed point: saving what was read back changes no byte.
-    FUZZ_CHECK(formatprofile(back) == first);
+    // Saving what was read back and reading it again changes nothing more: from the second save on
+    // the bytes stay the same (the first may differ only where seven digits could not carry a single).
+    const std::string second = formatprofile(back);
+    Profile third;
+    FUZZ_CHECK(readprofile(third, second).ok);
+    FUZZ_CHECK(formatprofile(third) == second);
     return 0;
 }
