@@ -29,8 +29,9 @@ bool fits(MessageAnswer answer, MessageButtons buttons)
 template <typename T>
 std::optional<T> take(std::deque<T>& queue)
 {
-    if (queue.empty()) return std::nullopt;
-    T answer = queue.front();
+    std::optional<T> answer;
+    if (queue.empty()) return answer;
+    answer.emplace(std::move(queue.front()));
     queue.pop_front();
     return answer;
 }
