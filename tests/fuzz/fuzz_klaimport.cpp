@@ -1,5 +1,6 @@
-// The KLA results reader on any bytes: list the wafers, then import each of them (and one past
-// the last). The listing and the imports must agree, and a failed import leaves no points.
+// The KLA results reader on any bytes: list the wafers, then import each of the first four and the
+// one after them (past the last when there are fewer). The listing and the imports must agree, and
+// a failed import leaves no points.
 #include <cmath>
 
 #include "fuzzcheck.h"
