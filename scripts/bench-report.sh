@@ -66,9 +66,11 @@ inList && /^[ \t]*\]/ { inList = 0 }
 END {
     print "# Benchmark results"
     print ""
-    load = context["load_avg"]
-    gsub(/[][]/, "", load)
-    gsub(/,/, ", ", load)
+    raw = context["load_avg"]
+    gsub(/[][]/, "", raw)
+    parts = split(raw, average, ",")
+    load = ""
+    for (p = 1; p <= parts; ++p) load = load (p > 1 ? ", " : "") sprintf("%.2f", average[p])
     print "Written by `make bench` (scripts/run-benchmarks.sh): the median real time of 5 repetitions of each"
     print "benchmark in bench/, against the targets in scripts/bench-targets.tsv."
     print ""
