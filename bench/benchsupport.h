@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "formharness.h"
 #include "table/flexgrid.h"
@@ -29,11 +30,19 @@ public:
     }
 };
 
-// One window for every benchmark of a program, built on first use.
+// One window for every benchmark of a program, built on first use and closed before the
+// application ends (a window outliving its QApplication crashes at exit).
+inline std::unique_ptr<FullWindow>& fullWindowSlot()
+{
+    static std::unique_ptr<FullWindow> window;
+    return window;
+}
+
 inline FullWindow& fullWindow()
 {
-    static FullWindow window;
-    return window;
+    std::unique_ptr<FullWindow>& window = fullWindowSlot();
+    if (!window) window = std::make_unique<FullWindow>();
+    return *window;
 }
 
 // The body of main() for a window benchmark program; offscreen unless another platform is asked for.
@@ -45,6 +54,7 @@ inline int runWindowBenchmarks(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    fullWindowSlot().reset();
     return 0;
 }
 
