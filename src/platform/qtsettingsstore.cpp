@@ -1,7 +1,8 @@
 #include "platform/qtsettingsstore.h"
-#include "platform/qttext.h"
 
 #include <QSettings>
+
+#include "platform/qttext.h"
 
 namespace solvane {
 

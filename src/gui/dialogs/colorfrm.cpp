@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 #include "model/profile.h"
 #include "platform/colours.h"
 #include "platform/platform.h"

@@ -1,5 +1,4 @@
 #include "dialogs/setupfrm.h"
-#include "platform/qttext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,9 +14,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 #include "model/profile.h"
 #include "platform/platform.h"
+#include "platform/qttext.h"
 #include "text/numtext.h"
 
 namespace solvane {
@@ -38,24 +38,6 @@ int tenthsInRange(double mm, int minTenths, int maxTenths)
     if (!std::isfinite(mm)) return minTenths;
     const double tenths = std::clamp(mm * 10.0, double(minTenths), double(maxTenths));
     return static_cast<int>(roundHalfEven(tenths));
-}
-
-QScrollBar* makeTenthsBar(const char* name, QWidget* parent)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QLatin1String(name));
-    // The read-out changes when a drag ends, not while the thumb moves.
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setMinimumWidth(200);
-    return bar;
-}
-
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 }  // namespace
@@ -95,11 +77,11 @@ SetupFrm::SetupFrm(Profile& profile, Platform& platform, std::function<void()> u
 
     Label1 = makeLabel("Label1", tr("Edge Exclusion (mm):"), this);
     EdgeExcl = makeLabel("EdgeExcl", QString(), this);
-    HScroll1 = makeTenthsBar("HScroll1", this);
+    HScroll1 = makeScrollBar("HScroll1", 200, this);
     Label1->setBuddy(HScroll1);
     Label2 = makeLabel("Label2", tr("IR Beam Diameter (mm):"), this);
     BeamDia = makeLabel("BeamDia", QString(), this);
-    HScroll2 = makeTenthsBar("HScroll2", this);
+    HScroll2 = makeScrollBar("HScroll2", 200, this);
     Label2->setBuddy(HScroll2);
     for (QLabel* readOutLabel : {EdgeExcl, BeamDia}) {
         readOutLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 #include "model/profile.h"
 
 namespace solvane {
@@ -21,23 +21,11 @@ constexpr int MaxSteps = 30;
 
 QScrollBar* makeStepBar(const char* name, QWidget* parent)
 {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QLatin1String(name));
+    QScrollBar* bar = makeScrollBar(name, 220, parent);
     bar->setRange(MinSteps, MaxSteps);
     bar->setSingleStep(1);
     bar->setPageStep(5);
-    // The read-out changes when a drag ends, not while the thumb moves.
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setMinimumWidth(220);
     return bar;
-}
-
-QLabel* makeLabel(const char* name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 #include "model/profile.h"
 #include "platform/platform.h"
 

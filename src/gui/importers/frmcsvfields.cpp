@@ -1,5 +1,4 @@
 #include "importers/frmcsvfields.h"
-#include "platform/qttext.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,8 +11,9 @@
 #include <array>
 #include <string>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 #include "platform/platform.h"
+#include "platform/qttext.h"
 
 namespace solvane {
 
@@ -44,15 +44,10 @@ frmCSVfields::frmCSVfields(Platform& platform, QWidget* parent) : QDialog(parent
 
     CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setDefault(true);
     CmdCancel = new QPushButton(tr("Cancel"), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CmdOK);
-    buttons->addWidget(CmdCancel);
-    buttons->addStretch(1);
+    QHBoxLayout* buttons = makeOkCancelRow(CmdOK, CmdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);

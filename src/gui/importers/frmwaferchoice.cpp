@@ -8,7 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "dialogs/dialogplacement.h"
+#include "dialogs/dialogparts.h"
 
 namespace solvane {
 
@@ -55,16 +55,11 @@ frmWaferChoice::frmWaferChoice(const std::vector<KlaWafer>& wafers, QWidget* par
 
     CmdOK = new QPushButton(tr("OK"), this);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
-    CmdOK->setDefault(true);
     CmdOK->setEnabled(!wafers.empty());
     CmdCancel = new QPushButton(tr("Cancel"), this);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(CmdOK);
-    buttons->addWidget(CmdCancel);
-    buttons->addStretch(1);
+    QHBoxLayout* buttons = makeOkCancelRow(CmdOK, CmdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblPrompt);

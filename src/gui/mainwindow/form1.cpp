@@ -1,5 +1,4 @@
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,6 +13,7 @@
 #include "help/helpfile.h"
 #include "mainwindow/layoutrule.h"
 #include "platform/colours.h"
+#include "platform/qttext.h"
 #include "settings/settings.h"
 #include "table/flexgrid.h"
 #include "view/waferview.h"

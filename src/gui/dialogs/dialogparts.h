@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+namespace solvane {
+
+// Pieces the modal dialogs share.
+
+// Places window in the middle of its screen: left = (screen width - window width) / 2, top likewise,
+// in whole pixels with the remainder dropped.
+void centreOnScreen(QWidget& window);
+
+// A label with its control name as object name.
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
+
+// A horizontal scroll bar whose change is reported when a drag ends, not while the thumb moves.
+QScrollBar* makeScrollBar(const char* name, int minimumWidth, QWidget* parent);
+
+// OK and Cancel side by side, centred, OK the default button.
+QHBoxLayout* makeOkCancelRow(QPushButton* ok, QPushButton* cancel);
+
+}  // namespace solvane
