@@ -87,5 +87,43 @@ TEST(XyPattern, KeepsTheNodesInsideTheUsableDiscColumnByColumn)
     for (std::size_t i = 1; i <= std::size_t(p.PointCount); ++i) EXPECT_LT(p.Points[i].R, 91.0001f);
 }
 
+// The centre, then ring k of K at k/K of the usable radius with n1 x k points, each from 360/N up to 360 degrees.
+TEST(RingPattern, GrowsThePointCountWithTheRadius)
+{
+    for (const auto& [counts, total] : std::vector<std::pair<RingCounts, int>>{
+             {{1, 8}, 9}, {{2, 8}, 25}, {{3, 8}, 49}, {{4, 8}, 81}, {{5, 8}, 121}, {{10, 30}, 1651}, {{1, 1}, 2}})
+        EXPECT_EQ(ringPointCount(counts), total) << counts.rings << " x " << counts.firstRing;
+    Profile p;
+    p.Points[60].R = 7;  // replaced points: the store is reset
+    ringpattern(p, {3, 8});
+    ASSERT_EQ(std::vector<int>({p.PointCount, p.TableRows}), std::vector<int>({49, 49}));
+    EXPECT_EQ(F({p.Points[1].R, p.Points[1].Theta, p.Points[60].R}), F(3, 0.0f));
+    for (const auto& [first, last, radius, stepDeg] : std::vector<std::tuple<int, int, float, double>>{
+             {2, 9, 30.333334f, 45}, {10, 25, 60.666668f, 22.5}, {26, 49, 91, 15}}) {
+        for (int i = first; i <= last; ++i) {
+            const PointRec& q = p.Points[static_cast<std::size_t>(i)];
+            EXPECT_EQ(q.R, radius) << i;
+            EXPECT_NEAR(q.Theta, stepDeg * (i - first + 1), 0.0001) << i;
+        }
+    }
+}
+
+TEST(RingPattern, OneRingIsThePolarPatternBitForBit)
+{
+    for (const int perRing : {1, 3, 8, 30}) {
+        Profile rings;
+        ringpattern(rings, {1, perRing});
+        Profile polar;
+        polar.GridRadSteps = 1;
+        polar.GridAngSteps = static_cast<std::int16_t>(perRing);
+        polarpattern(polar);
+        ASSERT_EQ(rings.PointCount, polar.PointCount);
+        for (std::size_t i = 1; i <= std::size_t(polar.PointCount); ++i) {
+            const PointRec &a = rings.Points[i], &b = polar.Points[i];
+            EXPECT_EQ(F({a.R, a.Theta, a.X, a.Y}), F({b.R, b.Theta, b.X, b.Y})) << perRing << ", point " << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace solvane
