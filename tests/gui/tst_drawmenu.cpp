@@ -1,5 +1,6 @@
 // The Draw menu: the fixed patterns, the polar and XY grids and the snap grid through the grid steps dialog,
-// and the Snap toggle. The dialog itself and the generators have tests of their own.
+// the Snap toggle, the rings through their dialog and Show Path. The dialogs themselves and the generators
+// have tests of their own.
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -67,9 +68,7 @@ private slots:
         QFETCH(QList<QPoint>, answers);
         FormHarness h;
         Profile& p = h.profile();
-        p.WaferDiameter = 200;  // usable radius (200 / 2 - 5) - 8 / 2 = 91
-        p.EdgeExclusion = 5;
-        p.BeamDiameter = 8;
+        setStandardWafer(p);
         p.WaferColor = 0x00FF0000;  // blue, 0x00BBGGRR
         p.SpotColor = 0x0000FF00;   // green
         p.Points[20].Flag = True;   // beyond every new list: only the fixed patterns reset the store
@@ -101,6 +100,60 @@ private slots:
         QVERIFY(h.platform.pointerChanges().front() == Pointer::Busy && h.platform.pointer() == Pointer::Default);
         QCOMPARE(h.pixelNear(p.Points[std::size_t(n)].X, p.Points[std::size_t(n)].Y).name(), "#00ff00");  // drawn
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+
+    // Rings: the count follows the bars; Cancel changes nothing; OK replaces the points and is remembered.
+    void rings()
+    {
+        FormHarness h;
+        setStandardWafer(h.profile());
+        h.action("Draw_Five")->trigger();
+        QStringList shown;
+        QList<QPoint> answers{{5, 8}, {3, 8}, {}};  // bars to (rings, first ring) then OK, or none: Cancel
+        h.form().runDialog = [&](QDialog& dialog) {
+            dialog.show();
+            const auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
+            const auto look = [&] {
+                return QStringList{text("Rings"), text("FirstRing"), text("PointTotal")}.join('|');
+            };
+            const QPoint counts = answers.takeFirst();
+            shown << dialog.windowTitle() + '|' + look();
+            dialog.findChild<QScrollBar*>("HScroll1")->setValue(counts.isNull() ? 10 : counts.x());
+            dialog.findChild<QScrollBar*>("HScroll2")->setValue(counts.isNull() ? 30 : counts.y());
+            shown.last() += " -> " + look();
+            QTest::mouseClick(dialog.findChild<QPushButton*>(counts.isNull() ? "CancelBtn" : "OKBtn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        h.profile().DataChanged = False;
+        h.action("Draw_Rings")->trigger();
+        QCOMPARE(h.profile().PointCount, std::int16_t(121));
+        h.action("Draw_Rings")->trigger();
+        QCOMPARE(QStringList({h.row(1), h.row(2), h.row(10), h.row(49), h.row(50)}),
+                 QStringList({"1|0.00|0.0", "2|30.33|45.0", "10|60.67|22.5", "49|91.00|360.0", "50||"}));
+        h.action("Draw_Rings")->trigger();
+        QCOMPARE(shown,
+                 QStringList({"Rings| 3| 8|49 points ->  5| 8|121 points", "Rings| 5| 8|121 points ->  3| 8|49 points",
+                              "Rings| 3| 8|49 points ->  10| 30|1651 points"}));
+        QCOMPARE(std::pair(int(h.profile().PointCount), h.profile().DataChanged), std::pair(49, True));
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+
+    // Show Path joins the spots in list order in the grid colour, under the spots, and reports the length.
+    void showPathDrawsTheLinesAndIsRemembered()
+    {
+        FormHarness h;
+        h.profile().GridColor = 0x00FF00FF;  // magenta
+        h.setPolarPoints({{50, 0}, {50, 180}, {30, 90}});
+        const QColor wafer = h.pixelAt(20, 0);
+        h.action("Draw_Path")->trigger();
+        // Along both lines, inside a spot (drawn over the path), and off the path.
+        QCOMPARE(QList<QColor>({h.pixelAt(20, 0), h.pixelAt(-25, 15), h.pixelAt(52, 0), h.pixelAt(20, 20)}),
+                 QList<QColor>({Qt::magenta, Qt::magenta, h.pixelNear(50, 0), wafer}));
+        QCOMPARE(h.form().statusPanel(1), QStringLiteral("Path 158.3 mm"));
+        QCOMPARE(h.platform.settings().read("Main", "ShowPath", ""), std::string("1"));
+        h.action("Draw_Path")->trigger();
+        QCOMPARE(std::pair(h.pixelAt(20, 0), h.form().statusPanel(1)), std::pair(wafer, QString()));
+        QCOMPARE(h.platform.settings().read("Main", "ShowPath", ""), std::string("0"));
     }
 };
 

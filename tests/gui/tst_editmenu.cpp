@@ -1,8 +1,12 @@
-// The Edit menu: Delete, Copy, the two sorts and Clear Points, triggered from their menu items.
+// The Edit menu: Delete, Copy, the two sorts, Optimise Order, Rotate and Clear Points, triggered from their
+// menu items.
 #include <QAction>
+#include <QDoubleSpinBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include "formharness.h"
+#include "model/patterns.h"
 #include "table/flexgrid.h"
 
 using namespace solvane;
@@ -93,6 +97,41 @@ private slots:
         for (const PointRec& e : h.profile().Points) QVERIFY(!e.R && !e.Theta && !e.X && !e.Y && !e.Flag);
         QCOMPARE(h.rows(), QStringLiteral("1||"));
         QCOMPARE(h.pixelAt(0, 0).rgb(), h.form().palette().button().color().rgb());  // the snap dot is gone
+    }
+
+    // The generated grid is visited column by column; Optimise Order makes it a serpentine from point 1.
+    void optimiseOrderReportsBothLengths()
+    {
+        FormHarness h;
+        setStandardWafer(h.profile());
+        h.profile().GridAngSteps = h.profile().GridRadSteps = 30;
+        xypattern(h.profile());
+        const PointRec first = h.profile().Points[1];
+        h.profile().DataChanged = False;
+        h.action("Edit_Optimise")->trigger();
+        QCOMPARE(h.form().statusPanel(1), QStringLiteral("Path 8231.4 mm \u2192 4325.4 mm"));
+        QCOMPARE(std::pair(h.profile().Points[1].X, h.profile().Points[1].Y), std::pair(first.X, first.Y));
+        QCOMPARE(h.profile().DataChanged, True);
+    }
+
+    // Rotate turns the points by the dialog's angle; Cancel leaves them.
+    void rotateTurnsThePointsByTheAngle()
+    {
+        FormHarness h;
+        setStandardWafer(h.profile());
+        h.action("Draw_Seventeen")->trigger();
+        double angle = 22.5;
+        h.form().runDialog = [&](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QDoubleSpinBox*>("txtAngle")->setValue(angle);
+            QTest::mouseClick(dialog.findChild<QPushButton*>(angle != 0 ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
+            return dialog.result();
+        };
+        h.action("Edit_Rotate")->trigger();
+        angle = 0;
+        h.action("Edit_Rotate")->trigger();
+        QCOMPARE(QStringList({h.row(1), h.row(2), h.row(9), h.row(17)}),
+                 QStringList({"1|0.00|22.5", "2|45.50|67.5", "9|45.50|22.5", "17|91.00|22.5"}));
     }
 };
 

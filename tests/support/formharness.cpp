@@ -118,4 +118,11 @@ void scatterPolarPoints(Profile& profile, int count, unsigned seed)
     profile.PointCount = static_cast<std::int16_t>(count);
 }
 
+void setStandardWafer(Profile& profile)
+{
+    profile.WaferDiameter = 200;
+    profile.EdgeExclusion = 5;
+    profile.BeamDiameter = 8;
+}
+
 }  // namespace solvane

@@ -58,6 +58,9 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
+// A 200 mm wafer with edge exclusion 5 and beam 8: usable radius (200 / 2 - 5) - 8 / 2 = 91.
+void setStandardWafer(Profile& profile);
+
 // Fills entries 1 to count with points of random radius (within the usable radius) and angle, the
 // same for the same seed, and sets PointCount; the caller refreshes table and drawing.
 void scatterPolarPoints(Profile& profile, int count, unsigned seed);

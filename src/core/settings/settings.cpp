@@ -108,6 +108,10 @@ void savesettings(Profile& profile, SettingsStore& store, const WindowPlacement&
     store.write(QdxSection, "Coord Sys", profile.CoordSys);
 }
 
+bool loadShowPath(const SettingsStore& store) { return readNumber(store, MainSection, "ShowPath", "0") != 0.0; }
+
+void saveShowPath(SettingsStore& store, bool show) { store.write(MainSection, "ShowPath", show ? "1" : "0"); }
+
 WindowPlacement placeOnScreen(WindowPlacement placement, const ScreenSizeTwips& screen)
 {
     const auto usableLength = [](double v) { return std::isfinite(v) && v > 0.0; };

@@ -33,6 +33,11 @@ WindowPlacement loadsettings(Profile& profile, const SettingsStore& store, const
 // are stored as 0. The diameter goes to "Diameter", which loadsettings does not read.
 void savesettings(Profile& profile, SettingsStore& store, const WindowPlacement& current);
 
+// Whether the drawing joins the spots by their visiting path: a view choice kept per user, not in
+// profile files. Off unless stored as on.
+bool loadShowPath(const SettingsStore& store);
+void saveShowPath(SettingsStore& store, bool show);
+
 // Brings a stored placement onto the screen so the window can be reached: a size that is zero,
 // negative or not a number falls back to 6000 x 4600 twips, a size larger than the screen shrinks
 // to it, and the window is moved only as far as needed to keep its title bar on the screen and

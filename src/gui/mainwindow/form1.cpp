@@ -117,6 +117,7 @@ void Form1::buildMenus()
     edit->addSeparator();
     Edit_SortA = addMenuItem(edit, "Edit_SortA", QStringLiteral("Sort &Theta"), &Form1::Edit_SortA_Click);
     Edit_SortR = addMenuItem(edit, "Edit_SortR", QStringLiteral("Sort &Radius"), &Form1::Edit_SortR_Click);
+    addSitePlanningEditItems(edit);
     edit->addSeparator();
     Edit_Clear = addMenuItem(edit, "Edit_Clear", QStringLiteral("C&lear Points"), &Form1::Edit_Clear_Click);
 
@@ -137,6 +138,7 @@ void Form1::buildMenus()
     draw->addSeparator();
     Draw_Polar = addMenuItem(draw, "Draw_Polar", QStringLiteral("&Polar Coords"), &Form1::Draw_Polar_Click);
     Draw_XY = addMenuItem(draw, "Draw_XY", QStringLiteral("&XY Coords"), &Form1::Draw_XY_Click);
+    addSitePlanningDrawItems(draw);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
@@ -192,6 +194,9 @@ void Form1::Form_Load()
                              QStringLiteral("Solvane help not available"), MessageIcon::Exclamation,
                              MessageButtons::Ok);
     }
+
+    showPath_ = loadShowPath(platform_.settings());
+    Draw_Path->setChecked(showPath_);
 
     initgrid();
     initdata();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "model/patterns.h"
 #include "model/profile.h"
 #include "platform/platform.h"
 #include "table/spotspicture.h"
@@ -104,6 +105,11 @@ public:
     void Draw_Polar_Click();
     void Draw_XY_Click();
     void Menu_HelpSelection_Click(int Index);
+    // Site planning: ring patterns, the shortest visiting order, rotation and the path on the drawing.
+    void Draw_Rings_Click();
+    void Draw_Path_Click();
+    void Edit_Optimise_Click();
+    void Edit_Rotate_Click();
 
     // Mouse editing on the wafer drawing; positions in the drawing's user scale (mm).
     void Picture1_MouseDown(float X, float Y);
@@ -149,6 +155,11 @@ private:
     // show what was imported and report why the import failed (failure empty when it did not).
     void startImport(const FileChoice& file);
     void finishImport(const QString& failure);
+    // The site planning items of the Edit menu (after the sorts) and of the Draw menu (at its end).
+    void addSitePlanningEditItems(class QMenu* edit);
+    void addSitePlanningDrawItems(class QMenu* draw);
+    // The path length in status panel 1 while the path is shown.
+    void showPathLength();
     // Every spot in SpotColor with its number, then point row's spot in red when row is a point
     // (0: none): what a change of the table's current cell shows. Cheap while the last such picture
     // is still the one shown.
@@ -196,6 +207,10 @@ private:
     QAction* Draw_Seventeen = nullptr;
     QAction* Draw_Polar = nullptr;
     QAction* Draw_XY = nullptr;
+    QAction* Draw_Rings = nullptr;
+    QAction* Draw_Path = nullptr;
+    QAction* Edit_Optimise = nullptr;
+    QAction* Edit_Rotate = nullptr;
 
     // Mouse editing state.
     std::int16_t CursorMode = 0;
@@ -226,6 +241,12 @@ private:
 
     // The last picture with every spot in SpotColor, for the table's current-cell highlight.
     SpotsPicture spotsPicture_;
+
+    // Site planning state, kept for the session: the last ring counts and rotation angle; whether
+    // the drawing shows the visiting path (also kept in the settings store).
+    RingCounts ringCounts_ = DefaultRingCounts;
+    double rotationDeg_ = 0.0;
+    bool showPath_ = false;
 };
 
 }  // namespace solvane

@@ -6,7 +6,12 @@
 
 namespace solvane {
 
-WaferDrawing Form1::drawing() { return WaferDrawing(Picture1->surface(), profile_, palette()); }
+WaferDrawing Form1::drawing()
+{
+    WaferDrawing drawing(Picture1->surface(), profile_, palette());
+    drawing.setShowPath(showPath_);
+    return drawing;
+}
 
 void Form1::drawwafer()
 {
@@ -30,11 +35,17 @@ void Form1::redrawall()
     rememberSpotsPicture();
     setPointer(Pointer::Default);
     Picture1->update();
+    showPathLength();
 }
 
 void Form1::drawpoint(int i)
 {
     grdData->setRows(profile_.PointCount + 2);
+    // The path to the new point runs under the spots: only a full redraw can put it there.
+    if (showPath_) {
+        redrawall();
+        return;
+    }
     const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
     WaferDrawing painter = drawing();
     painter.drawspot(point.R, point.Theta, profile_.SpotColor, Black);

@@ -68,6 +68,7 @@ void WaferDrawing::redrawall()
     drawwafer();
     WaferSurface::Batch batch(surface_);
     if (profile_.SnapOn) drawsnapgrid();
+    if (showPath_) drawpath();
     drawallspots();
 }
 
@@ -91,6 +92,19 @@ void WaferDrawing::drawnumber(double R, float Theta, int n)
 {
     const QPointF at = drawnPosition(R, Theta);
     surface_.text(at.x(), at.y(), QString::number(n), colour(WindowTextColour));
+}
+
+void WaferDrawing::drawpath()
+{
+    WaferSurface::Batch batch(surface_);
+    const QColor pathColour = colour(profile_.GridColor);
+    for (int i = 2; i <= profile_.PointCount; ++i) {
+        const PointRec& from = profile_.Points[static_cast<std::size_t>(i - 1)];
+        const PointRec& to = profile_.Points[static_cast<std::size_t>(i)];
+        const QPointF a = drawnPosition(from.R, from.Theta);
+        const QPointF b = drawnPosition(to.R, to.Theta);
+        surface_.line(a.x(), a.y(), b.x(), b.y(), pathColour);
+    }
 }
 
 }  // namespace solvane

@@ -20,8 +20,12 @@ public:
     // diameter that cannot span a scale (0, negative) keeps the previous scale and draws nothing.
     void drawwafer();
     void drawsnapgrid();
-    // Wafer, snap grid when SnapOn, then every spot with its number.
+    // Wafer, snap grid when SnapOn, the visiting path when shown, then every spot with its number.
     void redrawall();
+    // Whether redrawall draws the visiting path (off unless asked).
+    void setShowPath(bool show) { showPath_ = show; }
+    // Thin lines in GridColor joining the spots' centres in list order: the stage's path.
+    void drawpath();
     void drawspot(double R, float Theta, Colour fill, Colour outline);
     void drawnumber(double R, float Theta, int n);
     // Every spot 1..PointCount in SpotColor with its number.
@@ -36,6 +40,7 @@ private:
     WaferSurface& surface_;
     const Profile& profile_;
     QPalette palette_;
+    bool showPath_ = false;
 };
 
 }  // namespace solvane
