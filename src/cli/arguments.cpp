@@ -36,9 +36,10 @@ CommandLine::CommandLine(const std::vector<std::string>& words, std::initializer
 
         const std::size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        bool known = false;
-        for (const OptionSpec& option : options) known = known || name == option.name;
-        if (!known) {
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& option : options)
+            if (name == option.name) spec = &option;
+        if (!spec) {
             fail("unknown option \"" + name + "\"");
             continue;
         }
@@ -46,7 +47,10 @@ CommandLine::CommandLine(const std::vector<std::string>& words, std::initializer
             fail("option " + name + " is given twice");
             continue;
         }
-        if (equals != std::string::npos) {
+        if (spec->isSwitch) {
+            if (equals != std::string::npos) fail("option " + name + " takes no value");
+            values_[name] = "";
+        } else if (equals != std::string::npos) {
             values_[name] = word.substr(equals + 1);
         } else if (i + 1 < words.size()) {
             values_[name] = words[++i];

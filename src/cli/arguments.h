@@ -9,9 +9,11 @@
 
 namespace solvane::cli {
 
-// An option a command accepts, with its leading dashes ("-o", "--diameter"); all take a value.
+// An option a command accepts, with its leading dashes ("-o", "--diameter"); it takes a value
+// unless it is a switch ("--path"), which is either given or not.
 struct OptionSpec {
     const char* name;
+    bool isSwitch = false;
 };
 
 // The words of one command split into positional words and options, with typed getters that
@@ -25,6 +27,9 @@ public:
     const std::string& error() const { return error_; }
     bool helpAsked() const { return helpAsked_; }
     const std::vector<std::string>& positional() const { return positional_; }
+
+    // Whether the option (a switch or one with a value) was given.
+    bool given(std::string_view name) const { return values_.find(name) != values_.end(); }
 
     // The option's text, or nothing when it was not given.
     std::optional<std::string> text(std::string_view name) const;

@@ -5,6 +5,7 @@
 #include "arguments.h"
 #include "command.h"
 #include "files/profilefile.h"
+#include "profileinput.h"
 
 namespace solvane::cli {
 
@@ -24,11 +25,7 @@ int runConvert(const Command& self, const std::vector<std::string>& words)
     const std::string& input = line.positional()[0];
 
     Profile profile;
-    resetPoints(profile);
-    const ReadResult read = readprofileFile(profile, input);
-    if (!read.opened) return fileError(read.message);
-    // Writing what a damaged file let through would pass the damage on silently.
-    if (!read.ok) return fileError(input + " reads only partly (" + read.message + "): nothing was written");
+    if (const auto failed = readWholeProfile(profile, input)) return *failed;
 
     if (coordSys) {
         profile.CoordSys = *coordSys;

@@ -20,11 +20,13 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
                              {"--beam"},
                              {"--angle-steps"},
                              {"--radius-steps"},
+                             {"--rings"},
+                             {"--first-ring"},
                              {"--coord"},
                              {"--description"}});
     if (line.helpAsked()) return printCommandHelp(self);
     if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one pattern kind: 5, 9, 17, polar or xy");
+    if (line.positional().size() != 1) return usageError(self, "give one pattern kind: 5, 9, 17, polar, xy or rings");
     const std::string& kind = line.positional()[0];
     const auto output = line.text("-o");
     if (!output) return usageError(self, "give the file to write with -o FILE");
@@ -36,11 +38,15 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
     profile.CoordSys = line.choice("--coord", "Polar", {"Polar", "Rectangular"});
     profile.Description = line.text("--description").value_or("");
     const bool grid = sameWord(kind, "polar") || sameWord(kind, "xy");
-    if (!grid && kind != "5" && kind != "9" && kind != "17")
-        return usageError(self, "unknown pattern kind \"" + kind + "\"; use 5, 9, 17, polar or xy");
-    // The fixed patterns have their own counts; the step options are not even looked at.
+    const bool rings = sameWord(kind, "rings");
+    if (!grid && !rings && kind != "5" && kind != "9" && kind != "17")
+        return usageError(self, "unknown pattern kind \"" + kind + "\"; use 5, 9, 17, polar, xy or rings");
+    // The fixed patterns have their own counts; the other kinds' count options are not even looked at.
     const int angleSteps = grid ? line.whole("--angle-steps", 4, 1, 30) : 0;
     const int radiusSteps = grid ? line.whole("--radius-steps", 1, 1, 30) : 0;
+    const RingCounts ringCounts{rings ? line.whole("--rings", DefaultRingCounts.rings, 1, MaxRings) : 0,
+                                rings ? line.whole("--first-ring", DefaultRingCounts.firstRing, 1, MaxFirstRingPoints)
+                                      : 0};
     if (!line.ok()) return usageError(self, line.error());
 
     if (!(profile.WaferDiameter > 0.0 && profile.WaferDiameter <= 10000.0))
@@ -60,6 +66,8 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
         fixedpattern(profile, NinePointCounts);
     } else if (kind == "17") {
         fixedpattern(profile, SeventeenPointCounts);
+    } else if (rings) {
+        ringpattern(profile, ringCounts);
     } else {
         profile.GridAngSteps = static_cast<std::int16_t>(angleSteps);
         profile.GridRadSteps = static_cast<std::int16_t>(radiusSteps);
@@ -82,16 +90,19 @@ extern const Command patternCommand;  // listed in main.cpp
 const Command patternCommand{
     "pattern",
     "pattern KIND -o FILE [--diameter D] [--edge E] [--beam B] [--angle-steps N] [--radius-steps M] "
-    "[--coord Polar|Rectangular] [--description TEXT]",
+    "[--rings K] [--first-ring N] [--coord Polar|Rectangular] [--description TEXT]",
     "Builds a measurement pattern fitted inside the usable radius and saves it as a profile file.",
     "KIND is 5, 9 or 17 (fixed polar patterns: 1 ring of 4, 2 rings of 4, 2 rings of 8 points),\n"
-    "polar (the centre and M rings of N points) or xy (a grid of N x M steps clipped to the disc).\n"
+    "polar (the centre and M rings of N points), xy (a grid of N x M steps clipped to the disc)\n"
+    "or rings (the centre and K rings, ring k holding N x k points).\n"
     "  -o FILE                  the profile file to write\n"
     "  --diameter D             wafer diameter in mm (200)\n"
     "  --edge E                 edge exclusion in mm (5)\n"
     "  --beam B                 beam diameter in mm (8)\n"
     "  --angle-steps N          points per ring, or X steps, 1 to 30 (4); polar and xy only\n"
     "  --radius-steps M         rings, or Y steps, 1 to 30 (1); polar and xy only\n"
+    "  --rings K                rings, 1 to 10 (3); rings only\n"
+    "  --first-ring N           points on the innermost ring, 1 to 30 (8); rings only\n"
     "  --coord Polar|Rectangular  the pair the points are stored as (Polar)\n"
     "  --description TEXT       the profile's description\n",
     runPattern,

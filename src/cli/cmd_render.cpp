@@ -27,7 +27,7 @@ bool parseSnapCounts(const std::string& text, int& rings, int& perRing)
 
 int runRender(const Command& self, const std::vector<std::string>& words)
 {
-    CommandLine line(words, {{"-o"}, {"--size"}, {"--snap"}});
+    CommandLine line(words, {{"-o"}, {"--size"}, {"--snap"}, {"--path", true}});
     if (line.helpAsked()) return printCommandHelp(self);
     if (!line.ok()) return usageError(self, line.error());
     if (line.positional().size() != 1) return usageError(self, "give one profile file to render");
@@ -57,7 +57,9 @@ int runRender(const Command& self, const std::vector<std::string>& words)
 
     OffscreenGui gui;
     WaferSurface surface(QSize(size, size));
-    WaferDrawing(surface, profile, QGuiApplication::palette()).redrawall();
+    WaferDrawing drawing(surface, profile, QGuiApplication::palette());
+    drawing.setShowPath(line.given("--path"));
+    drawing.redrawall();
     if (!surface.image().save(QString::fromStdString(*output), "PNG"))
         return fileError("cannot write \"" + *output + "\"");
     return read.ok ? ExitSuccess : ExitPartialRead;
@@ -68,11 +70,12 @@ int runRender(const Command& self, const std::vector<std::string>& words)
 extern const Command renderCommand;  // listed in main.cpp
 const Command renderCommand{
     "render",
-    "render FILE -o OUT.png [--size PX] [--snap M,N]",
+    "render FILE -o OUT.png [--size PX] [--snap M,N] [--path]",
     "Paints the wafer drawing of a profile into a square PNG image, as the editor shows it.",
     "  -o OUT.png     the image to write\n"
     "  --size PX      side of the image in pixels (default 800)\n"
-    "  --snap M,N     show the snap grid of M rings with N nodes each\n",
+    "  --snap M,N     show the snap grid of M rings with N nodes each\n"
+    "  --path         join the spots in list order: the path the stage travels\n",
     runRender,
 };
 

@@ -14,6 +14,8 @@ namespace solvane::cli {
     COMMAND(patternCommand)           \
     COMMAND(dumpCommand)              \
     COMMAND(convertCommand)           \
+    COMMAND(optimiseCommand)          \
+    COMMAND(rotateCommand)            \
     COMMAND(importKlaCommand)         \
     COMMAND(importCsvCommand)         \
     COMMAND(renderCommand)            \

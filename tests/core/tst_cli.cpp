@@ -108,7 +108,14 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
     for (const auto& [command, status, message] : std::vector<std::tuple<std::string, int, std::string>>{
              {"draw", 2, "unknown command \"draw\" (see: solvane-cli --help)"},
              {"pattern 12 -o x.waf", 2,
-              "unknown pattern kind \"12\"; use 5, 9, 17, polar or xy (see: solvane-cli pattern --help)"},
+              "unknown pattern kind \"12\"; use 5, 9, 17, polar, xy or rings (see: solvane-cli pattern --help)"},
+             {"pattern rings -o x.waf --rings 11", 2,
+              "--rings must lie between 1 and 10, not 11 (see: solvane-cli pattern --help)"},
+             {"rotate cut.waf -o x.waf", 2, "give the angle with --degrees A (see: solvane-cli rotate --help)"},
+             {"rotate cut.waf -o x.waf --degrees -360.5", 2,
+              "--degrees must lie between -360 and 360 (see: solvane-cli rotate --help)"},
+             {"optimise cut.waf -o x.waf", 1, "cut.waf reads only partly (" + theta + "): nothing was written"},
+             {"render cut.waf -o x.png --path=yes", 2, "option --path takes no value (see: solvane-cli render --help)"},
              {"pattern 5 -o x.waf --diameter 200mm", 2,
               "--diameter needs a number, not \"200mm\" (see: solvane-cli pattern --help)"},
              {"pattern polar -o x.waf --angle-steps 31", 2,
@@ -174,6 +181,21 @@ TEST_F(Cli, ReportWritesExactTextOrAPdf)
     EXPECT_EQ(file("two.pdf").substr(0, 5), "%PDF-");
 }
 
+// Rings, then the shortest order from point 1 with both lengths printed; a full turn gives back the same file.
+TEST_F(Cli, RingsOptimiseAndRotateRewriteTheProfile)
+{
+    ASSERT_EQ(run("pattern rings -o r.waf --rings 3 --first-ring 8").status, 0);
+    EXPECT_NE(run("dump r.waf").out.find("count: 49\n"), std::string::npos);
+    ASSERT_EQ(run("pattern xy -o g.waf --angle-steps 30 --radius-steps 30").status, 0);
+    const ToolRun optimised = run("optimise g.waf -o g.waf");
+    EXPECT_EQ(std::pair(optimised.status, optimised.out),
+              std::pair(0, std::string("Path 8231.4 mm \u2192 4330.4 mm\n")));
+    ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees 360").status, 0);
+    EXPECT_EQ(file("turned.waf"), file("r.waf"));
+    ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees=-90").status, 0);
+    EXPECT_NE(file("turned.waf").find("\r\n30.33333,315,#TRUE#,0\r\n"), std::string::npos) << file("turned.waf");
+}
+
 TEST_F(Cli, RenderWritesASquarePngOfTheGivenSize)
 {
     const auto size = [this] {  // width and height from the PNG header chunk
@@ -183,7 +205,7 @@ TEST_F(Cli, RenderWritesASquarePngOfTheGivenSize)
                          b(20) << 24 | b(21) << 16 | b(22) << 8 | b(23));
     };
     ASSERT_EQ(run("pattern 17 -o p.waf").status, 0);
-    ASSERT_EQ(run("render p.waf -o p.png --size 300 --snap 2,8").status, 0);
+    ASSERT_EQ(run("render p.waf -o p.png --size 300 --snap 2,8 --path").status, 0);
     EXPECT_EQ(size(), std::pair(300u, 300u));
 }
 
