@@ -1,5 +1,6 @@
-// Speed of the profile file and the pattern generators: a full 2000-point profile written and
-// read back (each well under a millisecond), and the largest grids (each under 0.2 ms).
+// Speed of the profile file, the pattern generators and the visiting order: a full 2000-point
+// profile written and read back (each well under a millisecond), the largest grids and rings (each
+// under 0.2 ms), and the shortest visiting order of 2000 points (under 100 ms).
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 #include "files/profilefile.h"
 #include "model/conversions.h"
 #include "model/patterns.h"
+#include "model/visitorder.h"
 
 namespace {
 
@@ -115,6 +117,27 @@ void BM_XyPattern30x30(benchmark::State& state)
     }
 }
 BENCHMARK(BM_XyPattern30x30)->Unit(benchmark::kMicrosecond);
+
+void BM_RingPattern10x30(benchmark::State& state)
+{
+    Profile profile;
+    for (auto _ : state) {
+        solvane::ringpattern(profile, {solvane::MaxRings, solvane::MaxFirstRingPoints});
+        benchmark::DoNotOptimize(profile.Points.data());
+    }
+}
+BENCHMARK(BM_RingPattern10x30)->Unit(benchmark::kMicrosecond);
+
+void BM_OptimiseOrder2000(benchmark::State& state)
+{
+    const Profile random = fullProfile(true);
+    Profile profile;
+    for (auto _ : state) {
+        profile = random;
+        benchmark::DoNotOptimize(solvane::optimiseorder(profile));
+    }
+}
+BENCHMARK(BM_OptimiseOrder2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
