@@ -3,7 +3,6 @@
 
 #include <QPrinter>
 #include <QString>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -69,10 +68,7 @@ int runReport(const Command& self, const std::vector<std::string>& words)
     if (!read.opened) return fileError(read.message);
     // Not even the version line: there is no profile to report.
     if (!read.ok && read.stoppedAt == ProfileField::Version) return fileError(input + ": " + read.message);
-    if (!read.ok) {
-        warning(input + " reads only partly (" + read.message + "): reporting what was read");
-        profile.PointCount = static_cast<std::int16_t>(std::clamp<int>(read.pointsRead, 0, MaxPoints));
-    }
+    if (!read.ok) warning(input + " reads only partly (" + read.message + "): reporting what was read");
 
     // The columns follow the system the table would show: the file's own unless one is asked for.
     const std::string system = coordSys ? *coordSys : profile.CoordSys;

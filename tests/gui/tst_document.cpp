@@ -81,7 +81,7 @@ private slots:
             << QByteArray(TwoPointFile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
                "The profile shows what was read before that."
-            << "3 points, 5 rows: 12 0 0";
+            << "1 points, 3 rows: 12 0 0";  // only the points read count: no empty ones to save back
     }
 
     // Open replaces unsaved points without asking and leaves Save disabled; a failed read keeps what was

@@ -375,7 +375,7 @@ void beginRead(Profile& profile)
 
 ReadResult readText(Profile& profile, std::string_view text)
 {
-    ProfileFields fields(text);
+    ProfileFields fields(withoutByteOrderMark(text));
 
     const auto version = fields.text({"the version"});
     if (!version) return stopped(ProfileField::Version, fields);
@@ -392,6 +392,11 @@ ReadResult readText(Profile& profile, std::string_view text)
 
     const auto diameter = fields.number({"the wafer diameter"});
     if (!diameter) return stopped(ProfileField::WaferDiameter, fields);
+    // No wafer has no size: such a file is damaged, and would draw nothing sensible.
+    if (*diameter <= 0) {
+        fields.fail("the wafer diameter " + generalNumber(*diameter) + " mm is not above 0");
+        return stopped(ProfileField::WaferDiameter, fields);
+    }
     profile.WaferDiameter = *diameter;
     const auto edge = fields.single({"the edge exclusion"});
     if (!edge) return stopped(ProfileField::EdgeExclusion, fields);
@@ -414,14 +419,16 @@ ReadResult readText(Profile& profile, std::string_view text)
     if (!spotColour) return stopped(ProfileField::SpotColor, fields);
     profile.SpotColor = *spotColour;
 
-    const auto count = fields.whole({"the point count"});
-    if (!count) return stopped(ProfileField::PointCount, fields);
-    if (*count < 0) {
-        fields.fail("the point count " + std::to_string(*count) + " is negative");
+    const auto countRead = fields.number({"the point count"});
+    if (!countRead) return stopped(ProfileField::PointCount, fields);
+    // Shown as read (rounded), so that 1E+300 is not reported as the largest 64-bit integer.
+    const std::string countText = generalNumber(std::nearbyint(*countRead));
+    const long long count = roundHalfEven(*countRead);
+    if (count < 0) {
+        fields.fail("the point count " + countText + " is negative");
         return stopped(ProfileField::PointCount, fields);
     }
-    const int toRead = static_cast<int>(std::min<long long>(*count, MaxPoints));
-    profile.PointCount = static_cast<std::int16_t>(toRead);
+    const int toRead = static_cast<int>(std::min<long long>(count, MaxPoints));
 
     const bool polar = layout != Layout::Current || profile.CoordSys == "Polar";
     int pointsRead = 0;
@@ -432,13 +439,15 @@ ReadResult readText(Profile& profile, std::string_view text)
         stored = *point;
         pointsRead = i;
     }
+    // Only the points really read count: a later save must not write out empty ones.
+    profile.PointCount = static_cast<std::int16_t>(pointsRead);
 
     ReadResult result;
     result.pointsRead = pointsRead;
     // Too many points is the fault the user must hear about, whatever else is wrong further on.
-    if (*count > MaxPoints) {
+    if (count > MaxPoints) {
         result.ok = false;
-        result.message = "the file holds " + std::to_string(*count) + " points; a profile holds at most " +
+        result.message = "the file holds " + countText + " points; a profile holds at most " +
                          std::to_string(MaxPoints);
         result.stoppedAt = ProfileField::Points;
     } else if (pointsRead < toRead) {

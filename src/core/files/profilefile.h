@@ -72,10 +72,11 @@ struct ReadResult {
 };
 
 // Reads profile text of any of the three layouts into the model. The caller resets the point
-// store first. PointCount is 0 until the count has been read, then the count as read; a count
-// above the store's capacity reads the first 2000 points and then fails, a negative one reads
-// no points, sets PointCount to 0 and fails. A point is stored only once all four of its fields
-// have been read.
+// store first. A UTF-8 byte-order mark at the start is skipped. PointCount is always the number
+// of points read whole (0 until the count has been read), never the count the file announces; a
+// count above the store's capacity reads the first 2000 points and then fails, a negative one
+// reads no points and fails. A wafer diameter of 0 or less is a damaged file: the read fails
+// there and leaves WaferDiameter as it was. ok is false for every read that stopped early.
 ReadResult readprofile(Profile& profile, std::string_view text);
 
 // A full profile is about 40 KB; a file above this size is refused unread rather than held in memory.

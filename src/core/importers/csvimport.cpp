@@ -12,8 +12,6 @@ namespace solvane {
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 // The field in column col (counted from 1) of a row, or nothing when the row is shorter.
 const std::string* fieldAt(const std::vector<std::string>& row, int col)
 {
@@ -108,8 +106,7 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
         columns.CsvYIndexCol < 0)
         return failure(ImportStatus::BadColumns, "A column number below 0 cannot name a column.");
 
-    if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) bytes.remove_prefix(ByteOrderMark.size());
-    FieldReader reader(bytes);
+    FieldReader reader(withoutByteOrderMark(bytes));
     // A row keeps its fields up to the last column asked for (at least one).
     const auto usedColumns = static_cast<std::size_t>(
         std::max({columns.CsvCenterLocCol, columns.CsvDiePitchCol, columns.CsvXIndexCol, columns.CsvYIndexCol,

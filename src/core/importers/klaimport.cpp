@@ -15,8 +15,6 @@ namespace solvane {
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool contains(std::string_view text, std::string_view what) { return text.find(what) != std::string_view::npos; }
@@ -210,9 +208,7 @@ void KlaParser::fail(int line, const std::string& what)
 
 KlaImportResult KlaParser::run()
 {
-    std::string_view text = text_;
-    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) text.remove_prefix(ByteOrderMark.size());
-    LineReader lines(text);
+    LineReader lines(withoutByteOrderMark(text_));
 
     const auto first = lines.next();
     std::string_view firstField = first ? first->text : std::string_view{};

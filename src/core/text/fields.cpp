@@ -130,4 +130,11 @@ std::string shownField(std::string_view field)
     return shown + "\"";
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark) text.remove_prefix(ByteOrderMark.size());
+    return text;
+}
+
 }  // namespace solvane

@@ -43,6 +43,9 @@ private:
     bool lineEnded_ = false;  // the last field ended its line (or the text)
 };
 
+// text without the UTF-8 byte-order mark some editors put at its start.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // The whole of field as a decimal number (blanks around it allowed), or nothing.
 std::optional<double> parseNumberField(std::string_view field);
 
