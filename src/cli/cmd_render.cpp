@@ -1,8 +1,9 @@
 // solvane-cli render: paints the wafer drawing of a profile into a PNG image, with the editor's
 // own drawing code.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 #include <sstream>
 #include <string>
 
@@ -53,15 +54,19 @@ int runRender(const Command& self, const std::vector<std::string>& words)
         profile.SnapAngSteps = static_cast<std::int16_t>(perRing);
         profile.GridColor = Cyan16;
     }
-    if (!(profile.WaferDiameter > 0.0)) return fileError(input + ": a wafer diameter of 0 or less cannot be drawn");
 
     OffscreenGui gui;
     WaferSurface surface(QSize(size, size));
     WaferDrawing drawing(surface, profile, QGuiApplication::palette());
     drawing.setShowPath(line.given("--path"));
     drawing.redrawall();
-    if (!surface.image().save(QString::fromStdString(*output), "PNG"))
-        return fileError("cannot write \"" + *output + "\"");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!surface.image().save(&buffer, "PNG")) return fileError("cannot encode the drawing as PNG");
+    const WriteResult written = writeFileSafely(*output, std::string_view(png.constData(),
+                                                                          static_cast<std::size_t>(png.size())));
+    if (!written.ok) return fileError(written.message);
     return read.ok ? ExitSuccess : ExitPartialRead;
 }
 

@@ -4,12 +4,13 @@
 #include <QPrinter>
 #include <QString>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "arguments.h"
 #include "command.h"
+#include "files/filechecks.h"
 #include "files/profilefile.h"
+#include "files/safewrite.h"
 #include "offscreengui.h"
 #include "print/report.h"
 #include "print/reportprinter.h"
@@ -28,23 +29,18 @@ std::optional<ReportFormat> formatOf(const std::string& path)
     return std::nullopt;
 }
 
-bool writeText(const std::string& path, const std::string& text)
+WriteResult writePdf(const std::string& path, const ReportLines& report)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
-}
-
-bool writePdf(const std::string& path, const ReportLines& report)
-{
+    // The printer would open a FIFO and wait for a reader; refuse what is not a file first.
+    if (const auto problem = plainFileProblem(path)) return {false, *problem};
     OffscreenGui gui;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
     ReportPrinter::setReportMargins(printer);
     const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
-    return printed.ok && printer.printerState() != QPrinter::Error;
+    if (printed.ok && printer.printerState() != QPrinter::Error) return {};
+    return {false, "cannot write \"" + path + "\""};
 }
 
 int runReport(const Command& self, const std::vector<std::string>& words)
@@ -76,10 +72,10 @@ int runReport(const Command& self, const std::vector<std::string>& words)
     // The report names the file as the editor does after opening it, by its name without folder.
     const std::string fileTitle = std::filesystem::path(input).filename().string();
 
-    const bool written = *format == ReportFormat::Text
-                             ? writeText(*output, reportText(profile, fileTitle, profile.Description, '.'))
-                             : writePdf(*output, reportLines(profile, fileTitle, profile.Description, '.'));
-    if (!written) return fileError("cannot write \"" + *output + "\"");
+    const WriteResult written = *format == ReportFormat::Text
+                                    ? writeFileSafely(*output, reportText(profile, fileTitle, profile.Description, '.'))
+                                    : writePdf(*output, reportLines(profile, fileTitle, profile.Description, '.'));
+    if (!written.ok) return fileError(written.message);
     return read.ok ? ExitSuccess : ExitPartialRead;
 }
 

@@ -1,6 +1,7 @@
 // solvane-cli: every command run as the built program, in a scratch folder of its own.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cmath>
@@ -30,11 +31,11 @@ protected:
     void SetUp() override { fs::create_directories(dir_); }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs the tool in the scratch folder on the offscreen platform (render and report paint). Each blank-separated
-    // word goes in single quotes, so none may hold one.
+    // Runs the tool in the scratch folder on the offscreen platform (render and report paint); a hang ends
+    // with status 124. Each blank-separated word goes in single quotes, so none may hold one.
     ToolRun run(const std::string& words) const
     {
-        std::string command = "cd '" + dir_.string() + "' && QT_QPA_PLATFORM=offscreen '" SOLVANE_CLI "'";
+        std::string command = "cd '" + dir_.string() + "' && QT_QPA_PLATFORM=offscreen timeout 60 '" SOLVANE_CLI "'";
         std::istringstream split(words);
         for (std::string word; split >> word;) command += " '" + word + "'";
         ToolRun result;
@@ -147,6 +148,28 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
         for (const char* name : {"x.waf", "x.doc", "x.txt", "x.png"}) EXPECT_FALSE(fs::exists(dir_ / name)) << name;
     }
     EXPECT_NE(file("cut.txt").find("        1       50.00        90.00\r\n"), std::string::npos);  // as far as it reads
+}
+
+// A FIFO in place of a file used to hang every command, as input and as output.
+TEST_F(Cli, CommandsRefuseAFifoAtOnce)
+{
+    for (const char* name : {"pipe", "pipe.waf", "pipe.txt", "pipe.pdf"})
+        ASSERT_EQ(::mkfifo((dir_ / name).c_str(), 0600), 0);
+    ASSERT_EQ(run("pattern 5 -o p.waf").status, 0);
+    for (const auto& [command, named] :
+         std::vector<std::pair<std::string, std::string>>{{"dump pipe", "pipe"},
+                                                          {"convert pipe -o x.waf", "pipe"},
+                                                          {"import-kla pipe -o x.waf", "pipe"},
+                                                          {"import-csv pipe -o x.waf --columns 0,0,0,0,1,2", "pipe"},
+                                                          {"render pipe -o x.png", "pipe"},
+                                                          {"report pipe -o x.txt", "pipe"},
+                                                          {"pattern 5 -o pipe.waf", "pipe.waf"},
+                                                          {"report p.waf -o pipe.txt", "pipe.txt"},
+                                                          {"report p.waf -o pipe.pdf", "pipe.pdf"}}) {
+        const ToolRun result = run(command);
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_NE(result.err.find("\"" + named + "\" is not a plain file"), std::string::npos) << result.err;
+    }
 }
 
 TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)

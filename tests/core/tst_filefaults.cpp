@@ -3,6 +3,8 @@
 // is refused unread or read in time and memory proportional to its size.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -187,6 +189,51 @@ TEST_F(Folder, AFailedReplaceThroughALinkKeepsTheLinkAndItsFile)
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.waf"));
     EXPECT_EQ(contents(folder_ / "real.waf"), OldBytes);
+}
+
+// A save keeps the target's permissions (a new file gets 0666 less the umask), writes through a link
+// to its file, even a dangling one, and leaves room for names up to the system's 255 bytes.
+TEST_F(Folder, SavesKeepModesFollowLinksAndTakeLongNames)
+{
+    const auto modeOf = [](const fs::path& path) { return fs::status(path).permissions() & fs::perms::mask; };
+    const auto save = [this](const std::string& name) {
+        Profile profile = threePoints();
+        return writeprofile(profile, (folder_ / name).string());
+    };
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    write(folder_ / "shared.waf", OldBytes);
+    fs::permissions(folder_ / "shared.waf", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    write(folder_ / "locked.waf", OldBytes);
+    fs::permissions(folder_ / "locked.waf", readOnly);
+    fs::create_symlink("made-by-save.waf", folder_ / "dangling.waf");
+    const mode_t umaskBefore = ::umask(027);
+    const std::string longest(255, 'n'), tooLong(256, 'n');
+    for (const auto& [name, message] :
+         std::vector<std::pair<std::string, std::string>>{{"new.waf", ""},
+                                                          {"shared.waf", ""},
+                                                          {"locked.waf", ""},
+                                                          {"dangling.waf", ""},
+                                                          {std::string(251, 'n'), ""},
+                                                          {longest, ""},
+                                                          {tooLong, "cannot replace \"" + (folder_ / tooLong).string() +
+                                                                        "\": File name too long"}})
+        EXPECT_EQ(save(name).message, message) << name.size();
+    ::umask(umaskBefore);
+    EXPECT_EQ(modeOf(folder_ / "new.waf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(modeOf(folder_ / "shared.waf"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(modeOf(folder_ / "locked.waf"), readOnly);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "dangling.waf"));
+    for (const char* name : {"locked.waf", "made-by-save.waf"})
+        EXPECT_EQ(contents(folder_ / name).substr(15, 15), "\"new version\"\r\n") << name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 7);  // no temporary left
+}
+
+TEST_F(Folder, SavingOntoAFifoIsRefusedAtOnce)
+{
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.waf").c_str(), 0600), 0);
+    Profile profile = threePoints();
+    EXPECT_EQ(writeprofile(profile, (folder_ / "pipe.waf").string()).message,
+              "\"" + (folder_ / "pipe.waf").string() + "\" is not a plain file");
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,24 +1,19 @@
 #include "files/profilefile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
-#include <random>
 #include <utility>
 
+#include "files/filechecks.h"
 #include "model/conversions.h"
 #include "text/fields.h"
 #include "text/numtext.h"
 
 namespace solvane {
-
-namespace fs = std::filesystem;
 
 void setfiletype(Profile& profile)
 {
@@ -110,79 +105,13 @@ std::string formatprofile(Profile& profile)
     return out;
 }
 
-namespace {
-
-std::string quotedPath(const fs::path& path) { return "\"" + path.string() + "\""; }
-
-std::string errnoText(int error)
-{
-    return error != 0 ? std::string(std::strerror(error)) : std::string("the system gave no reason");
-}
-
-// A name beside the target that no other file uses, so the old file stays whole until the new
-// one is complete.
-fs::path temporaryBeside(const fs::path& target)
-{
-    static std::mt19937 generator{std::random_device{}()};
-    const fs::path folder = target.parent_path();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        fs::path candidate = folder / ("." + target.filename().string() + "." + std::to_string(generator()) + ".tmp");
-        std::error_code ec;
-        if (!fs::exists(candidate, ec) && !ec) return candidate;
-    }
-    return folder / ("." + target.filename().string() + ".tmp");
-}
-
-}  // namespace
-
 WriteResult writeprofile(Profile& profile, const std::string& path, const ReplaceFileStep& replace)
 {
     profile.ProfileVersion = CurrentProfileVersion;
     if (!path.empty() && path.front() == '*')
         return {false, "\"" + path + "\" is a file name pattern, not a file name: nothing was written"};
     if (path.empty()) return {false, "no file name was given: nothing was written"};
-
-    fs::path target(path);
-    std::error_code ec;
-    // Saving through a link replaces the file it points to, not the link.
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::canonical(target, ec);
-        if (!ec) target = resolved;
-    }
-    if (fs::is_directory(target, ec)) return {false, quotedPath(target) + " is a folder"};
-
-    const fs::path temporary = temporaryBeside(target);
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const int error = errno;
-        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-        return {false, "cannot create a file in " + quotedPath(folder) + ": " + errnoText(error)};
-    }
-
-    const std::string bytes = formatprofile(profile);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        const int error = errno;
-        fs::remove(temporary, ec);
-        return {false, "cannot write " + quotedPath(target) + ": " + errnoText(error)};
-    }
-
-    // Keep the permissions of the file being replaced.
-    const fs::file_status previous = fs::status(target, ec);
-    if (!ec && fs::exists(previous)) fs::permissions(temporary, previous.permissions(), ec);
-
-    std::error_code replaceError;
-    if (replace) {
-        replaceError = replace(temporary, target);
-    } else {
-        fs::rename(temporary, target, replaceError);
-    }
-    if (replaceError) {
-        fs::remove(temporary, ec);
-        return {false, "cannot replace " + quotedPath(target) + ": " + replaceError.message()};
-    }
-    return {};
+    return writeFileSafely(path, formatprofile(profile), replace);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -467,40 +396,16 @@ ReadResult readprofile(Profile& profile, std::string_view text)
 ReadResult readprofileFile(Profile& profile, const std::string& path)
 {
     beginRead(profile);
-
-    ReadResult failed;
-    failed.ok = false;
-    failed.opened = false;
-    failed.stoppedAt = ProfileField::Version;
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        failed.message = "\"" + path + "\" is a folder";
+    const FileBytes file = readPlainFile(path, MaxProfileFileBytes, "for a profile");
+    if (!file.ok) {
+        ReadResult failed;
+        failed.ok = false;
+        failed.opened = false;
+        failed.stoppedAt = ProfileField::Version;
+        failed.message = file.message;
         return failed;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        failed.message = "cannot open \"" + path + "\": " + errnoText(errno);
-        return failed;
-    }
-    std::string bytes;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > 0 && static_cast<unsigned long long>(size) > MaxProfileFileBytes) {
-        failed.message = "\"" + path + "\" is larger than " + std::to_string(MaxProfileFileBytes / (1024 * 1024)) +
-                         " MB, too large for a profile";
-        return failed;
-    }
-    in.seekg(0, std::ios::beg);
-    if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), size);
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad()) {
-        failed.message = "cannot read \"" + path + "\": " + errnoText(errno);
-        return failed;
-    }
-    return readText(profile, bytes);
+    return readText(profile, file.bytes);
 }
 
 }  // namespace solvane

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "files/safewrite.h"
 #include "model/profile.h"
 
 namespace solvane {
@@ -30,21 +31,9 @@ void setfiletype(Profile& profile);
 // written as an apostrophe (the format has no escape for it); the model keeps the user's text.
 std::string formatprofile(Profile& profile);
 
-// Outcome of a save: ok, or the reason it failed in plain words.
-struct WriteResult {
-    bool ok = true;
-    std::string message;
-};
-
-// The step that moves the finished temporary file over the target. Replaceable so that a test
-// can make it fail; the default renames.
-using ReplaceFileStep =
-    std::function<std::error_code(const std::filesystem::path& from, const std::filesystem::path& to)>;
-
-// Saves the profile to path. The text goes to a temporary file in the same folder first, which
-// then replaces the target, so a failed save leaves any previous file as it was. A path that
-// begins with "*" is still a dialog's wildcard pattern: nothing is written (ProfileVersion is
-// set, the points are left alone) and the result says so.
+// Saves the profile to path with writeFileSafely, so a failed save leaves any previous file as it
+// was. A path that begins with "*" is still a dialog's wildcard pattern: nothing is written
+// (ProfileVersion is set, the points are left alone) and the result says so.
 WriteResult writeprofile(Profile& profile, const std::string& path, const ReplaceFileStep& replace = {});
 
 // The header fields and the point list, in file order, for reporting where a read stopped.

@@ -1,10 +1,6 @@
 #include "importers/klaimport.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 
 #include "model/conversions.h"
@@ -30,8 +26,6 @@ std::optional<std::int16_t> parseInt16(std::string_view field)
         return std::nullopt;
     return static_cast<std::int16_t>(rounded);
 }
-
-std::string inQuotes(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string_view withoutQuotes(std::string_view word)
 {
@@ -626,42 +620,7 @@ KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, Defec
     return result;
 }
 
-ImportFileBytes loadImportFile(const std::string& path)
-{
-    ImportFileBytes file;
-    const std::string name = inQuotes(path);
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        file.message = "cannot read " + name + ": it is a folder";
-        return file;
-    }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        file.message = "cannot open " + name + ": " + std::strerror(errno != 0 ? errno : ENOENT);
-        return file;
-    }
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) {
-        file.message = "cannot read " + name + " (it is not a plain file)";
-        return file;
-    }
-    if (static_cast<unsigned long long>(size) > MaxImportFileBytes) {
-        file.message = name + " is larger than " + std::to_string(MaxImportFileBytes / (1024 * 1024)) +
-                       " MB, too large to import";
-        return file;
-    }
-    in.seekg(0, std::ios::beg);
-    file.bytes.resize(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(file.bytes.data(), size)) {
-        file.message = "cannot read " + name + ": " + std::strerror(errno != 0 ? errno : EIO);
-        file.bytes.clear();
-        return file;
-    }
-    file.ok = true;
-    return file;
-}
+ImportFileBytes loadImportFile(const std::string& path) { return readPlainFile(path, MaxImportFileBytes, "to import"); }
 
 KlaImportResult importKlaFile(const std::string& path, Profile& profile, DefectStore& defects, std::size_t wafer)
 {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/filechecks.h"
 #include "model/profile.h"
 
 namespace solvane {
@@ -95,13 +96,9 @@ KlaImportResult listKlaWafers(std::string_view bytes);
 KlaImportResult importKlaResults(std::string_view bytes, Profile& profile, DefectStore& defects, std::size_t wafer = 0);
 
 // The bytes of a file to import, or a one-line message saying why there are none.
-struct ImportFileBytes {
-    bool ok = false;
-    std::string bytes;
-    std::string message;
-};
+using ImportFileBytes = FileBytes;
 
-// Reads a whole file as bytes, refusing one larger than MaxImportFileBytes.
+// Reads a whole plain file as bytes (readPlainFile), refusing one larger than MaxImportFileBytes.
 ImportFileBytes loadImportFile(const std::string& path);
 
 // loadImportFile, then importKlaResults; a file that cannot be read gives FileError.
