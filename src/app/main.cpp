@@ -17,10 +17,21 @@ int main(int argc, char* argv[])
     solvane::Form1 window(platform);
     platform.setDialogParent(&window);
 
-    // A second start hands the user to the running editor's window and ends.
+    // A second start hands the user to the running editor's window and ends. An instance that does
+    // not answer keeps its socket; this one then runs on its own rather than not at all.
     solvane::InstanceGuard guard;
-    if (guard.handOverToRunningInstance()) return 0;
-    guard.listen(&window);
+    switch (guard.handOverToRunningInstance()) {
+    case solvane::InstanceGuard::HandOver::Done: return 0;
+    case solvane::InstanceGuard::HandOver::NoneRunning:
+        if (!guard.listen(&window)) qWarning("Solvane: cannot listen for later starts; each will open its own window");
+        break;
+    case solvane::InstanceGuard::HandOver::NotAnswering:
+        qWarning("Solvane: another Solvane does not answer; starting on its own");
+        break;
+    case solvane::InstanceGuard::HandOver::Unsafe:
+        qWarning("Solvane: no private folder for the instance socket; starting on its own");
+        break;
+    }
 
     window.show();
     return QApplication::exec();

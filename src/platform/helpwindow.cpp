@@ -1,7 +1,6 @@
 #include "platform/helpwindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +8,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "files/filechecks.h"
+#include "platform/qttext.h"
 
 namespace solvane {
 
@@ -58,15 +60,21 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(findBox_, &QLineEdit::returnPressed, this, &HelpWindow::findNext);
 }
 
+namespace {
+
+// The help file is a few hundred KB; far more is no help file.
+constexpr std::size_t MaxHelpFileBytes = 16u * 1024u * 1024u;
+
+}  // namespace
+
 bool HelpWindow::showFile(const QString& helpFilePath)
 {
-    QFile file(helpFilePath);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = opened ? file.readAll() : QByteArray();
-    const bool readable = opened && file.error() == QFileDevice::NoError;
+    // Read without waiting: a FIFO put in the help file's place must not freeze the window.
+    const FileBytes file = readPlainFile(toFileSystem(helpFilePath), MaxHelpFileBytes, "for a help file");
+    const QByteArray bytes = QByteArray::fromStdString(file.bytes);
 
     browser_->clearHistory();
-    if (!readable) {
+    if (!file.ok) {
         contentsHtml_.clear();
         browser_->clear();
         problem_->setText(tr("The help file %1 could not be read.").arg(QDir::toNativeSeparators(helpFilePath)));

@@ -2,10 +2,22 @@
 #include "offscreennoise.h"
 #include "platform/colours.h"
 #include "platform/helpwindow.h"
+#include "platform/instanceguard.h"
 #include "platform/qtplatform.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/qttext.h"
+#include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>
+#include <algorithm>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace solvane;
 
@@ -39,28 +51,148 @@ private slots:
                  std::string("inches|Rectangular|-"));
         s.write("QDX", "Units", "mms");
         s.write("Main", "Profile", latin1);
+        QCOMPARE(QtSettingsStore(path).read("QDX", "units", ""), std::string("inches"));  // written only by save
+        QCOMPARE(s.save(), std::nullopt);
         const QtSettingsStore r(path);
         QCOMPARE(r.read("QDX", "units", "") + '|' + r.read("QDX", "beam", "") + '|' + r.read("Main", "profile", ""),
                  "mms|8|" + latin1);
-        // A damaged file (binary, unclosed section) or a folder in its place reads as the defaults, writes or not.
-        QVERIFY(QDir().mkpath(dir_.filePath(QStringLiteral("folder.ini"))));
-        for (const QString& bad : {write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81")),
-                                   write("open.ini", "[QDX\nBeam=3\n"), dir_.filePath(QStringLiteral("folder.ini"))}) {
-            QtSettingsStore damaged(bad);
-            damaged.write("QDX", "Edge", "4");
-            QCOMPARE(damaged.read("QDX", "Beam", "8") + damaged.read("QDX", "Edge", "5"), std::string("85"));
-        }
     }
-    // One help window shows the file as ISO-8859-1 or says it could not be read; one pointer override at most.
+    // Damaged files (binary, unclosed section) read as the defaults and are replaced by clean keys; what cannot be
+    // written (a FIFO, a folder, a read-only file, a lock nobody releases) is said in words, without hanging.
+    void settingsFaults_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("savedBytes");  // the file after the save, when it is a file
+        QTest::addColumn<QString>("reason");         // %1: the path
+        QTest::addColumn<QString>("beam");           // as read: the default 8 unless the file is whole
+        const QString dir = dir_.path();
+        QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81"))
+                                << QByteArray("[QDX]\nEdge=4\n") << ""
+                                << "8";
+        QTest::newRow("open section") << write("open.ini", "[QDX\nBeam=3\n") << QByteArray("[QDX]\nEdge=4\n") << ""
+                                      << "8";
+        QVERIFY(::mkfifo(QFile::encodeName(dir + "/fifo.ini").constData(), 0600) == 0);
+        QTest::newRow("fifo") << dir + "/fifo.ini" << QByteArray() << "\"%1\" is not a plain file"
+                              << "8";
+        QVERIFY(QDir().mkpath(dir + "/folder.ini"));
+        QTest::newRow("folder") << dir + "/folder.ini" << QByteArray() << "\"%1\" is a folder"
+                                << "8";
+        QFile::setPermissions(write("locked.ini", "[QDX]\nBeam=3\n"), QFile::ReadOwner | QFile::ReadOther);
+        QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only"
+                                   << "3";
+        QVERIFY(QDir().mkpath(dir + "/stale.ini.lock"));
+        QTest::newRow("stale lock") << write("stale.ini", "") << QByteArray()
+                                    << "the settings file is locked by \"%1.lock\"; remove it if no other Solvane is "
+                                       "running"
+                                    << "8";
+    }
+    void settingsFaults()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, savedBytes);
+        QFETCH(QString, reason);
+        QFETCH(QString, beam);
+        QtSettingsStore store(path);
+        QCOMPARE(store.read("QDX", "Beam", "8"), toBytes(beam));
+        store.write("QDX", "Edge", "4");
+        const std::optional<std::string> saved = store.save();
+        QCOMPARE(saved.value_or(""), toBytes(reason.arg(path)));
+        if (savedBytes.isEmpty()) return;  // a FIFO is not opened here either: that would wait for a writer
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), savedBytes);
+    }
+    // The hand-over socket is looked for per display, in a folder of this user's only.
+    void instanceSocketPlace()
+    {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir_.path()));
+        qputenv("DISPLAY", ":1");
+        QCOMPARE(InstanceGuard::defaultSocketPath(), dir_.path() + "/solvane-offscreen-_1.socket");
+        qputenv("DISPLAY", ":2");
+        QCOMPARE(InstanceGuard::defaultSocketPath(), dir_.path() + "/solvane-offscreen-_2.socket");
+        const QString open = dir_.filePath("open"), foreign = dir_.filePath("foreign");
+        QVERIFY(QDir().mkpath(open) && QDir().mkpath(foreign));
+        QVERIFY(::chmod(QFile::encodeName(open).constData(), 0777) == 0);
+        QVERIFY(::chmod(QFile::encodeName(foreign).constData(), 0700) == 0);
+        if (::getuid() == 0) QVERIFY(::chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0);
+        QCOMPARE(privateRuntimeFolder(QFile::encodeName(dir_.path())), dir_.path());
+        for (const QString& unsafe : {open, foreign})
+            QVERIFY(privateRuntimeFolder(QFile::encodeName(unsafe)) != unsafe);
+    }
+    // A second start is handed over; a live but silent instance keeps its socket, a dead one's socket is taken, and
+    // a socket that is not this user's is neither asked nor removed.
+    void instanceHandOver()
+    {
+        const auto handOver = [](const QString& socket) {  // from another thread: this one serves the socket
+            auto asked = std::async(std::launch::async,
+                                    [socket] { return InstanceGuard(socket).handOverToRunningInstance(); });
+            while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+                QCoreApplication::processEvents();
+            return asked.get();
+        };
+        const QString live = dir_.filePath("live.socket");
+        InstanceGuard first(live);
+        QWidget window;
+        QVERIFY(first.listen(&window));
+        QCOMPARE(handOver(live), InstanceGuard::HandOver::Done);
+        QVERIFY(window.isVisible());
+
+        QLocalServer silent;  // never answers: its event loop is not asked to
+        QVERIFY(silent.listen(dir_.filePath("silent.socket")));
+        QCOMPARE(InstanceGuard(silent.fullServerName()).handOverToRunningInstance(),
+                 InstanceGuard::HandOver::NotAnswering);
+        QVERIFY(QFile::exists(silent.fullServerName()));
+
+        const QString dead = dir_.filePath("dead.socket");  // bound, then its owner ended without removing it
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(dead).constData(), sizeof address.sun_path);
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        ::close(fd);
+        QCOMPARE(InstanceGuard(dead).handOverToRunningInstance(), InstanceGuard::HandOver::NoneRunning);
+        QVERIFY(!QFile::exists(dead));
+
+        const QString planted = write("planted.socket", "not a socket");
+        QCOMPARE(InstanceGuard(planted).handOverToRunningInstance(), InstanceGuard::HandOver::Unsafe);
+        QVERIFY(QFile::exists(planted));
+    }
+    // Idle connections beyond the cap are turned away, and a server closed by a failed accept listens again.
+    void instanceServerLimits()
+    {
+        const QString socket = dir_.filePath("busy.socket");
+        InstanceGuard guard(socket);
+        QWidget window;
+        QVERIFY(guard.listen(&window));
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        for (int i = 0; i < 3 * InstanceGuard::MaxConnections; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(socket);
+        }
+        const auto turnedAway = [&] {
+            return std::count_if(idle.begin(), idle.end(),
+                                 [](const auto& s) { return s->state() == QLocalSocket::UnconnectedState; });
+        };
+        QTRY_COMPARE(turnedAway(), 2 * InstanceGuard::MaxConnections);
+        QTRY_COMPARE_WITH_TIMEOUT(turnedAway(), 3 * InstanceGuard::MaxConnections, 2 * InstanceGuard::IdleTimeoutMs);
+        guard.findChild<QLocalServer*>()->close();  // as a failed accept does: the socket file goes too
+        QVERIFY(!QFile::exists(socket));
+        QTRY_VERIFY(QFile::exists(socket));
+    }
+    // One help window shows the file as ISO-8859-1 or says it could not be read (missing, a FIFO); one pointer override
+    // at most.
     void helpWindowAndPointer()
     {
         QtPlatform platform(std::make_unique<MemorySettingsStore>());
-        for (const QString& file : {write("qdx5.hlp", "<p>Caf\xE9 table</p>"), dir_.filePath("missing/qdx5.hlp")}) {
+        const QString fifo = dir_.filePath("fifo.hlp");  // used to freeze the window for good
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString& file :
+             {write("qdx5.hlp", "<p>Caf\xE9 table</p>"), dir_.filePath("missing/qdx5.hlp"), fifo}) {
             platform.showHelp(file);
             QList<QWidget*> windows = QApplication::topLevelWidgets();
             windows.removeIf([](QWidget* w) { return !qobject_cast<HelpWindow*>(w); });
             QCOMPARE(windows.size(), 1);
-            const bool read = !file.contains(QLatin1String("missing"));
+            const bool read = file.endsWith(QLatin1String("/qdx5.hlp")) && !file.contains(QLatin1String("missing"));
             QCOMPARE(windows[0]->findChild<QTextBrowser*>()->toPlainText(), read ? "Caf\u00E9 table" : "");
             QCOMPARE(static_cast<HelpWindow*>(windows[0])->problemText().contains("could not be read"), !read);
         }
