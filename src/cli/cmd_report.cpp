@@ -2,13 +2,11 @@
 // editor's own report printer) or as plain text.
 
 #include <QPrinter>
-#include <QString>
 #include <filesystem>
 #include <string>
 
 #include "arguments.h"
 #include "command.h"
-#include "files/filechecks.h"
 #include "files/profilefile.h"
 #include "files/safewrite.h"
 #include "offscreengui.h"
@@ -31,16 +29,10 @@ std::optional<ReportFormat> formatOf(const std::string& path)
 
 WriteResult writePdf(const std::string& path, const ReportLines& report)
 {
-    // The printer would open a FIFO and wait for a reader; refuse what is not a file first.
-    if (const auto problem = plainFileProblem(path)) return {false, *problem};
     OffscreenGui gui;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-    ReportPrinter::setReportMargins(printer);
-    const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
-    if (printed.ok && printer.printerState() != QPrinter::Error) return {};
-    return {false, "cannot write \"" + path + "\""};
+    QPrinter layout(QPrinter::HighResolution);  // the editor's default page, margins and resolution
+    ReportPrinter::setReportMargins(layout);
+    return ReportPrinter(report).printPdfFile(layout, path);
 }
 
 int runReport(const Command& self, const std::vector<std::string>& words)

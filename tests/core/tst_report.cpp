@@ -45,6 +45,14 @@ TEST(ReportText, AlignsEachColumnOnTheEndOfItsTitle)
               "        3     -100.00         0.00\r\n");
 }
 
+// A description of megabytes once took gigabytes to lay out: the report shows its start.
+TEST(ReportText, CutsALongDescription)
+{
+    const std::string text = reportText(profileWith(true, {}), "", std::string(1'000'000, 'd'), '.');
+    EXPECT_EQ(text.size(), 1074u);
+    EXPECT_NE(text.find(std::string(ReportDescriptionLimit, 'd') + "...\r\n"), std::string::npos);
+}
+
 // Singles print from their 7 significant digits; a too-wide value still keeps one blank before it.
 TEST(ReportText, KeepsABlankBeforeATooWideValue)
 {

@@ -157,13 +157,20 @@ private slots:
                             ok ? std::vector<Pointer>{Pointer::Busy, Pointer::Default} : std::vector<Pointer>{}));
     }
 
-    // A PDF file that cannot be created is the printer failing: the fixed message, nothing else.
+    // A PDF file that cannot be created or written (a full disk) is the printer failing: the fixed message, nothing
+    // else.
+    void failingPrinterShowsThePrinterErrorMessage_data()
+    {
+        QTest::addColumn<QString>("pdfPath");
+        QTest::newRow("no such folder") << dir_.filePath(QStringLiteral("no such folder/report.pdf"));
+        QTest::newRow("full disk") << QStringLiteral("/dev/full");
+    }
     void failingPrinterShowsThePrinterErrorMessage()
     {
-        platform_->pdfPath = dir_.filePath(QStringLiteral("no such folder/report.pdf"));
+        QFETCH(QString, pdfPath);
+        platform_->pdfPath = pdfPath;
         platform_->answerPrinterDialog(true);
         platform_->answerMessage(MessageAnswer::Ok);
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         form_->File_PrintData_Click();
         QCOMPARE(platform_->messages().size(), std::size_t(1));
         const auto& m = platform_->messages()[0];

@@ -29,7 +29,10 @@ ReportLines reportLines(const Profile& profile, const std::string& fileTitle, co
     const bool polar = profile.PolarSys == True;
     report.title1 = polar ? "R(mm)" : "X (mm)";
     report.title2 = polar ? "Theta" : "Y (mm)";
-    report.header = {"Filename: " + fileTitle, "File Description: " + description, " ",
+    const std::string shownDescription = description.size() > ReportDescriptionLimit
+                                             ? description.substr(0, ReportDescriptionLimit) + "..."
+                                             : description;
+    report.header = {"Filename: " + fileTitle, "File Description: " + shownDescription, " ",
                      ReportNumberLabel + report.title1 + ReportTitleGap + report.title2};
 
     const int count = std::clamp<int>(profile.PointCount, 0, MaxPoints);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace solvane {
 // The label that opens the column header line, and the gap between the two value titles.
 inline constexpr const char* ReportNumberLabel = "point no.       ";  // "point no." and 7 blanks
 inline constexpr const char* ReportTitleGap = "        ";             // 8 blanks
+
+// The report shows this much of a description, then "...": a page line holds far less, and a
+// file may carry megabytes that would otherwise be laid out in full.
+inline constexpr std::size_t ReportDescriptionLimit = 1000;
 
 // One point line of the report as its three column texts.
 struct ReportPointLine {
@@ -29,7 +34,7 @@ struct ReportLines {
 };
 
 // The report of points 1..PointCount in the system the point table shows (PolarSys, not
-// CoordSys). decimalSeparator is the user's locale's.
+// CoordSys), the description cut at ReportDescriptionLimit. decimalSeparator is the user's locale's.
 ReportLines reportLines(const Profile& profile, const std::string& fileTitle, const std::string& description,
                         char decimalSeparator);
 

@@ -31,8 +31,7 @@ void Form1::File_PrintData_Click()
     setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
     const ReportLines report = reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
-    const ReportPrinter::Result printed = ReportPrinter(report).print(printer);
-    const bool printerError = !printed.ok || printer.printerState() == QPrinter::Error;
+    const bool printerError = !ReportPrinter(report).print(printer).ok;
     // A failed print goes straight to its message, without letting events run first.
     if (!printerError) platform_.doEvents();
     setPointer(Pointer::Default);

@@ -1,10 +1,13 @@
 #include "print/reportprinter.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -59,6 +62,41 @@ ReportPrinter::Result ReportPrinter::print(QPagedPaintDevice& device) const
     // Ending the painter ends the document and sends the pages.
     if (!painter.end()) result.ok = false;
     return result;
+}
+
+ReportPrinter::Result ReportPrinter::print(QPrinter& printer) const
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        Result result = print(static_cast<QPagedPaintDevice&>(printer));
+        if (printer.printerState() == QPrinter::Error) result.ok = false;
+        return result;
+    }
+    QByteArray pdf;
+    Result result = paintPdf(printer, pdf);
+    if (result.ok) result.ok = writeBytes(toFileSystem(printer.outputFileName()), pdf).ok;
+    return result;
+}
+
+WriteResult ReportPrinter::printPdfFile(const QPrinter& printer, const std::string& path) const
+{
+    QByteArray pdf;
+    if (!paintPdf(printer, pdf).ok) return {false, "cannot lay out the report as PDF"};
+    return writeBytes(path, pdf);
+}
+
+ReportPrinter::Result ReportPrinter::paintPdf(const QPrinter& printer, QByteArray& pdf) const
+{
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(printer.resolution());
+    writer.setPageLayout(printer.pageLayout());
+    return print(writer);
+}
+
+WriteResult ReportPrinter::writeBytes(const std::string& path, const QByteArray& bytes)
+{
+    return writeFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF& metrics, const QRectF& page) const

@@ -4,13 +4,17 @@
 #include <QPointF>
 #include <QString>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "files/safewrite.h"
 #include "print/report.h"
 
+class QByteArray;
 class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
+class QPrinter;
 class QRectF;
 
 namespace solvane {
@@ -44,6 +48,15 @@ public:
     // Paints onto a printer, a PDF writer or any other paged device, and ends the document.
     Result print(QPagedPaintDevice& device) const;
 
+    // Paints onto a printer; one that prints to a PDF file goes through printPdfFile. ok is false
+    // when painting or writing failed.
+    Result print(QPrinter& printer) const;
+
+    // Paints the pages, laid out as on printer (page, margins, resolution), into a PDF document in
+    // memory and writes it to path with writeFileSafely: a PDF printer's own output says nothing of
+    // a full disk or of a path that is no file.
+    WriteResult printPdfFile(const QPrinter& printer, const std::string& path) const;
+
     // Paints with an active painter inside page (in the painter's coordinates, the first page
     // already begun); newPage starts the next page and returns false when it cannot.
     Result paint(QPainter& painter, const QRectF& page, const std::function<bool()>& newPage) const;
@@ -56,6 +69,10 @@ public:
     static void setReportMargins(QPagedPaintDevice& device);
 
 private:
+    // The pages, laid out as on printer, as a PDF document in pdf.
+    Result paintPdf(const QPrinter& printer, QByteArray& pdf) const;
+    static WriteResult writeBytes(const std::string& path, const QByteArray& bytes);
+
     ReportLines report_;
     QFont font_;
 };
