@@ -52,7 +52,6 @@ TEST(CsvImport, RowsBecomePoints)
               -110.2f},
              {"y,_,_,xi,x,extra\n2000,a,b,3,1000,zzz\n", {0, 0, 4, 0, 5, 1}, 0, 1, 1.0f, 2.0f},  // any order, no pitch
              {"1000,0\r2000,0\n3000,0", RelOnly, 0, 3, 3.0f, 0.0f},  // CR, LF, no last line end
-             {"Name,X,Y\r\n\r\n", RelOnly, 0, 0, 0.0f, 0.0f},
              {"XRel,YRel\r\n", RelOnly, 1000, 1000, 1.0f, -0.5f}}) {
         const auto r = import(c.text, c.columns, c.rows);
         EXPECT_EQ(std::tuple(r.result.status, int{r.profile->PointCount}, r.profile->CoordSys),
@@ -78,7 +77,12 @@ TEST(CsvImport, RefusedFilesSayWhy)
              {"0,0,0,0,5\n", six, 0, "Row 1: the row has no Y rel field."},
              {"0,0,0,0,1e300,0\n", six, 0, "Defect row 1 of the file lies too far out to be a point."},
              {"XRel,YRel\r\n", RelOnly, 1001, "The file holds 1001 defect rows; an import takes at most 1000."},
-             {"1,2\n", {0, 0, 0, 0, 1, 0}, 0, "The columns of X rel and Y rel must be given (numbers from 1 up)."}}) {
+             {"1,2\n", {0, 0, 0, 0, 1, 0}, 0, "The columns of X rel and Y rel must be given (numbers from 1 up)."},
+             // Binary files and headings alone used to empty the profile without a word.
+             {"Name,X,Y\r\n\r\n", RelOnly, 0,
+              "The file holds no defect rows: no row has numbers in columns 1 and 2 (X rel and Y rel)."},
+             {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), RelOnly, 0,
+              "The file holds no defect rows: no row has numbers in columns 1 and 2 (X rel and Y rel)."}}) {
         const auto r = import(text, columns, rows);
         EXPECT_EQ(std::tuple(r.result.message, int{r.profile->PointCount}, r.profile->Points[1].X),
                   std::tuple(message, 0, 0.0f));

@@ -167,6 +167,11 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
         defects[static_cast<std::size_t>(count)] = defect;
     }
 
+    // A binary file or one of headings only would otherwise empty the profile without a word.
+    if (count == 0)
+        return failure(ImportStatus::NoDefects, "The file holds no defect rows: no row has numbers in columns " +
+                                                    std::to_string(columns.CsvXRelCol) + " and " +
+                                                    std::to_string(columns.CsvYRelCol) + " (X rel and Y rel).");
     if (count > MaxDefects)
         return failure(ImportStatus::TooManyDefects, "The file holds " + std::to_string(count) +
                                                          " defect rows; an import takes at most " +

@@ -27,7 +27,8 @@ namespace solvane {
 //   field. Without the column the value is 0.
 // - X rel, Y rel, centre and pitch are in micrometres, converted as a KLA results file is:
 //     X = (X index * pitch X) / 1000 + X rel / 1000 - centre X / 1000   (mm), Y likewise.
-// - At most 1000 defect rows: a longer file imports nothing and says how many rows it holds.
+// - At least one and at most 1000 defect rows: a file without any, or a longer one, imports nothing
+//   and says why.
 // - Any error leaves the profile without points; the message names the row and the column.
 
 // Column numbers from the CSV dialog, in the dialog's order (0 = not given).
@@ -54,7 +55,7 @@ struct CsvColumnsCheck {
 CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts);
 
 struct CsvImportResult {
-    ImportStatus status = ImportStatus::Ok;  // Ok, TooManyDefects, Damaged, BadColumns or FileError
+    ImportStatus status = ImportStatus::Ok;  // Ok, TooManyDefects, Damaged, BadColumns, NoDefects or FileError
     std::string message;                     // one plain sentence for the user; empty when Ok
     int pointCount = 0;                      // points put into the profile
 };

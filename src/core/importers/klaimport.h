@@ -43,6 +43,7 @@ enum class ImportStatus {
     Damaged,          // the file breaks its own structure or holds a non-number where a number belongs
     NoSuchWafer,      // the wafer asked for is not in the file
     BadColumns,       // CSV only: the column numbers cannot describe a defect
+    NoDefects,        // CSV only: not one row holds a defect (a binary file, headings only)
     FileError,        // the file could not be read at all, or is too large
 };
 
