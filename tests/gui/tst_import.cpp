@@ -6,8 +6,11 @@
 #include <QTableWidget>
 #include <QtTest>
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "formharness.h"
+#include "importers/frmwaferchoice.h"
 
 using namespace solvane;
 
@@ -155,6 +158,21 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), QFileInfo(fixture).size());
         QCOMPARE(h.document(), QStringLiteral("3 points, 5 rows; title \"named.waf\", status \"named.waf\"; Save on, "
                                               "unchanged"));
+    }
+
+    // A file of a million wafers once took gigabytes of rows: the chooser lists the first ones and says so.
+    void waferChoiceIsCapped()
+    {
+        const std::vector<KlaWafer> wafers(frmWaferChoice::MaxListedWafers + 1, KlaWafer{"W", "1", 3});
+        frmWaferChoice chooser(wafers);
+        auto* list = chooser.findChild<QTableWidget*>(QStringLiteral("lstWafers"));
+        QCOMPARE(list->rowCount(), 10000);
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("lblPrompt"))->text(),
+                 QStringLiteral(
+                     "The file holds 10001 wafers; the first 10000 are listed. Choose the wafer to import:"));
+        chooser.setCurrentWafer(9999);
+        chooser.CmdOK_Click();
+        QCOMPARE(chooser.chosenWafer(), std::optional<std::size_t>(9999));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/dialogparts.h"
 
@@ -30,10 +31,16 @@ frmWaferChoice::frmWaferChoice(const std::vector<KlaWafer>& wafers, QWidget* par
     setWindowTitle(tr("Choose Wafer"));
     setModal(true);
 
-    lblPrompt = new QLabel(tr("The file holds %1 wafers. Choose the wafer to import:").arg(wafers.size()), this);
+    const std::size_t listed = std::min(wafers.size(), MaxListedWafers);
+    const QString prompt = listed < wafers.size()
+                               ? tr("The file holds %1 wafers; the first %2 are listed. Choose the wafer to import:")
+                                     .arg(wafers.size())
+                                     .arg(listed)
+                               : tr("The file holds %1 wafers. Choose the wafer to import:").arg(wafers.size());
+    lblPrompt = new QLabel(prompt, this);
     lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
 
-    lstWafers = new QTableWidget(static_cast<int>(wafers.size()), 3, this);
+    lstWafers = new QTableWidget(static_cast<int>(listed), 3, this);
     lstWafers->setObjectName(QStringLiteral("lstWafers"));
     lstWafers->setHorizontalHeaderLabels({tr("Wafer ID"), tr("Slot"), tr("Defects")});
     // Row numbers stay visible: they tell apart wafers of a file that gives no IDs or slots.
@@ -41,7 +48,7 @@ frmWaferChoice::frmWaferChoice(const std::vector<KlaWafer>& wafers, QWidget* par
     lstWafers->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWafers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstWafers->setTabKeyNavigation(false);
-    for (std::size_t i = 0; i < wafers.size(); ++i) {
+    for (std::size_t i = 0; i < listed; ++i) {
         const int row = static_cast<int>(i);
         const KlaWafer& wafer = wafers[i];
         const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;

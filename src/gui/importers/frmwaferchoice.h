@@ -14,11 +14,14 @@ class QTableWidget;
 namespace solvane {
 
 // Lists the wafers of a results file (wafer ID, slot, defect count), one row each in file order, so the user can pick
-// the one to import. The first wafer is preselected. OK or a double click on a row hands back the chosen wafer's index;
-// Cancel and the close box hand back nothing.
+// the one to import: the first MaxListedWafers of them, which the prompt then says (a file of a million wafers would
+// otherwise take gigabytes of rows). The first wafer is preselected. OK or a double click on a row hands back the
+// chosen wafer's index; Cancel and the close box hand back nothing.
 class frmWaferChoice : public QDialog {
     Q_OBJECT
 public:
+    static constexpr std::size_t MaxListedWafers = 10000;
+
     explicit frmWaferChoice(const std::vector<KlaWafer>& wafers, QWidget* parent = nullptr);
 
     // The index into the wafer list confirmed by OK; nothing after Cancel or before any answer.
