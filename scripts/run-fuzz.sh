@@ -23,6 +23,8 @@ options_for() {
     fuzz_fields) echo "-max_len=16384" ;;
     fuzz_numtext) echo "-max_len=256" ;;
     fuzz_settings) echo "-max_len=4096" ;;
+    fuzz_filelayer) echo "-max_len=65536 -dict=$root/tests/fuzz/profile.dict" ;;
+    fuzz_report) echo "-max_len=65536 -dict=$root/tests/fuzz/profile.dict" ;;
     *) echo "" ;;
     esac
 }
@@ -31,6 +33,9 @@ options_for() {
 seeds_for() {
     local dirs=("$root/tests/fuzz/corpus/$1")
     case "$1" in
+    # The file layer and the report start from the project's own profile, results and CSV fixtures.
+    fuzz_filelayer) dirs=("$root/tests/fuzz/corpus/fuzz_profile" "$root/tests/data/kla" "$root/tests/data/csv") ;;
+    fuzz_report) dirs=("$root/tests/fuzz/corpus/fuzz_profile") ;;
     fuzz_klaimport | fuzz_csvimport | fuzz_fields) [ -d "$shared" ] && dirs+=("$shared") ;;
     esac
     echo "${dirs[@]}"
