@@ -12,6 +12,7 @@ class TestWaferDrawing : public QObject {
 private:
     Profile profile_;
     WaferSurface surface_{QSize(800, 800)};
+    bool showPath_ = false;
 
     // Draws the profile (the palette's Light colour is the background) and reads the pixel at each user position.
     QList<QColor> draw(bool all, const QList<QPointF>& positions)
@@ -20,6 +21,7 @@ private:
         palette.setColor(QPalette::Light, QColor(250, 250, 240));
         palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
         WaferDrawing drawing(surface_, profile_, palette);
+        drawing.setShowPath(showPath_);
         all ? drawing.redrawall() : drawing.drawwafer();
         QList<QColor> colours;
         for (const QPointF& p : positions) {
@@ -33,6 +35,7 @@ private slots:
     void init()
     {
         profile_ = Profile();
+        showPath_ = false;
         profile_.WaferDiameter = 200;
         profile_.EdgeExclusion = 5;
         profile_.BeamDiameter = 8;
@@ -64,6 +67,20 @@ private slots:
         profile_.SnapOn = True;
         QCOMPARE(draw(true, {{0, 0}, {-91, 0}, {0, -91}, {91, 0}, {0, 91}, {45, 45}}),
                  QList<QColor>({Qt::magenta, Qt::magenta, Qt::magenta, Qt::magenta, Qt::magenta, Qt::blue}));
+    }
+
+    // The path runs under the spots; a segment towards a point far off the surface is clipped to it, and one
+    // with a position that is not a number is left out.
+    void pathIsClippedToTheSurface()
+    {
+        profile_.Points[1] = PointRec{91.0f, 0.0f, False, 91.0f, 0.0f};     // drawn at (-91, 0)
+        profile_.Points[2] = PointRec{91.0f, 180.0f, False, -91.0f, 0.0f};  // drawn at (91, 0)
+        profile_.Points[3] = PointRec{1e30f, 90.0f, False, 0.0f, 1e30f};    // far below the surface
+        profile_.Points[4] = PointRec{NAN, 0.0f, False, NAN, 0.0f};
+        profile_.PointCount = 4;
+        showPath_ = true;
+        QCOMPARE(draw(true, {{0, 0}, {91.1, -50}, {-91, 0}, {0, 50}}),
+                 QList<QColor>({Qt::magenta, Qt::magenta, Qt::green, Qt::blue}));
     }
 
     void zeroDiameterKeepsThePreviousDrawing()

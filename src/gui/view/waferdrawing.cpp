@@ -96,15 +96,13 @@ void WaferDrawing::drawnumber(double R, float Theta, int n)
 
 void WaferDrawing::drawpath()
 {
-    WaferSurface::Batch batch(surface_);
-    const QColor pathColour = colour(profile_.GridColor);
-    for (int i = 2; i <= profile_.PointCount; ++i) {
-        const PointRec& from = profile_.Points[static_cast<std::size_t>(i - 1)];
-        const PointRec& to = profile_.Points[static_cast<std::size_t>(i)];
-        const QPointF a = drawnPosition(from.R, from.Theta);
-        const QPointF b = drawnPosition(to.R, to.Theta);
-        surface_.line(a.x(), a.y(), b.x(), b.y(), pathColour);
+    QPolygonF path;
+    path.reserve(profile_.PointCount);
+    for (int i = 1; i <= profile_.PointCount; ++i) {
+        const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
+        path.append(drawnPosition(point.R, point.Theta));
     }
+    surface_.polyline(path, colour(profile_.GridColor));
 }
 
 }  // namespace solvane

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 #include <QStaticText>
 #include <QTransform>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     void circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill);
     void box(double x1, double y1, double x2, double y2, const QColor& outline, const QColor& fill);
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
+    // One-pixel lines joining the user positions in turn (a path of thousands of lines draws far
+    // quicker as one polyline than line by line).
+    void polyline(const QPolygonF& userPoints, const QColor& colour);
     // Text with its top-left corner at (x, y).
     void text(double x, double y, const QString& text, const QColor& colour);
 
