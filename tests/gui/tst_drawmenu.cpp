@@ -154,10 +154,11 @@ private slots:
         QVERIFY(onPath(20, 0) && onPath(-50, 15));
         // Inside a spot (drawn over the path), and off the path.
         QCOMPARE(std::pair(h.pixelAt(52, 0), h.pixelAt(20, 20)), std::pair(h.pixelNear(50, 0), wafer));
-        QCOMPARE(h.form().statusPanel(1), QStringLiteral("Path 130.0 mm"));
+        const QLabel* length = h.form().findChild<QLabel*>("StatusBarPath");
+        QCOMPARE(length->text(), QStringLiteral("Path 130.0 mm"));
         QCOMPARE(h.platform.settings().read("Main", "ShowPath", ""), std::string("1"));
         h.action("Draw_Path")->trigger();
-        QVERIFY(!onPath(20, 0) && h.form().statusPanel(1).isEmpty());
+        QVERIFY(!onPath(20, 0) && length->text().isEmpty());
         QCOMPARE(h.platform.settings().read("Main", "ShowPath", ""), std::string("0"));
     }
 };

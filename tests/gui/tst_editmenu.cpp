@@ -2,6 +2,7 @@
 // menu items.
 #include <QAction>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -109,7 +110,8 @@ private slots:
         const PointRec first = h.profile().Points[1];
         h.profile().DataChanged = False;
         h.action("Edit_Optimise")->trigger();
-        QCOMPARE(h.form().statusPanel(1), QStringLiteral("Path 8231.4 mm \u2192 4325.4 mm"));
+        QCOMPARE(h.form().findChild<QLabel*>("StatusBarPath")->text(),
+                 QStringLiteral("Path 8231.4 mm \u2192 4325.4 mm"));
         QCOMPARE(std::pair(h.profile().Points[1].X, h.profile().Points[1].Y), std::pair(first.X, first.Y));
         QCOMPARE(h.profile().DataChanged, True);
     }

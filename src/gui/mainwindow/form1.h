@@ -158,7 +158,7 @@ private:
     // The site planning items of the Edit menu (after the sorts) and of the Draw menu (at its end).
     void addSitePlanningEditItems(class QMenu* edit);
     void addSitePlanningDrawItems(class QMenu* draw);
-    // The path length in status panel 1 while the path is shown.
+    // The path's length in its status panel while the path is shown; nothing otherwise.
     void showPathLength();
     // Every spot in SpotColor with its number, then point row's spot in red when row is a point
     // (0: none): what a change of the table's current cell shows. Cheap while the last such picture
@@ -247,6 +247,8 @@ private:
     RingCounts ringCounts_ = DefaultRingCounts;
     double rotationDeg_ = 0.0;
     bool showPath_ = false;
+    // Status bar panel of the path's length (while shown) and of the last Optimise Order's result.
+    QLabel* statusPanelPath_ = nullptr;
 };
 
 }  // namespace solvane

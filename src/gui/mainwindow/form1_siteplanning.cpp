@@ -1,7 +1,9 @@
 // The main window's site planning commands: ring patterns, the shortest visiting order, rotation,
 // and the visiting path on the drawing.
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
+#include <QStatusBar>
 
 #include "dialogs/ringsform.h"
 #include "dialogs/rotateform.h"
@@ -24,6 +26,10 @@ void Form1::addSitePlanningDrawItems(QMenu* draw)
     draw->addSeparator();
     Draw_Path = addMenuItem(draw, "Draw_Path", QStringLiteral("Show &Path"), &Form1::Draw_Path_Click);
     Draw_Path->setCheckable(true);
+    // Panel 1 belongs to the read-outs of the pointer and the current cell: the path has its own.
+    statusPanelPath_ = new QLabel(this);
+    statusPanelPath_->setObjectName(QStringLiteral("StatusBarPath"));
+    statusBar()->insertPermanentWidget(0, statusPanelPath_);
 }
 
 void Form1::Draw_Rings_Click()
@@ -46,7 +52,7 @@ void Form1::Edit_Optimise_Click()
     setPointer(Pointer::Default);
     redrawall();
     updategrid();
-    setStatus(1, QString::fromStdString(pathLengthsText(lengths)));
+    statusPanelPath_->setText(QString::fromStdString(pathLengthsText(lengths)));
 }
 
 void Form1::Edit_Rotate_Click()
@@ -63,14 +69,13 @@ void Form1::Draw_Path_Click()
 {
     showPath_ = Draw_Path->isChecked();
     saveShowPath(platform_.settings(), showPath_);
-    if (!showPath_) setStatus(1, QString());
     drawwafer();
     redrawall();
 }
 
 void Form1::showPathLength()
 {
-    if (showPath_) setStatus(1, QString::fromStdString(pathLengthText(pathLengthMm(profile_))));
+    statusPanelPath_->setText(showPath_ ? QString::fromStdString(pathLengthText(pathLengthMm(profile_))) : QString());
 }
 
 }  // namespace solvane

@@ -19,6 +19,7 @@ void Form1::drawwafer()
     drawing().drawwafer();
     setPointer(Pointer::Default);
     Picture1->update();
+    showPathLength();  // Clear Points ends here, with no point left
 }
 
 void Form1::drawsnapgrid()
