@@ -161,8 +161,8 @@ bool clipSegment(QPointF& a, QPointF& b, int width, int height)
 
 void WaferSurface::polyline(const QPolygonF& userPoints, const QColor& colour)
 {
-    // Written straight into the image with Bresenham's steps: thousands of long lines across the
-    // wafer take the painter's stroker several milliseconds, this well under one.
+    // Written straight into the image (RGB32, 32-bit pixels) with Bresenham's steps: thousands of
+    // long lines across the wafer take the painter's stroker several milliseconds, this well under one.
     painter();  // counts as a change, and the painter's start has already detached a shared picture
     const QRgb pixel = colour.rgb();
     const int width = image_.width();
