@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -30,10 +31,12 @@ bool looksLikeIniText(const QByteArray& bytes)
     return !utf8.hasError();
 }
 
+// Where QSettings keeps the user's INI file. Not asked of QSettings: it reads the file as soon as it
+// is made, and a FIFO there would stop the start-up.
 QString userSettingsPath()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Solvane"), QStringLiteral("Solvane"))
-        .fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Solvane/Solvane.ini");
 }
 
 }  // namespace

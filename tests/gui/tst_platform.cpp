@@ -102,6 +102,18 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), savedBytes);
     }
+    // The user's own store finds its file where QSettings keeps it, without opening a FIFO put there.
+    void userSettingsFileIsAFifo()
+    {
+        const QString config = dir_.filePath(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(config + "/Solvane"));
+        QVERIFY(::mkfifo(QFile::encodeName(config + "/Solvane/Solvane.ini").constData(), 0600) == 0);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        QtSettingsStore store;
+        QCOMPARE(store.fileName(), config + "/Solvane/Solvane.ini");
+        QCOMPARE(store.read("QDX", "Beam", "8"), std::string("8"));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
     // The hand-over socket is looked for per display, in a folder of this user's only.
     void instanceSocketPlace()
     {
