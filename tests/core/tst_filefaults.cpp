@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "files/filechecks.h"
 #include "files/profilefile.h"
 #include "importers/csvimport.h"
 #include "importers/klaimport.h"
@@ -234,6 +235,49 @@ TEST_F(Folder, SavingOntoAFifoIsRefusedAtOnce)
     Profile profile = threePoints();
     EXPECT_EQ(writeprofile(profile, (folder_ / "pipe.waf").string()).message,
               "\"" + (folder_ / "pipe.waf").string() + "\" is not a plain file");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Things that are not plain files
+
+// A FIFO with no writer used to hang every reader; devices and folders are no files to read either.
+TEST_F(Folder, ReadersRefuseWhatIsNotAPlainFile)
+{
+    const std::string pipe = (folder_ / "pipe").string(), folder = (folder_ / "folder").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(folder);
+    const auto profile = std::make_unique<Profile>();
+    const auto defects = std::make_unique<DefectStore>();
+    const auto readers = [&](const std::string& file) {
+        return std::vector<std::string>{readprofileFile(*profile, file).message, loadImportFile(file).message,
+                                        importKlaFile(file, *profile, *defects).message,
+                                        importCsvFile(file, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message};
+    };
+    for (const auto& [file, message] :
+         std::vector<std::pair<std::string, std::string>>{{pipe, "\"" + pipe + "\" is not a plain file"},
+                                                          {"/dev/zero", "\"/dev/zero\" is not a plain file"},
+                                                          {folder, "\"" + folder + "\" is a folder"}})
+        EXPECT_EQ(readers(file), std::vector<std::string>(4, message));
+    EXPECT_EQ(plainFileProblem(pipe), "\"" + pipe + "\" is not a plain file");
+    EXPECT_EQ(plainFileProblem((folder_ / "missing").string()),
+              std::nullopt);  // nothing there is no fault: defaults apply
+}
+
+// Only an existing plain file that may not be written is read-only; links are followed.
+TEST_F(Folder, ReadOnlyMeansAPlainFileNobodyMayWrite)
+{
+    for (const char* name : {"locked", "open"}) write(folder_ / name, "x");
+    fs::permissions(folder_ / "locked", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_symlink("locked", folder_ / "to-locked");
+    fs::create_symlink("missing", folder_ / "dangling");
+    fs::create_directory(folder_ / "folder");
+    for (const auto& [name, readOnly] : std::vector<std::pair<const char*, bool>>{{"locked", true},
+                                                                                  {"to-locked", true},
+                                                                                  {"open", false},
+                                                                                  {"dangling", false},
+                                                                                  {"folder", false},
+                                                                                  {"missing", false}})
+        EXPECT_EQ(isReadOnlyFile((folder_ / name).string()), readOnly) << name;
 }
 
 // ---------------------------------------------------------------------------------------------
