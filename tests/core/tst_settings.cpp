@@ -120,19 +120,19 @@ TEST(PlaceOnScreen, KeepsTheTitleBarReachable)
     Profile p;
     const WindowPlacement g = placeOnScreen(loadsettings(p, garbage, Screen, ""), Screen);
     EXPECT_EQ(std::tuple(p.ModelType, p.WaferDiameter, p.BeamDiameter), std::tuple(std::int16_t{11}, 150.0, 0.0));
-    EXPECT_EQ(V({g.left, g.top, g.width, g.height}), V({Screen.width - MinVisibleTwips, 0, 6000, 4600}));
+    EXPECT_EQ(V({g.left, g.top, g.width, g.height}), V({Screen.width - 6000, 0, 6000, 4600}));
     const ScreenSizeTwips hd{19200.0, 10800.0};
     for (const auto& [in, screen, out] :
-         std::vector<std::tuple<V, ScreenSizeTwips, V>>{{{-2e3, 0, 6000, 4600}, hd, {-2e3, 0, 6000, 4600}},
-                                                        {{5e4, 0, 6000, 4600}, hd, {17760, 0, 6000, 4600}},
-                                                        {{-5e4, 0, 6000, 4600}, hd, {-4560, 0, 6000, 4600}},
+         std::vector<std::tuple<V, ScreenSizeTwips, V>>{{{-2e3, 0, 6000, 4600}, hd, {0, 0, 6000, 4600}},
+                                                        {{5e4, 0, 6000, 4600}, hd, {13200, 0, 6000, 4600}},
                                                         {{100, -300, 6000, 4600}, hd, {100, 0, 6000, 4600}},
                                                         {{100, 2e4, 6000, 4600}, hd, {100, 10350, 6000, 4600}},
                                                         {{0, 0, -6000, 0}, hd, {0, 0, 6000, 4600}},
                                                         {{NAN, NAN, NAN, 4600}, hd, {6600, 3100, 6000, 4600}},
-                                                        {{-100, 0, 3e4, 2e4}, hd, {-100, 0, 19200, 10800}},
-                                                        {{-5000, 0, 1000, 1000}, hd, {0, 0, 1000, 1000}},
-                                                        {{-5e4, 5e6, 0, 1}, {0, 0}, {-5e4, 5e6, 6000, 1}}}) {
+                                                        {{-100, 0, 3e4, 2e4}, hd, {0, 0, 19200, 10800}},
+                                                        // Seen: (-303, 1014) pixels, 4 pixels wide.
+                                                        {{-4545, 15210, 60, 4600}, hd, {0, 10350, 4800, 4600}},
+                                                        {{-5e4, 5e6, 0, 1}, {0, 0}, {-5e4, 5e6, 6000, 3600}}}) {
         const WindowPlacement w = placeOnScreen(WindowPlacement{in[0], in[1], in[2], in[3]}, screen);
         EXPECT_EQ(V({w.left, w.top, w.width, w.height}), out) << in[0] << "," << in[1] << " " << in[2] << "x" << in[3];
     }

@@ -117,6 +117,8 @@ WindowPlacement placeOnScreen(WindowPlacement placement, const ScreenSizeTwips& 
     const auto usableLength = [](double v) { return std::isfinite(v) && v > 0.0; };
     if (!usableLength(placement.width)) placement.width = DefaultWidthTwips;
     if (!usableLength(placement.height)) placement.height = DefaultHeightTwips;
+    placement.width = std::max(placement.width, MinWindowWidthTwips);
+    placement.height = std::max(placement.height, MinWindowHeightTwips);
     if (!usableLength(screen.width) || !usableLength(screen.height)) return placement;
 
     placement.width = std::min(placement.width, screen.width);
@@ -126,8 +128,8 @@ WindowPlacement placeOnScreen(WindowPlacement placement, const ScreenSizeTwips& 
     if (!std::isfinite(placement.left)) placement.left = (screen.width - placement.width) / 2.0;
     if (!std::isfinite(placement.top)) placement.top = (screen.height - placement.height) / 2.0;
 
-    const double visible = std::min(MinVisibleTwips, placement.width);
-    placement.left = std::clamp(placement.left, visible - placement.width, screen.width - visible);
+    // The whole title bar stays on the screen, so the window can always be grabbed and moved.
+    placement.left = std::clamp(placement.left, 0.0, screen.width - placement.width);
     const double titleBar = std::min(MinTitleBarTwips, screen.height);
     placement.top = std::clamp(placement.top, 0.0, screen.height - titleBar);
     return placement;

@@ -39,13 +39,14 @@ bool loadShowPath(const SettingsStore& store);
 void saveShowPath(SettingsStore& store, bool show);
 
 // Brings a stored placement onto the screen so the window can be reached: a size that is zero,
-// negative or not a number falls back to 6000 x 4600 twips, a size larger than the screen shrinks
-// to it, and the window is moved only as far as needed to keep its title bar on the screen and
-// at least MinVisibleTwips of its width visible.
+// negative or not a number falls back to 6000 x 4600 twips, a smaller one grows to the minimum
+// window size, a size larger than the screen shrinks to it, and the window is moved only as far as
+// needed to keep its whole title bar (its full width, MinTitleBarTwips high) on the screen.
 WindowPlacement placeOnScreen(WindowPlacement placement, const ScreenSizeTwips& screen);
 
-// How much of the window's width must stay on the screen after placeOnScreen: one inch.
-inline constexpr double MinVisibleTwips = 1440.0;
+// The smallest window that still shows the drawing, the table and the description box usably.
+inline constexpr double MinWindowWidthTwips = 4800.0;
+inline constexpr double MinWindowHeightTwips = 3600.0;
 // How far the top edge may come down: the title bar (about 30 pixels) stays above the bottom.
 inline constexpr double MinTitleBarTwips = 450.0;
 
