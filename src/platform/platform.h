@@ -68,6 +68,9 @@ public:
     // Lets pending window events run once.
     virtual void doEvents() = 0;
 
+    // The user's folder for the recovery copy of unsaved work; empty when there is none.
+    virtual QString recoveryDir() const = 0;
+
     // Folder of the program file and the PATH environment variable, for the help lookup.
     virtual QString programDir() const = 0;
     virtual QString searchPath() const = 0;

@@ -8,10 +8,13 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cstdlib>
 
+#include "files/recoveryfile.h"
 #include "platform/colours.h"
 #include "platform/helpwindow.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/qttext.h"
 
 namespace solvane {
 
@@ -164,6 +167,11 @@ void QtPlatform::setPointer(Pointer pointer)
 }
 
 void QtPlatform::doEvents() { QCoreApplication::processEvents(); }
+
+QString QtPlatform::recoveryDir() const
+{
+    return fromFileSystem(recoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
+}
 
 QString QtPlatform::programDir() const { return QCoreApplication::applicationDirPath(); }
 

@@ -43,6 +43,7 @@ public:
     SettingsStore& settings() override { return *store_; }
     void setPointer(Pointer pointer) override;
     void doEvents() override;
+    QString recoveryDir() const override;
     QString programDir() const override;
     QString searchPath() const override;
 

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     SettingsStore& settings() override { return store_; }
     void setPointer(Pointer pointer) override { s_.pointerChanges.push_back(pointer); }
     void doEvents() override { ++s_.doEventsCount; }
+    // A folder of this platform's own, so that windows built on it share their recovery copy.
+    QString recoveryDir() const override { return recoveryDir_.path(); }
     QString programDir() const override { return programDir_; }
     QString searchPath() const override { return searchPath_; }
 
@@ -83,6 +86,7 @@ private:
     } s_;
 
     MemorySettingsStore store_;
+    QTemporaryDir recoveryDir_;
     QString programDir_ = QStringLiteral("/opt/solvane");
     QString searchPath_;
 };
