@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 #include "platform/instanceguard.h"
 #include "platform/qtplatform.h"
+#include "platform/terminationsignals.h"
 
 int main(int argc, char* argv[])
 {
@@ -33,6 +34,12 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // A kill or a hang-up keeps the unsaved work for the next start instead of losing it.
+    solvane::TerminationSignals termination;
+    QObject::connect(&termination, &solvane::TerminationSignals::received, &window,
+                     &solvane::Form1::quitKeepingUnsavedWork);
+
     window.show();
+    window.recoverUnsavedWork();
     return QApplication::exec();
 }

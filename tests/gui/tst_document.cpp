@@ -1,9 +1,15 @@
 // File menu document commands: New, Open, Save, Save As and the close check, driven through the menu.
 #include <QAction>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QtTest>
+#include <csignal>
 
+#include "files/profilefile.h"
 #include "formharness.h"
+#include "platform/terminationsignals.h"
 
 using namespace solvane;
 
@@ -18,6 +24,12 @@ const QByteArray TwoPointFile =
     "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
     "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
 
+QByteArray readAll(const QString& name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestDocument : public QObject {
@@ -28,12 +40,13 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("answer");  // empty: no changes, so no prompt
-        for (const char* command : {"File_New", "File_Exit", "close box"})
+        for (const char* command :
+             {"File_New", "File_Exit", "close box", "File_Open", "mnuFileImporter", "mnuCSVFileImporter"})
             for (const char* answer : {"", "Yes", "No"})
                 QTest::addRow("%s, '%s'", command, answer) << command << answer;
     }
 
-    // New and every way of closing ask before dropping changes; New keeps the description.
+    // New, Open, the imports and every way of closing ask before dropping changes; New keeps the description.
     void unsavedChangesPrompt()
     {
         QFETCH(QString, command);
@@ -49,12 +62,15 @@ private slots:
         h.action("File_Save")->setEnabled(true);
         p.DataChanged = changed ? True : False;
         h.form().setGeometry(40, 30, 640, 480);
+        const bool goesAhead = answer != "No";
+        const bool reads = command.startsWith(QLatin1String("File_O")) || command.startsWith(QLatin1String("mnu"));
         if (changed) h.platform.answerMessage(answer == "Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+        if (reads && goesAhead) h.platform.cancelFileDialog();
         command == "close box" ? void(h.form().close()) : h.action(qPrintable(command))->trigger();
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
-        const bool goesAhead = answer != "No";
         const bool cleared = command == "File_New" && goesAhead;
-        QCOMPARE(h.boxes(), changed ? Prompt.arg(QLatin1String(command == "File_New" ? "Clear" : "Quit")) : QString());
+        const bool quits = command == "File_Exit" || command == "close box";
+        QCOMPARE(h.boxes(), changed ? Prompt.arg(QLatin1String(quits ? "Quit" : "Clear")) : QString());
         QCOMPARE(h.document(), cleared ? QStringLiteral("0 points, 2 rows; title \"\", status \"Untitled\"; Save off, "
                                                         "unchanged")
                                        : QStringLiteral("2 points, 4 rows; title \"kept.waf\", status \"Untitled\"; "
@@ -63,7 +79,7 @@ private slots:
         QCOMPARE(h.row(1) + h.form().descriptionBox().text(), cleared ? "1||kept" : QStringLiteral("1|50.00|90.0kept"));
         QCOMPARE(int(h.action("Draw_Snap")->isChecked()) - p.SnapOn, cleared ? 0 : 2);
         QCOMPARE(p.WaferColor, cleared ? p.DefWaferColor : Colour(0x00FF0000));
-        if (command == "File_New") return;
+        if (!quits) return;
         QCOMPARE(h.form().isVisible(), !goesAhead);
         QCOMPARE(h.platform.memoryStore().entries().empty(), !goesAhead);
         if (goesAhead) QCOMPARE(Form1(h.platform).geometry(), QRect(40, 30, 640, 480));
@@ -71,46 +87,73 @@ private slots:
 
     void open_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("points");
-        QTest::newRow("good") << TwoPointFile << QString() << "2 points, 4 rows: 50 25.5 0";
+        QTest::addColumn<QByteArray>("bytes");  // of x.waf; none: no such file
+        QTest::addColumn<QString>("message");   // after the unsaved-change prompt
+        QTest::addColumn<QString>("points");    // the document afterwards, and the R of points 1 to 3
+        QTest::addColumn<int>("saveAsks");      // Save then shows a dialog rather than write x.waf
+        const QString previous = "5 points, 7 rows; title \"\", status \"Untitled\"; Save on, changed: 1 2 3";
+        const QString shown = QStringLiteral("; title \"x.waf\", status \"x.waf\"; Save on, unchanged: ");
+        QTest::newRow("good") << TwoPointFile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
         QTest::newRow("missing") << QByteArray() << "opened:\r\ncannot open \"%1\": No such file or directory."
-                                 << "0 points, 2 rows: 0 0 0";
+                                 << previous << 1;
+        QTest::newRow("results file through All Files")
+            << QByteArray("FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\n")
+            << "opened:\r\nline 2: expected a number for the wafer diameter, found \"SampleCenterLocation "
+               "100...\"."
+            << previous << 1;
         QTest::newRow("second point broken")
             << QByteArray(TwoPointFile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
                "The profile shows what was read before that."
-            << "1 points, 3 rows: 12 0 0";  // only the points read count: no empty ones to save back
+            << "1 points, 3 rows" + shown + "12 0 0" << 1;
+        QTest::newRow("more points than a profile holds")
+            << QByteArray(TwoPointFile).replace("\r\n2\r\n", "\r\n99999999\r\n")
+            << "read to the end:\r\nthe file holds 99999999 points; a profile holds at most 2000.\r\n"
+               "The profile shows what was read before that."
+            << "2 points, 4 rows" + shown + "50 25.5 0" << 1;
+        QTest::newRow("long description")
+            << QByteArray(TwoPointFile).replace("Two points", QByteArray(1001, 'd'))
+            << "Solvane|Exclamation|Ok|The description in \"x.waf\" is longer than 1000 characters.\r\nThe box "
+               "shows it as a profile can hold it: at most 1000 characters, double quotes as apostrophes, other "
+               "characters as \"?\". A save writes it so."
+            << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
     }
 
-    // Open replaces unsaved points without asking and leaves Save disabled; a failed read keeps what was
-    // read and never leaves a point the file did not hold.
+    // Open asks before dropping unsaved points. A file with no readable header leaves the open document
+    // alone; a partly read one is shown without invented points, and Save asks for a name rather than
+    // write the partial profile over it.
     void open()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(QString, points);
+        QFETCH(int, saveAsks);
         FormHarness h;
         QTemporaryDir work;
         const Profile& p = h.profile();
         h.setPolarPoints({{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
         h.profile().DataChanged = True;
+        h.action("File_Save")->setEnabled(true);
         const QString path = work.filePath(QStringLiteral("x.waf"));
         QFile file(path);
         QVERIFY(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes) > 0 && file.flush()));
+        h.platform.answerMessage(MessageAnswer::Yes);
         h.platform.chooseFile(path);
         if (!message.isEmpty()) h.platform.answerMessage(MessageAnswer::Ok);
         h.action("File_Open")->trigger();
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(h.request(0), "Open File; open" + WafDialog + QString::fromStdString(p.ProfileDir));
-        QCOMPARE(h.boxes(), message.isEmpty() ? message
-                                              : "Solvane|Exclamation|Ok|\"x.waf\" could not be " +
-                                                    (bytes.isEmpty() ? message.arg(path) : message));
+        const QString failure = "Solvane|Exclamation|Ok|\"x.waf\" could not be " + QString(message).replace("%1", path);
+        QCOMPARE(h.boxes(), Prompt.arg("Clear") + (message.isEmpty() ? "" : "\n") +
+                                (message.startsWith("Solvane") || message.isEmpty() ? message : failure));
         QCOMPARE(h.document() + QStringLiteral(": %1 %2 %3").arg(p.Points[1].R).arg(p.Points[2].R).arg(p.Points[3].R),
-                 points.replace(": ", "; title \"x.waf\", status \"x.waf\"; Save off, unchanged: "));
-        QCOMPARE(p.FilePath, path.toStdString());
-        if (bytes == TwoPointFile) QCOMPARE(h.form().descriptionBox().text(), QStringLiteral("Two points"));
+                 points);
+
+        if (saveAsks) h.platform.cancelFileDialog();
+        h.action("File_Save")->trigger();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(int(h.platform.fileRequests().size()) - 1, saveAsks);
+        // Written back as read (the description as the box holds it), or not at all.
+        QCOMPARE(readAll(path), bytes.replace(QByteArray(1001, 'd'), QByteArray(1000, 'd')));
     }
 
     // Without points Save and Save As do nothing. Save As names the document and enables Save, which then
@@ -119,10 +162,6 @@ private slots:
     {
         FormHarness h;
         QTemporaryDir work;
-        const auto readAll = [](const QString& name) {
-            QFile file(name);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        };
         h.form().File_SaveAs_Click();
         h.form().File_Save_Click();
         QVERIFY(h.platform.fileRequests().empty());
@@ -158,6 +197,105 @@ private slots:
         QVERIFY(h.platform.fileRequests().empty());
         QCOMPARE(readAll(path), QByteArray(saved).replace("25.5,180", "30,180"));
         QCOMPARE(h.document(), "2 points, 4 rows; title " + states[2]);
+    }
+
+    void descriptionBoxHoldsWhatAFileCan_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("typed");  // typed key by key; after "^V" pasted
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Latin-1") << "" << QStringLiteral("Lot 7 \u00e9\u00ff") << QStringLiteral("Lot 7 \u00e9\u00ff");
+        QTest::newRow("double quote") << ""
+                                      << "a\"b"
+                                      << "ab";
+        QTest::newRow("beyond Latin-1") << "" << QStringLiteral("5\u20ac") << "5";
+        QTest::newRow("paste with a quote") << "ok"
+                                            << "^Vsay \"hi\""
+                                            << "ok";
+        QTest::newRow("1001st character") << QString(1000, 'x') << "y" << QString(1000, 'x');
+    }
+
+    // The description box refuses what a profile file would change, with a hint; what it takes is a change.
+    void descriptionBoxHoldsWhatAFileCan()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        FormHarness h;
+        QLineEdit& box = h.form().descriptionBox();
+        box.setText(before);
+        box.setFocus();
+        if (typed.startsWith("^V")) {
+            QGuiApplication::clipboard()->setText(typed.mid(2));
+            box.paste();
+        }
+        for (const QChar c : typed.startsWith("^V") ? QString() : typed) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(&box, &key);
+        }
+        QTEST(box.text(), "kept");
+        QCOMPARE(h.profile().DataChanged != False, box.text() != before);
+        QCOMPARE(h.form().statusBar()->currentMessage().contains("ISO-8859-1"), box.text() != before + typed);
+    }
+
+    // A long file name is cut in the middle, within half of the status bar.
+    void longFileNameIsElided()
+    {
+        FormHarness h;
+        QTemporaryDir work;
+        const QString name = QString(240, 'n') + ".waf";
+        QFile file(work.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(TwoPointFile) > 0 && file.flush());
+        h.platform.chooseFile(file.fileName());
+        h.action("File_Open")->trigger();
+        const auto* panel = h.form().findChild<QLabel*>(QStringLiteral("StatusBarPanel2"));
+        QTRY_VERIFY(panel->text().contains(QChar(0x2026)));
+        QVERIFY(panel->width() <= h.form().width() / 2);
+        QCOMPARE(h.form().statusPanel(2), name);
+    }
+
+    void recoveryAfterTermination_data()
+    {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restored") << true;
+        QTest::newRow("declined") << false;
+    }
+
+    // A SIGTERM keeps the unsaved profile in the recovery copy and stores the settings; the next start offers
+    // it. Restored, it is unsaved under its file's name, and Save asks for a name; declined, it is gone.
+    void recoveryAfterTermination()
+    {
+        QFETCH(bool, restore);
+        FormHarness h;
+        h.setPolarPoints({{50.0f, 90.0f}, {25.5f, 180.0f}});
+        h.profile().FilePath = "/work/mine.waf";
+        h.profile().FileTitle = "mine.waf";
+        QTest::keyClicks(&h.form().descriptionBox(), "edited");
+        Profile unsaved = h.profile();
+        TerminationSignals termination;
+        connect(&termination, &TerminationSignals::received, &h.form(), &Form1::quitKeepingUnsavedWork);
+        QCOMPARE(std::raise(SIGTERM), 0);
+        QTRY_VERIFY(!h.platform.memoryStore().entries().empty());
+
+        const QString offer = QStringLiteral(
+            "Solvane|Question|YesNo|Solvane was closed with unsaved changes to mine.waf. Restore them?");
+        h.platform.answerMessage(restore ? MessageAnswer::Yes : MessageAnswer::No);
+        Form1 next(h.platform);
+        next.recoverUnsavedWork();
+        Profile restored = next.profile();
+        QCOMPARE(std::tuple(next.statusPanel(2), restored.DataChanged, next.descriptionBox().text()),
+                 restore ? std::tuple(QStringLiteral("mine.waf"), True, QStringLiteral("edited"))
+                         : std::tuple(QStringLiteral("Untitled"), False, QString()));
+        if (restore) QCOMPARE(formatprofile(restored), formatprofile(unsaved));
+        if (restore) h.platform.cancelFileDialog();
+        next.File_Save_Click();
+        QCOMPARE(h.platform.fileRequests().size(), std::size_t(restore));
+
+        // Still unsaved after a restore, the copy stays until saved or declined.
+        if (restore) h.platform.answerMessage(MessageAnswer::No);
+        Form1(h.platform).recoverUnsavedWork();
+        Form1(h.platform).recoverUnsavedWork();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(h.boxes(), restore ? offer + '\n' + offer : offer);
     }
 };
 

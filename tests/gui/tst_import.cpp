@@ -27,12 +27,11 @@ QByteArray resultsFile(int n)
     return text + ";\r\nSummaryList\r\n1 1;\r\nEndOfFile;\r\n";
 }
 
-// Three points of an edited profile named "previous.waf"; dialogs are counted, shown and handed to answer.
+// Three points of a profile named "previous.waf"; dialogs are counted, shown and handed to answer.
 void prepare(FormHarness& h, int& dialogs, std::function<void(QDialog&)> answer)
 {
     h.setPolarPoints({{10, 0}, {20, 0}, {30, 0}});
     h.profile().FileTitle = "previous.waf";
-    h.profile().DataChanged = True;
     h.form().runDialog = [&dialogs, answer](QDialog& dialog) {
         ++dialogs;
         dialog.show();
@@ -56,7 +55,7 @@ private slots:
         const QString x = QStringLiteral("; title \"x.dat\", status \"x.dat\"; Save off, unchanged / ");
         const QString previous = QStringLiteral(
             "3 points, 5 rows; title \"previous.waf\", status \"Untitled\"; Save "
-            "off, changed / 3|30.00|0.0");
+            "off, unchanged / 3|30.00|0.0");
         const QString refused = QStringLiteral("Solvane|Exclamation|Ok|\"x.dat\" was not imported.\r\n");
         QFile fixture(QStringLiteral(SOLVANE_TEST_DATA "/kla/two_wafers.dat"));
         const QByteArray two = fixture.open(QIODevice::ReadOnly) ? fixture.readAll() : QByteArray();
@@ -65,7 +64,10 @@ private slots:
         const QString twoDone = "1 points, 3 rows" + x + "1|1.12|243.4";  // wafer B2: -0.5, -1
         QTest::newRow("1001 defects") << resultsFile(1001) << ""
                                       << refused + "The file holds 1001 defects; an import takes at most 1000."
-                                      << "0 points, 2 rows" + x + "1||";
+                                      << previous;
+        QTest::newRow("damaged")
+            << resultsFile(3).replace("10000 5000", "10000 abc") << ""
+            << refused + "The file is damaged at line 7: \"abc\" is not a number (YREL field of defect 2)." << previous;
         QTest::newRow("missing") << QByteArray() << "" << refused + "cannot open \"%1\": No such file or directory"
                                  << previous;
         QTest::newRow("wrong type, then another")
@@ -77,7 +79,8 @@ private slots:
         QTest::newRow("wafer Cancel") << two << "CmdCancel" << listed << previous;
     }
 
-    // The import replaces the profile (rectangular by name only) or says why not; a wrong type asks again.
+    // The import replaces the profile (rectangular by name only), or says why not and changes nothing; a wrong
+    // type asks again.
     void kla()
     {
         QFETCH(QByteArray, bytes);

@@ -118,6 +118,21 @@ private slots:
         }
     }
 
+    // The longest description the box takes goes on over lines within the page, nothing lost.
+    void longDescriptionWrapsWithinThePage()
+    {
+        const std::string description = std::string(400, 'w') + std::string(120, ' ') + std::string(480, 'x');
+        const QRectF page(100, 50, 2000, 3000);
+        const auto placed = ReportPrinter(reportLines(withPoints(0), "", description, '.')).layout(metrics_, page);
+        QString joined;
+        for (std::size_t i = 0; i + 2 < placed.size(); ++i) {
+            QVERIFY(metrics_.horizontalAdvance(placed[i].text) <= page.width());
+            if (i > 0) joined += placed[i].text;
+        }
+        QVERIFY(placed.size() > 8);
+        QCOMPARE(joined, "File Description: " + QString::fromStdString(description));
+    }
+
     // A long report fills every page (no room for one more line) but the last, each from its top, in order.
     void longReportFillsEveryPageButTheLast()
     {

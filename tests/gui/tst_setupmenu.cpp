@@ -29,7 +29,8 @@ private slots:
     void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
 
     // However Parameters closes, points are redrawn and the table rebuilt, in the rectangular system after a
-    // confirmed change, which also greys the polar sorts. With no points nothing is drawn and nothing changes.
+    // confirmed change, which also greys the polar sorts. With no points nothing is drawn, but a new size is still a
+    // change to save.
     void parametersClosing_data()
     {
         QTest::addColumn<QString>("closeWith");
@@ -60,7 +61,7 @@ private slots:
             click(d, "OKBtn");
         });
         QCOMPARE(std::tuple(h->profile().WaferDiameter, h->profile().DataChanged, at(10, 10)),
-                 std::tuple(100.0, False, qRgb(255, 0, 255)));
+                 std::tuple(100.0, True, qRgb(255, 0, 255)));
         const WaferSurface& surface = h->form().picture().surface();
         QCOMPARE(surface.toPixels(50.0, -50.0), QPointF(surface.size().width(), surface.size().height()));
     }
@@ -71,8 +72,8 @@ private slots:
     {
         h->profile().WaferColor = Red;
         run("Setup_Color", [](QDialog& d) { click(d, "ResetBtn"), click(d, "CancelBtn"); });
-        QCOMPARE(std::pair(at(10, 10), h->profile().DefWaferColor != Red),
-                 std::pair(shown(h->profile().DefWaferColor), true));
+        QCOMPARE(std::tuple(at(10, 10), h->profile().DefWaferColor != Red, h->profile().DataChanged),
+                 std::tuple(shown(h->profile().DefWaferColor), true, True));
         h->platform.chooseColourAnswer(0x0000FF00);
         run("Setup_Color", [](QDialog& d) {
             QWidget* preview = d.findChild<QWidget*>(QStringLiteral("Picture1"));

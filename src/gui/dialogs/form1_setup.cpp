@@ -1,5 +1,7 @@
 // The main window's Setup menu: the colour and parameters dialogs.
 #include <QAction>
+#include <tuple>
+#include <utility>
 
 #include "dialogs/colorfrm.h"
 #include "dialogs/setupfrm.h"
@@ -10,8 +12,11 @@ namespace solvane {
 
 void Form1::Setup_Color_Click()
 {
+    const std::pair openingColours(profile_.WaferColor, profile_.SpotColor);
     ColorFrm dialog(profile_, platform_, this);
     runDialog(dialog);
+    // The colours travel with the profile file.
+    if (std::pair(profile_.WaferColor, profile_.SpotColor) != openingColours) profile_.DataChanged = True;
     // Also after Cancel: Reset may have stored the default colours in this showing.
     drawwafer();
     redrawall();
@@ -20,6 +25,11 @@ void Form1::Setup_Color_Click()
 void Form1::Setup_Size_Click()
 {
     const std::int16_t openingRectSys = profile_.RectSys;
+    // What the profile file holds of the parameters.
+    const auto fileParameters = [this] {
+        return std::tuple(profile_.WaferDiameter, profile_.EdgeExclusion, profile_.BeamDiameter, profile_.CoordSys);
+    };
+    const auto openingParameters = fileParameters();
     // The dialog loads itself from the profile at every showing, so a fresh one per showing is the
     // same as keeping one.
     SetupFrm dialog(
@@ -32,6 +42,7 @@ void Form1::Setup_Size_Click()
         },
         this);
     runDialog(dialog);
+    if (fileParameters() != openingParameters) profile_.DataChanged = True;
 
     // The sorts are by angle and radius, which only the polar table shows: as at start-up, they are
     // offered in the polar system only.

@@ -7,7 +7,10 @@
 #include <QScreen>
 #include <string>
 
+#include "files/description.h"
 #include "files/profilefile.h"
+#include "files/recoveryfile.h"
+#include "files/recoverykeeper.h"
 #include "mainwindow/form1.h"
 #include "platform/colours.h"
 #include "platform/qttext.h"
@@ -36,10 +39,13 @@ FileDialogRequest profileDialog(const Profile& profile, bool save)
     return request;
 }
 
+// A read that stopped in the header gave no profile to show: the open document stays.
+bool readAProfile(const ReadResult& read) { return read.ok || read.stoppedAt == ProfileField::Points; }
+
 QString readFailureText(const QString& title, const ReadResult& read)
 {
     const QString reason = fromBytes(read.message);
-    if (!read.opened) return QStringLiteral("\"%1\" could not be opened:\r\n%2.").arg(title, reason);
+    if (!readAProfile(read)) return QStringLiteral("\"%1\" could not be opened:\r\n%2.").arg(title, reason);
     return QStringLiteral(
                "\"%1\" could not be read to the end:\r\n%2.\r\n"
                "The profile shows what was read before that.")
@@ -48,14 +54,43 @@ QString readFailureText(const QString& title, const ReadResult& read)
 
 }  // namespace
 
+bool Form1::mayDiscardChanges(const char* lastLine)
+{
+    if (!profile_.DataChanged) return true;
+    return platform_.messageBox(unsavedChangesPrompt(lastLine), QStringLiteral("Data Not Saved"), MessageIcon::Question,
+                                MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+Profile Form1::emptiedCopy() const
+{
+    Profile copy = profile_;
+    resetPoints(copy);
+    copy.PointCount = 0;
+    return copy;
+}
+
+void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source)
+{
+    setPointer(Pointer::Busy);
+    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    profile_ = loaded;
+    profile_.FileTitle = toFileSystem(file.title);
+    profile_.FilePath = toFileSystem(file.path);
+    documentSource_ = source;
+    descript->setText(fromBytes(profile_.Description));
+    setStatus(2, file.title.isEmpty() ? QStringLiteral("Untitled") : file.title);
+    drawwafer();
+    redrawall();
+    updategrid();
+    // A recovered document is unsaved work; anything else loaded is what its file holds.
+    profile_.DataChanged = source == DocumentSource::Recovered ? True : False;
+    if (source != DocumentSource::Recovered) recovery_->discard();
+    setPointer(Pointer::Default);
+}
+
 void Form1::File_New_Click()
 {
-    if (profile_.DataChanged) {
-        const MessageAnswer answer = platform_.messageBox(unsavedChangesPrompt("    Clear anyway?"),
-                                                          QStringLiteral("Data Not Saved"), MessageIcon::Question,
-                                                          MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes) return;
-    }
+    if (!mayDiscardChanges("    Clear anyway?")) return;
     setPointer(Pointer::Busy);
     profile_.SnapOn = False;
     Draw_Snap->setChecked(false);
@@ -65,42 +100,48 @@ void Form1::File_New_Click()
     profile_.PointCount = 0;
     resetPoints(profile_);
     profile_.FileTitle.clear();
-    documentIsImport_ = false;
+    documentSource_ = DocumentSource::ProfileFile;
     setStatus(2, QStringLiteral("Untitled"));
     File_Save->setEnabled(false);
     drawwafer();
     profile_.DataChanged = False;
+    recovery_->discard();
     grdData->setRows(2);
     setPointer(Pointer::Default);
 }
 
 void Form1::File_Open_Click()
 {
+    if (!mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice = platform_.fileDialog(profileDialog(profile_, false));
     if (!choice) return;
 
+    // The file is read beside the open document, which changes only when there is a profile to show.
     setPointer(Pointer::Busy);
-    profile_.FileTitle = toFileSystem(choice->title);
-    profile_.FilePath = toFileSystem(choice->path);
-    documentIsImport_ = false;
-    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
-    // A read that stops before the point count leaves no point rather than one at the centre.
-    resetPoints(profile_);
-    profile_.PointCount = 0;
-    const ReadResult read = readprofileFile(profile_, profile_.FilePath);
-    descript->setText(fromBytes(profile_.Description));
-
-    setStatus(2, choice->title);
-    drawwafer();
-    redrawall();
-    updategrid();
-    profile_.DataChanged = False;
+    Profile loaded = emptiedCopy();
+    const ReadResult read = readprofileFile(loaded, toFileSystem(choice->path));
     setPointer(Pointer::Default);
+    const auto warn = [this](const QString& text) {
+        platform_.messageBox(text, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
+    };
+    if (!readAProfile(read)) {
+        warn(readFailureText(choice->title, read));
+        return;
+    }
+    // The box shows only what a save keeps unchanged; the user hears now what differs from the file.
+    const std::u32string description = latin1CodePoints(loaded.Description);
+    const std::string descriptionFault = descriptionFaults(description);
+    loaded.Description = fittedDescription(description);
+    showLoadedDocument(loaded, *choice, read.ok ? DocumentSource::ProfileFile : DocumentSource::PartlyRead);
 
     // What was read stays; the user learns that the rest is missing and why.
-    if (!read.ok)
-        platform_.messageBox(readFailureText(choice->title, read), QStringLiteral("Solvane"), MessageIcon::Exclamation,
-                             MessageButtons::Ok);
+    if (!read.ok) warn(readFailureText(choice->title, read));
+    if (!descriptionFault.empty())
+        warn(QStringLiteral("The description in \"%1\" %2.\r\nThe box shows it as a profile can hold it: at most "
+                            "%3 characters, double quotes as apostrophes, other characters as \"?\". A save "
+                            "writes it so.")
+                 .arg(choice->title, fromBytes(descriptionFault))
+                 .arg(MaxDescriptionLength));
 }
 
 void Form1::File_Save_Click()
@@ -110,8 +151,9 @@ void Form1::File_Save_Click()
         saveProfileAs();
         return;
     }
-    // The document names the file it was imported from: never write a profile over it.
-    if (documentIsImport_) {
+    // Only a profile read whole from its file, or saved there, goes back to it unasked: never write over
+    // an imported file, lose the points a partial read missed, or replace a file changed since a recovery.
+    if (documentSource_ != DocumentSource::ProfileFile) {
         File_SaveAs_Click();
         return;
     }
@@ -146,9 +188,10 @@ bool Form1::writeProfileTo(const FileChoice& file)
     }
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);
-    documentIsImport_ = false;
+    documentSource_ = DocumentSource::ProfileFile;
     setStatus(2, file.title);
     profile_.DataChanged = False;
+    recovery_->discard();
     return true;
 }
 
@@ -156,12 +199,14 @@ void Form1::File_Exit_Click() { close(); }
 
 bool Form1::Form_Unload()
 {
-    if (profile_.DataChanged) {
-        const MessageAnswer answer = platform_.messageBox(unsavedChangesPrompt("    Quit anyway?"),
-                                                          QStringLiteral("Data Not Saved"), MessageIcon::Question,
-                                                          MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes) return false;
-    }
+    if (!mayDiscardChanges("    Quit anyway?")) return false;
+    storeSettings();
+    recovery_->discard();
+    return true;
+}
+
+std::optional<std::string> Form1::storeSettings()
+{
     // Start-up places the window relative to the screen's work area: store it the same way, so that
     // it comes back where it was.
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -170,7 +215,32 @@ bool Form1::Form_Unload()
     const WindowPlacement current{pxToTwips(frame.left() - origin.x()), pxToTwips(frame.top() - origin.y()),
                                   pxToTwips(frame.width()), pxToTwips(frame.height())};
     savesettings(profile_, platform_.settings(), current);
-    return true;
+    return std::nullopt;
+}
+
+void Form1::recoverUnsavedWork()
+{
+    if (const std::optional<RecoveryCopy> copy = recovery_->found()) {
+        const QString path = fromFileSystem(copy->originalPath);
+        const QString title = fromFileSystem(fileTitleOf(copy->originalPath));
+        const MessageAnswer answer =
+            platform_.messageBox(QStringLiteral("Solvane was closed with unsaved changes to %1. Restore them?")
+                                     .arg(title.isEmpty() ? QStringLiteral("Untitled") : title),
+                                 QStringLiteral("Solvane"), MessageIcon::Question, MessageButtons::YesNo);
+        Profile restored = emptiedCopy();
+        if (answer == MessageAnswer::Yes && readprofile(restored, copy->profileText).ok)
+            showLoadedDocument(restored, FileChoice{path, title}, DocumentSource::Recovered);
+        else
+            recovery_->discard();
+    }
+    recovery_->start();
+}
+
+void Form1::quitKeepingUnsavedWork()
+{
+    recovery_->keepNow();
+    storeSettings();
+    QCoreApplication::quit();
 }
 
 }  // namespace solvane

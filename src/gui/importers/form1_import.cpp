@@ -38,6 +38,7 @@ void Form1::mnuFileImporter_Click()
 {
     // Each file is looked at before the profile changes: a file of the wrong type sends the user back to the file
     // dialog, and cancelling the dialog or the wafer choice keeps the profile that was open.
+    if (!mayDiscardChanges("    Clear anyway?")) return;
     for (;;) {
         const std::optional<FileChoice> choice = platform_.fileDialog(
             importDialog(profile_, "*.dat", ".dat", "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"));
@@ -66,17 +67,20 @@ void Form1::mnuFileImporter_Click()
             wafer = *chooser.chosenWafer();
         }
 
-        startImport(*choice);
+        setPointer(Pointer::Busy);
+        Profile imported = emptiedCopy();
         const auto defects = std::make_unique<DefectStore>();
-        const KlaImportResult imported = importKlaResults(file.bytes, profile_, *defects, wafer);
-        finishImport(imported.status == ImportStatus::Ok ? QString()
-                                                         : importFailureText(choice->title, imported.message));
+        const KlaImportResult result = importKlaResults(file.bytes, imported, *defects, wafer);
+        setPointer(Pointer::Default);
+        finishImport(imported, *choice,
+                     result.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, result.message));
         return;
     }
 }
 
 void Form1::mnuCSVFileImporter_Click()
 {
+    if (!mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice = platform_.fileDialog(
         importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
     if (!choice) return;
@@ -106,33 +110,23 @@ void Form1::mnuCSVFileImporter_Click()
     }
     const CsvColumns columns{CsvCenterLocCol, CsvDiePitchCol, CsvXIndexCol, CsvYIndexCol, CsvXRelCol, CsvYRelCol};
 
-    startImport(*choice);
-    const auto defects = std::make_unique<DefectStore>();
-    const CsvImportResult imported = importCsvDefects(file.bytes, columns, profile_, *defects);
-    finishImport(imported.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, imported.message));
-}
-
-void Form1::startImport(const FileChoice& file)
-{
     setPointer(Pointer::Busy);
-    profile_.FileTitle = toFileSystem(file.title);
-    profile_.FilePath = toFileSystem(file.path);
-    documentIsImport_ = true;
-    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
-    resetPoints(profile_);
-    profile_.PointCount = 0;
+    Profile imported = emptiedCopy();
+    const auto defects = std::make_unique<DefectStore>();
+    const CsvImportResult result = importCsvDefects(file.bytes, columns, imported, *defects);
+    setPointer(Pointer::Default);
+    finishImport(imported, *choice,
+                 result.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, result.message));
 }
 
-void Form1::finishImport(const QString& failure)
+void Form1::finishImport(const Profile& imported, const FileChoice& file, const QString& failure)
 {
-    setStatus(2, fromFileSystem(profile_.FileTitle));
-    drawwafer();
-    redrawall();
-    updategrid();
-    profile_.DataChanged = False;
-    setPointer(Pointer::Default);
-    if (!failure.isEmpty())
+    // A refused or damaged file leaves the open document as it was.
+    if (!failure.isEmpty()) {
         platform_.messageBox(failure, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    showLoadedDocument(imported, file, DocumentSource::Imported);
 }
 
 }  // namespace solvane

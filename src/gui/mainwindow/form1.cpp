@@ -7,10 +7,15 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <cmath>
 
+#include "files/description.h"
+#include "files/recoverykeeper.h"
 #include "help/helpfile.h"
+#include "mainwindow/descriptionvalidator.h"
+#include "mainwindow/elidinglabel.h"
 #include "mainwindow/layoutrule.h"
 #include "platform/colours.h"
 #include "platform/qttext.h"
@@ -28,12 +33,17 @@ constexpr double DescriptLeftTwips = 1740.0;
 constexpr double DescriptHeightTwips = 315.0;
 // Room around a cell's text so the widest value stays readable.
 constexpr int CellPaddingPx = 8;
+// How long a hint stays in the status bar.
+constexpr int StatusHintMs = 5000;
 
 }  // namespace
 
 Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Form1"));
+    recovery_ = std::make_unique<RecoveryKeeper>(profile_, platform_.recoveryDir());
+    // The session may end the program without a close: the unsaved changes go to the recovery copy first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { recovery_->keepNow(); });
     buildControls();
     buildMenus();
     Form_Load();
@@ -53,6 +63,15 @@ void Form1::buildControls()
     Label1->setBuddy(descript);
     connect(descript, &QLineEdit::textChanged, this,
             [this](const QString& text) { profile_.Description = toBytes(text); });
+    connect(descript, &QLineEdit::textEdited, this, [this] { profile_.DataChanged = True; });
+    descript->setValidator(new DescriptionValidator(
+        [this] {
+            statusBar()->showMessage(QStringLiteral("A description holds at most %1 characters of ISO-8859-1 "
+                                                    "(Latin-1), without double quotes.")
+                                         .arg(MaxDescriptionLength),
+                                     StatusHintMs);
+        },
+        descript));
 
     Picture1 = new WaferView(client);
     connect(Picture1, &WaferView::mouseDown, this, &Form1::Picture1_MouseDown);
@@ -74,7 +93,7 @@ void Form1::buildControls()
 
     statusPanel1_ = new QLabel(this);
     statusPanel1_->setObjectName(QStringLiteral("StatusBarPanel1"));
-    statusPanel2_ = new QLabel(this);
+    statusPanel2_ = new ElidingLabel(this);
     statusPanel2_->setObjectName(QStringLiteral("StatusBarPanel2"));
     statusPanel2_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMMMM")));
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
@@ -158,9 +177,15 @@ double Form1::pxToTwips(int pixels) const { return pixelsToTwips(pixels, logical
 
 char Form1::decimalSeparator() const { return localeDecimalSeparator(); }
 
-QString Form1::statusPanel(int panel) const { return panel == 1 ? statusPanel1_->text() : statusPanel2_->text(); }
+QString Form1::statusPanel(int panel) const { return panel == 1 ? statusPanel1_->text() : statusPanel2_->fullText(); }
 
-void Form1::setStatus(int panel, const QString& text) { (panel == 1 ? statusPanel1_ : statusPanel2_)->setText(text); }
+void Form1::setStatus(int panel, const QString& text)
+{
+    if (panel == 1)
+        statusPanel1_->setText(text);
+    else
+        statusPanel2_->setFullText(text);
+}
 
 void Form1::Form_Load()
 {
@@ -171,6 +196,7 @@ void Form1::Form_Load()
     const WindowPlacement stored = loadsettings(profile_, platform_.settings(), screenTwips,
                                                 toFileSystem(platform_.programDir()));
     const WindowPlacement placement = placeOnScreen(stored, screenTwips);
+    setMinimumSize(twipsToPx(MinWindowWidthTwips), twipsToPx(MinWindowHeightTwips));
     setGeometry(screen.left() + twipsToPx(placement.left), screen.top() + twipsToPx(placement.top),
                 twipsToPx(placement.width), twipsToPx(placement.height));
 
@@ -292,6 +318,8 @@ void Form1::Form_Resize()
     // The status bar's height follows the font; the next layout reads it.
     statusBarHeightTwips_ = 1.6 * pxToTwips(fontMetrics().boundingRect(QStringLiteral("|")).height());
     statusBar()->setFixedHeight(twipsToPx(statusBarHeightTwips_));
+    // A long file name takes at most half the bar; the read-out keeps the rest.
+    statusPanel2_->setMaximumWidth(std::max(statusPanel2_->minimumWidth(), width() / 2));
 }
 
 void Form1::closeEvent(QCloseEvent* event)

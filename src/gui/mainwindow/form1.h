@@ -5,6 +5,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "model/patterns.h"
 #include "model/profile.h"
@@ -17,7 +20,9 @@ class QLineEdit;
 
 namespace solvane {
 
+class ElidingLabel;
 class FlexGrid;
+class RecoveryKeeper;
 class WaferView;
 
 // The main window: owns the one open profile and the panes that show it (the wafer drawing
@@ -51,6 +56,12 @@ public:
 
     // Start-up.
     void Form_Load();
+    // Offers the unsaved work an earlier run left in its recovery copy, then starts keeping one of this
+    // run's unsaved changes. Called once the window is shown.
+    void recoverUnsavedWork();
+    // Ends the program without a question, for a termination signal: the unsaved changes stay in the
+    // recovery copy and the settings are stored as Exit stores them.
+    void quitKeepingUnsavedWork();
     void initgrid();
     void initdata();
 
@@ -147,14 +158,31 @@ private:
     void showGridStepsDialog(const QString& title, const QString& upperCaption, const QString& lowerCaption);
     // Refuses an addition beyond the store's capacity with a message; true when there is room.
     bool roomForOneMorePoint();
+    // How the open document relates to the file it is named after. Only a profile read whole from that
+    // file, or saved there, may be written back to it without asking for a name.
+    enum class DocumentSource {
+        ProfileFile,  // untitled, read whole, or saved
+        PartlyRead,   // the read stopped early or the file held more points than a profile can
+        Imported,     // FilePath names a KLA results or CSV file
+        Recovered,    // restored from a recovery copy: the file may have changed since
+    };
+    // The unsaved-change prompt with lastLine ("    Clear anyway?"); true when there are no unsaved changes
+    // or the user answers Yes.
+    bool mayDiscardChanges(const char* lastLine);
+    // The profile with its points removed, for a read or an import that must not touch the open document.
+    Profile emptiedCopy() const;
+    // Makes loaded the open document, named after file: table, drawing, description and status bar
+    // follow, and it counts as unchanged unless it was recovered.
+    void showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source);
+    // Stores the settings and the window's placement; the reason when the store could not be written.
+    std::optional<std::string> storeSettings();
     // Document commands: Save As without enabling Save (false when cancelled or nothing was written),
     // and the write itself, which names the document after file or reports why it failed.
     bool saveProfileAs();
     bool writeProfileTo(const FileChoice& file);
-    // Import commands: name the document after the imported file and empty the point list; then
-    // show what was imported and report why the import failed (failure empty when it did not).
-    void startImport(const FileChoice& file);
-    void finishImport(const QString& failure);
+    // Import commands: show the imported profile, or say why the file was not imported (failure not
+    // empty) and keep the open document.
+    void finishImport(const Profile& imported, const FileChoice& file, const QString& failure);
     // The site planning items of the Edit menu (after the sorts) and of the Draw menu (at its end).
     void addSitePlanningEditItems(class QMenu* edit);
     void addSitePlanningDrawItems(class QMenu* draw);
@@ -182,7 +210,7 @@ private:
     FlexGrid* grdData = nullptr;
     QLineEdit* txtedit = nullptr;
     QLabel* statusPanel1_ = nullptr;
-    QLabel* statusPanel2_ = nullptr;
+    ElidingLabel* statusPanel2_ = nullptr;
 
     // Menu items.
     QAction* File_New = nullptr;
@@ -233,8 +261,8 @@ private:
     std::int16_t CsvXRelCol = 0;
     std::int16_t CsvYRelCol = 0;
 
-    // The current document was imported: Save asks for a name rather than overwrite the import.
-    bool documentIsImport_ = false;
+    DocumentSource documentSource_ = DocumentSource::ProfileFile;
+    std::unique_ptr<RecoveryKeeper> recovery_;
 
     // Status bar height in twips as the previous layout set it.
     double statusBarHeightTwips_ = 315.0;

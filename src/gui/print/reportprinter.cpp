@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -32,6 +33,29 @@ ColumnEnds columnEnds(const ReportLines& report, const QFontMetricsF& metrics)
     const QString upToTitle2 = upToTitle1 + QString::fromLatin1(ReportTitleGap) + fromBytes(report.title2);
     return {metrics.horizontalAdvance(label.trimmed()), metrics.horizontalAdvance(upToTitle1),
             metrics.horizontalAdvance(upToTitle2)};
+}
+
+// text in lines no wider than width, each broken after its last blank that fits, or inside a word too
+// long for a line. Character advances are summed, so a long text costs time in proportion to its length.
+QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double width)
+{
+    QStringList lines;
+    int start = 0;
+    int afterBlank = -1;
+    double used = 0.0;
+    for (int i = 0; i < text.size(); ++i) {
+        used += metrics.horizontalAdvance(text.at(i));
+        if (used > width && i > start) {
+            const int cut = afterBlank > start ? afterBlank : i;
+            lines << text.mid(start, cut - start);
+            start = cut;
+            afterBlank = -1;
+            used = metrics.horizontalAdvance(text.mid(start, i + 1 - start));
+        }
+        if (text.at(i) == QLatin1Char(' ')) afterBlank = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
 }
 
 }  // namespace
@@ -117,8 +141,11 @@ std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF
     };
 
     for (const std::string& text : report_.header) {
-        const auto [pageNo, baseline] = nextLine();
-        placed.push_back({pageNo, QPointF(page.left(), baseline), fromBytes(text)});
+        // A long description goes on over as many lines as it needs.
+        for (const QString& piece : wrapped(fromBytes(text), metrics, page.width())) {
+            const auto [pageNo, baseline] = nextLine();
+            placed.push_back({pageNo, QPointF(page.left(), baseline), piece});
+        }
     }
     for (const ReportPointLine& point : report_.points) {
         const auto [pageNo, baseline] = nextLine();

@@ -47,6 +47,7 @@ void appendEntryRowPoint(Form1& form)
 {
     Profile& profile = form.profile();
     ++profile.PointCount;
+    profile.DataChanged = True;
     FlexGrid& grid = form.grid();
     if (grid.Rows() < profile.PointCount + 2) grid.setRows(profile.PointCount + 2);
     form.updaterow(profile.PointCount);
@@ -218,6 +219,7 @@ void Form1::grdData_LeaveCell()
         point.R = static_cast<float>(std::sqrt(y * y + x * x));
         point.Theta = arctan(point.X, point.Y);
     }
+    profile_.DataChanged = True;
     txtedit->hide();
     if (appends) appendEntryRowPoint(*this);
     redrawall();

@@ -180,6 +180,7 @@ void Form1::Picture1_MouseUp(float X, float Y)
             drawspot(point.R, point.Theta, profile_.SpotColor, Black);
             drawnumber(point.R, point.Theta, DragPoint);
             updaterow(DragPoint);
+            profile_.DataChanged = True;
             if (showPath_) redrawall();  // the path follows the moved point
         }
     } else if (DragPoint != 0) {
