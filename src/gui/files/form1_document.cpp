@@ -211,9 +211,8 @@ std::optional<std::string> Form1::storeSettings()
     // it comes back where it was.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint(0, 0);
-    const QRect frame = geometry();
-    const WindowPlacement current{pxToTwips(frame.left() - origin.x()), pxToTwips(frame.top() - origin.y()),
-                                  pxToTwips(frame.width()), pxToTwips(frame.height())};
+    const WindowPlacement current{pxToTwips(pos().x() - origin.x()), pxToTwips(pos().y() - origin.y()),
+                                  pxToTwips(width()), pxToTwips(height())};
     savesettings(profile_, platform_.settings(), current);
     return std::nullopt;
 }

@@ -197,8 +197,9 @@ void Form1::Form_Load()
                                                 toFileSystem(platform_.programDir()));
     const WindowPlacement placement = placeOnScreen(stored, screenTwips);
     setMinimumSize(twipsToPx(MinWindowWidthTwips), twipsToPx(MinWindowHeightTwips));
-    setGeometry(screen.left() + twipsToPx(placement.left), screen.top() + twipsToPx(placement.top),
-                twipsToPx(placement.width), twipsToPx(placement.height));
+    // The place is the frame's, so that the title bar lands where the placement keeps it: on the screen.
+    resize(twipsToPx(placement.width), twipsToPx(placement.height));
+    move(screen.left() + twipsToPx(placement.left), screen.top() + twipsToPx(placement.top));
 
     if (profile_.CoordSys.empty()) profile_.CoordSys = "Polar";
     if (profile_.CoordSys != "Polar")
