@@ -87,6 +87,20 @@ private slots:
         QCOMPARE(QRect(next.pos(), next.size()), QRect(h.form().pos(), QSize(640, 480)));
     }
 
+    // Exit stores the settings in one save, says when they could not be written, and still ends.
+    void unwritableSettingsAreReported()
+    {
+        FormHarness h;
+        h.platform.failSettingsSave("cannot write \"/x/Solvane.ini\": Permission denied");
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.action("File_Exit")->trigger();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(h.boxes(),
+                 "Solvane|Exclamation|Ok|The settings could not be saved:\r\ncannot write "
+                 "\"/x/Solvane.ini\": Permission denied.");
+        QCOMPARE(std::pair(h.platform.settingsSaves(), h.form().isVisible()), std::pair(1, false));
+    }
+
     void open_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // of x.waf; none: no such file
@@ -156,6 +170,35 @@ private slots:
         QCOMPARE(int(h.platform.fileRequests().size()) - 1, saveAsks);
         // Written back as read (the description as the box holds it), or not at all.
         QCOMPARE(readAll(path), bytes.replace(QByteArray(1001, 'd'), QByteArray(1000, 'd')));
+    }
+
+    void readOnlyFileIsReplacedOnlyOnYes_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+
+    // Save As onto a write-protected file asks first; No writes nothing and the profile stays unsaved.
+    void readOnlyFileIsReplacedOnlyOnYes()
+    {
+        QFETCH(bool, replace);
+        FormHarness h;
+        QTemporaryDir work;
+        const QString path = work.filePath(QStringLiteral("locked.waf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        h.setPolarPoints({{50.0f, 90.0f}, {25.5f, 180.0f}});
+        h.profile().DataChanged = True;
+        h.platform.chooseFile(path);
+        h.platform.answerMessage(replace ? MessageAnswer::Yes : MessageAnswer::No);
+        h.action("File_SaveAs")->trigger();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(h.boxes(), "Solvane|Question|YesNo|\"locked.waf\" is read-only.\r\nReplace it anyway?");
+        QCOMPARE(readAll(path), replace ? QByteArray(TwoPointFile).replace("Two points", "No Description") : "kept");
+        QCOMPARE(h.profile().DataChanged, replace ? False : True);
     }
 
     // Without points Save and Save As do nothing. Save As names the document and enables Save, which then

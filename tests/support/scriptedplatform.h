@@ -31,6 +31,8 @@ public:
     void answerPrinterDialog(bool ok) { s_.printerAnswers.push_back(ok); }
     void setProgramDir(const QString& dir) { programDir_ = dir; }
     void setSearchPath(const QString& path) { searchPath_ = path; }
+    // Every later save of the settings fails with reason.
+    void failSettingsSave(const std::string& reason) { store_.failure = reason; }
 
     // --- Records.
     const std::vector<Message>& messages() const { return s_.messages; }
@@ -43,6 +45,7 @@ public:
     Pointer pointer() const { return s_.pointerChanges.empty() ? Pointer::Default : s_.pointerChanges.back(); }
     int doEventsCount() const { return s_.doEventsCount; }
     MemorySettingsStore& memoryStore() { return store_; }
+    int settingsSaves() const { return store_.saves; }
 
     // One line per unscripted prompt, misfit answer and unused answer; empty when all went as scripted.
     QString scriptReport() const;
@@ -85,7 +88,16 @@ private:
         QStringList failures;
     } s_;
 
-    MemorySettingsStore store_;
+    // A memory store that counts its saves and fails them when told to.
+    struct Store : MemorySettingsStore {
+        std::optional<std::string> save() override
+        {
+            ++saves;
+            return failure;
+        }
+        int saves = 0;
+        std::optional<std::string> failure;
+    } store_;
     QTemporaryDir recoveryDir_;
     QString programDir_ = QStringLiteral("/opt/solvane");
     QString searchPath_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/description.h"
 #include "model/profile.h"
 
 namespace solvane {
@@ -12,9 +13,9 @@ namespace solvane {
 inline constexpr const char* ReportNumberLabel = "point no.       ";  // "point no." and 7 blanks
 inline constexpr const char* ReportTitleGap = "        ";             // 8 blanks
 
-// The report shows this much of a description, then "...": a page line holds far less, and a
-// file may carry megabytes that would otherwise be laid out in full.
-inline constexpr std::size_t ReportDescriptionLimit = 1000;
+// The report shows this much of a description, then "...": as much as the description box holds,
+// while a file may carry megabytes that would otherwise be laid out in full.
+inline constexpr std::size_t ReportDescriptionLimit = MaxDescriptionLength;
 
 // One point line of the report as its three column texts.
 struct ReportPointLine {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "files/description.h"
+#include "files/filechecks.h"
 #include "files/profilefile.h"
 #include "files/recoveryfile.h"
 #include "files/recoverykeeper.h"
@@ -176,6 +177,12 @@ bool Form1::saveProfileAs()
 
 bool Form1::writeProfileTo(const FileChoice& file)
 {
+    // Someone protected that file on purpose: replacing it is the user's call.
+    if (isReadOnlyFile(toFileSystem(file.path)) &&
+        platform_.messageBox(QStringLiteral("\"%1\" is read-only.\r\nReplace it anyway?").arg(file.title),
+                             QStringLiteral("Solvane"), MessageIcon::Question,
+                             MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
     setPointer(Pointer::Busy);
     const WriteResult written = writeprofile(profile_, toFileSystem(file.path));
     setPointer(Pointer::Default);
@@ -200,7 +207,9 @@ void Form1::File_Exit_Click() { close(); }
 bool Form1::Form_Unload()
 {
     if (!mayDiscardChanges("    Quit anyway?")) return false;
-    storeSettings();
+    if (const std::optional<std::string> failure = storeSettings())
+        platform_.messageBox(QStringLiteral("The settings could not be saved:\r\n%1.").arg(fromBytes(*failure)),
+                             QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
     recovery_->discard();
     return true;
 }
@@ -214,7 +223,7 @@ std::optional<std::string> Form1::storeSettings()
     const WindowPlacement current{pxToTwips(pos().x() - origin.x()), pxToTwips(pos().y() - origin.y()),
                                   pxToTwips(width()), pxToTwips(height())};
     savesettings(profile_, platform_.settings(), current);
-    return std::nullopt;
+    return platform_.settings().save();
 }
 
 void Form1::recoverUnsavedWork()
@@ -239,7 +248,8 @@ void Form1::quitKeepingUnsavedWork()
 {
     recovery_->keepNow();
     storeSettings();
-    QCoreApplication::quit();
+    // exit, not quit: quit closes the windows, and the close would ask about the unsaved changes.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace solvane
