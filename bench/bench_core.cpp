@@ -1,6 +1,7 @@
 // Speed of the profile file, the pattern generators and the visiting order: a full 2000-point
-// profile written and read back (each well under a millisecond), the largest grids and rings (each
-// under 0.2 ms), and the shortest visiting order of 2000 points (under 100 ms).
+// profile written and read back (the read beside its floor: the file read and its numbers taken with
+// from_chars), the largest grids and rings (each under 0.2 ms), and the shortest visiting order of
+// 2000 points (under 100 ms).
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "files/profilefile.h"
+#include "floors.h"
 #include "model/conversions.h"
 #include "model/patterns.h"
 #include "model/visitorder.h"
@@ -93,6 +95,21 @@ void BM_ReadProfileFile2000(benchmark::State& state)
     state.SetLabel(systemLabel(state));
 }
 BENCHMARK(BM_ReadProfileFile2000)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadProfileFile2000Floor(benchmark::State& state)
+{
+    Profile source = fullProfile(state.range(0) == 1);
+    const fs::path path = fs::temp_directory_path() /
+                          ("solvane-bench-" + std::to_string(std::random_device{}()) + ".waf");
+    solvane::writeprofile(source, path.string());
+    for (auto _ : state) {
+        const std::vector<float> numbers = solvane::floors::readNumbers(solvane::floors::readWhole(path.string()));
+        if (numbers.size() < 2 * solvane::MaxPoints) state.SkipWithError("the file was not read whole");
+    }
+    fs::remove(path);
+    state.SetLabel(systemLabel(state));
+}
+BENCHMARK(BM_ReadProfileFile2000Floor)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 void BM_PolarPattern30x30(benchmark::State& state)
 {

@@ -1,11 +1,12 @@
 // Speed of the wafer drawing alone, on an 800 x 800 surface: redrawall with 2000 numbered spots
-// and a 30 x 30 snap grid, or with the visiting path (targets under 8 ms), and with neither for
-// comparison.
+// and a 30 x 30 snap grid (beside the same picture drawn straight, the floor), or with the visiting
+// path, and with neither for comparison.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
 #include <random>
 
+#include "floors.h"
 #include "model/conversions.h"
 #include "view/waferdrawing.h"
 #include "view/wafersurface.h"
@@ -52,6 +53,14 @@ void redrawAll(benchmark::State& state, bool snapGrid, bool path = false)
 
 void BM_RedrawAll2000Snap30x30(benchmark::State& state) { redrawAll(state, true); }
 BENCHMARK(BM_RedrawAll2000Snap30x30)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawAll2000Snap30x30Floor(benchmark::State& state)
+{
+    const Profile profile = fullProfile(true);
+    floors::Picture picture(profile);
+    for (auto _ : state) benchmark::DoNotOptimize(picture.draw(profile).constBits());
+}
+BENCHMARK(BM_RedrawAll2000Snap30x30Floor)->Unit(benchmark::kMillisecond);
 
 void BM_RedrawAll2000NoSnap(benchmark::State& state) { redrawAll(state, false); }
 BENCHMARK(BM_RedrawAll2000NoSnap)->Unit(benchmark::kMillisecond);

@@ -4,7 +4,9 @@
 #   bench-report.sh TARGETS.tsv RESULT.json...
 #
 # Each benchmark's median real time is set against the first target whose expression matches its
-# name (see scripts/bench-targets.tsv); benchmarks without a target follow in a table of their own.
+# name (see scripts/bench-targets.tsv), and against its floor where the target names one: the ratio
+# to the floor stays put when a busy machine slows everything. Benchmarks without a target (floors
+# aside) follow in a table of their own.
 # Needs only bash and awk: the JSON that Google Benchmark writes has one key a line.
 set -euo pipefail
 targets=${1:?usage: bench-report.sh TARGETS.tsv RESULT.json...}
@@ -35,7 +37,14 @@ function emit(   name, i, matched) {
         return
     }
     if (f["aggregate_name"] != "median") return
-    place(name, f["label"], ms(f["real_time"], f["time_unit"]), "")
+    median[name] = ms(f["real_time"], f["time_unit"])
+    place(name, f["label"], median[name], "")
+}
+# The floor benchmark of a measured one: the target's floor name with the measured one's argument.
+function floorOf(i, name,   slash) {
+    if (floor[i] == "") return ""
+    slash = index(name, "/")
+    return floor[i] (slash > 0 ? substr(name, slash) : "")
 }
 function place(name, label, value, error,   i) {
     for (i = 1; i <= n; ++i)
@@ -45,7 +54,7 @@ function place(name, label, value, error,   i) {
 
 FNR == NR {
     if ($0 ~ /^#/ || $0 ~ /^[ \t]*$/) next
-    ++n; re[n] = $1; op[n] = $2; target[n] = $3 + 0
+    ++n; re[n] = $1; op[n] = $2; target[n] = $3 + 0; floor[n] = $4
     next
 }
 /"benchmarks": \[/ { inList = 1; next }
@@ -77,33 +86,50 @@ END {
     printf "Measured %s on %s CPUs at %s MHz; load average %s when the first program started.\n", \
         context["date"], context["num_cpus"], context["mhz_per_cpu"], load
     print ""
-    print "| Operation | Benchmark | Target | Median | Result |"
-    print "|---|---|---:|---:|---|"
+    print "The floor is the plainest code doing the same work, measured in the same program; the ratio is"
+    print "the median over the floor's median."
+    print ""
+    print "| Operation | Benchmark | Target | Median | Floor | Ratio | Result |"
+    print "|---|---|---:|---:|---:|---:|---|"
     missed = 0
     for (i = 1; i <= n; ++i) {
         if (count[i] == 0) {
-            printf "| %s | (none) | < %s ms | not measured | |\n", op[i], target[i]
+            printf "| %s | (none) | < %s ms | not measured | | | |\n", op[i], target[i]
             continue
         }
         for (k = 1; k <= count[i]; ++k) {
             if (berror[i, k] != "") {
-                printf "| %s | %s | < %s ms | failed: %s | |\n", op[i], named(i, k), target[i], berror[i, k]
+                printf "| %s | %s | < %s ms | failed: %s | | | |\n", op[i], named(i, k), target[i], berror[i, k]
                 ++missed
                 continue
             }
+            floorName = floorOf(i, bname[i, k])
+            floorText = ""; ratio = ""
+            if (floorName != "") {
+                isFloor[floorName] = 1
+                if ((floorName in median) && median[floorName] > 0) {
+                    floorText = shown(median[floorName])
+                    ratio = sprintf("%.1f", bvalue[i, k] / median[floorName])
+                } else {
+                    floorText = "not measured"
+                }
+            }
             verdict = bvalue[i, k] < target[i] ? "met" : "**missed**"
             if (bvalue[i, k] >= target[i]) ++missed
-            printf "| %s | %s | < %s ms | %s | %s |\n", op[i], named(i, k), target[i], shown(bvalue[i, k]), verdict
+            printf "| %s | %s | < %s ms | %s | %s | %s | %s |\n", op[i], named(i, k), target[i], shown(bvalue[i, k]),
+                floorText, ratio, verdict
         }
     }
-    if (count[0] > 0) {
+    others = 0
+    for (k = 1; k <= count[0]; ++k) if (!(bname[0, k] in isFloor)) ++others
+    if (others > 0) {
         print ""
         print "Benchmarks without a target, for reference:"
         print ""
         print "| Benchmark | Median |"
         print "|---|---:|"
         for (k = 1; k <= count[0]; ++k)
-            printf "| %s | %s |\n", named(0, k), berror[0, k] != "" ? "failed: " berror[0, k] : shown(bvalue[0, k])
+            if (!(bname[0, k] in isFloor)) printf "| %s | %s |\n", named(0, k), berror[0, k] != "" ? "failed: " berror[0, k] : shown(bvalue[0, k])
     }
     print ""
     print (missed == 0 ? "Every target is met." : missed " measurement(s) miss their target.")
