@@ -117,6 +117,20 @@ TEST(KlaImport, LastPoints)
     if (!shared) GTEST_SKIP() << "the shared results files are not here (" << Shared.string() << ")";
 }
 
+// CR LF, LF and CR each end one line, mixed too: a fault is placed on the same line whatever the ends.
+TEST(KlaImport, EveryKindOfLineEndCountsOneLine)
+{
+    const std::vector<std::string> lines = {
+        "FileVersion 1 1;", "SampleCenterLocation 0 0;", Spec5, "DefectList", "1 0 0 1 1", "2 0 0 x 1;", "SummaryList"};
+    for (const std::vector<std::string>& ends :
+         std::vector<std::vector<std::string>>{{"\r\n"}, {"\n"}, {"\r"}, {"\r", "\n", "\r\n"}, {"\n", "\r\n", "\r"}}) {
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i) text += lines[i] + ends[i % ends.size()];
+        const auto r = import(text);
+        EXPECT_EQ(r.result.message.substr(0, 31), "The file is damaged at line 6: ") << r.result.message;
+    }
+}
+
 // Inputs refused with one plain sentence (a damaged file says where) and no points; the wafer list.
 TEST(KlaImport, RefusalsAndWaferList)
 {

@@ -1,6 +1,9 @@
 #include "importers/klaimport.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "model/conversions.h"
@@ -19,6 +22,13 @@ bool contains(std::string_view text, std::string_view what) { return text.find(w
 // 16-bit conversion always did), that fits 16 bits.
 std::optional<std::int16_t> parseInt16(std::string_view field)
 {
+    // Nearly every such field is plain digits: read those straight, anything else as a number.
+    int whole = 0;
+    const char* end = field.data() + field.size();
+    const auto direct = std::from_chars(field.data(), end, whole);
+    if (direct.ec == std::errc() && direct.ptr == end && whole >= std::numeric_limits<std::int16_t>::min() &&
+        whole <= std::numeric_limits<std::int16_t>::max())
+        return static_cast<std::int16_t>(whole);
     const auto value = parseNumberField(field);
     if (!value || std::fabs(*value) > 1e6) return std::nullopt;
     const long long rounded = roundHalfEven(*value);
@@ -39,18 +49,21 @@ struct Line {
     int number = 0;
 };
 
-// Splits text into lines ended by CR LF, LF or CR; the last line may lack its end.
+// Splits text into lines ended by CR LF, LF or CR; the last line may lack its end. Line ends are
+// found with memchr, which scans many bytes a step; the next CR and the next LF are each kept until
+// passed, so a file with only one kind of end is not searched again for the other on every line.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text) : text_(text), nextCr_(find('\r', 0)), nextLf_(find('\n', 0)) {}
 
     std::optional<Line> next()
     {
         if (pos_ >= text_.size()) return std::nullopt;
-        std::size_t end = text_.find_first_of("\r\n", pos_);
-        if (end == std::string_view::npos) end = text_.size();
+        if (nextCr_ < pos_) nextCr_ = find('\r', pos_);
+        if (nextLf_ < pos_) nextLf_ = find('\n', pos_);
+        std::size_t end = std::min(nextCr_, nextLf_);
         const Line line{text_.substr(pos_, end - pos_), ++number_};
-        if (end < text_.size()) end += (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
+        if (end < text_.size()) end += (end == nextCr_ && nextLf_ == end + 1) ? 2 : 1;
         pos_ = end;
         return line;
     }
@@ -58,8 +71,17 @@ public:
     int lastNumber() const { return number_; }
 
 private:
+    // Position of the first c at or after from, or the text's size.
+    std::size_t find(char c, std::size_t from) const
+    {
+        const void* found = std::memchr(text_.data() + from, c, text_.size() - from);
+        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::size_t nextCr_;
+    std::size_t nextLf_;
     int number_ = 0;
 };
 
@@ -70,24 +92,39 @@ struct Token {
     std::string_view text;
 };
 
+// The characters that end an unquoted word, looked up rather than compared one by one: the
+// defect lists are most of a file, and every byte of them passes through here.
+constexpr std::array<bool, 256> WordEnds = [] {
+    std::array<bool, 256> ends{};
+    ends[' '] = ends['\t'] = ends[';'] = true;
+    return ends;
+}();
+
+bool endsWord(char c) { return WordEnds[static_cast<unsigned char>(c)]; }
+
 // The next token of a line from col: a word (a quoted text is one word, quotes included, so a ";"
 // inside it ends nothing), a ";" or the end of the line.
 Token nextToken(std::string_view line, std::size_t& col)
 {
-    while (col < line.size() && isBlank(line[col])) ++col;
-    if (col >= line.size()) return {TokenKind::End, {}};
-    const std::size_t start = col;
-    if (line[col] == ';') {
-        ++col;
-        return {TokenKind::Semicolon, line.substr(start, 1)};
+    // Scanned with a local index: through the reference every step would be a store.
+    const std::size_t size = line.size();
+    std::size_t i = col;
+    while (i < size && isBlank(line[i])) ++i;
+    const std::size_t start = i;
+    TokenKind kind = TokenKind::Word;
+    if (i >= size) {
+        kind = TokenKind::End;
+    } else if (line[i] == ';') {
+        kind = TokenKind::Semicolon;
+        ++i;
+    } else if (line[i] == '"') {
+        const std::size_t close = line.find('"', i + 1);
+        i = close == std::string_view::npos ? size : close + 1;
+    } else {
+        while (i < size && !endsWord(line[i])) ++i;
     }
-    if (line[col] == '"') {
-        const std::size_t close = line.find('"', col + 1);
-        col = close == std::string_view::npos ? line.size() : close + 1;
-        return {TokenKind::Word, line.substr(start, col - start)};
-    }
-    while (col < line.size() && !isBlank(line[col]) && line[col] != ';') ++col;
-    return {TokenKind::Word, line.substr(start, col - start)};
+    col = i;
+    return {kind, line.substr(start, i - start)};
 }
 
 enum class Keyword { Other, SampleCenterLocation, DiePitch, DefectRecordSpec, DefectList, WaferID, Slot };

@@ -1,6 +1,5 @@
 #include "text/fields.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,6 +9,9 @@ namespace solvane {
 namespace {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Compared directly: std::isdigit asks the C locale's table through a call for every character.
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -88,17 +90,17 @@ std::optional<double> parseNumberField(std::string_view field)
     std::size_t i = 0;
     if (core[i] == '+' || core[i] == '-') ++i;
     bool digits = false;
-    while (i < core.size() && std::isdigit(static_cast<unsigned char>(core[i]))) ++i, digits = true;
+    while (i < core.size() && isDigit(core[i])) ++i, digits = true;
     if (i < core.size() && core[i] == '.') {
         ++i;
-        while (i < core.size() && std::isdigit(static_cast<unsigned char>(core[i]))) ++i, digits = true;
+        while (i < core.size() && isDigit(core[i])) ++i, digits = true;
     }
     if (!digits) return std::nullopt;
     if (i < core.size() && (core[i] == 'E' || core[i] == 'e')) {
         ++i;
         if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
         bool exponentDigits = false;
-        while (i < core.size() && std::isdigit(static_cast<unsigned char>(core[i]))) ++i, exponentDigits = true;
+        while (i < core.size() && isDigit(core[i])) ++i, exponentDigits = true;
         if (!exponentDigits) return std::nullopt;
     }
     if (i != core.size()) return std::nullopt;
