@@ -25,7 +25,8 @@ char localeDecimalSeparator();
 template <typename Number>
 QString formatted(Number value, std::string_view pattern, char separator)
 {
-    return QString::fromStdString(formatNumber(value, pattern, separator));
+    const std::string text = formatNumber(value, pattern, separator);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace solvane

@@ -1,9 +1,9 @@
 #include "text/numtext.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -40,51 +40,33 @@ PatternShape shapeOf(std::string_view pattern)
 
 bool isIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// The integer and fraction digits of |value| after rounding it to significantDigits significant
-// decimal digits (the value as the user sees it), then half away from zero to `decimals` places.
-// Rounding once from that decimal text avoids the double rounding of a fixed-point print.
-void decimalDigits(double value, int significantDigits, int decimals, std::string& integerPart, std::string& fraction)
+// The digits of |value| rounded to significantDigits significant decimal digits (the value as the
+// user sees it), and the power of ten of the first of them.
+struct SignificantDigits {
+    char digits[40];
+    int count = 0;
+    int exponent = 0;
+
+    // The digit of weight 10^power: '0' outside the significant ones.
+    char at(int power) const
+    {
+        const int i = exponent - power;
+        return i >= 0 && i < count ? digits[i] : '0';
+    }
+};
+
+SignificantDigits significantDigitsOf(double magnitude, int significantDigits)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
-    const std::string text(buffer);
-    const std::size_t e = text.find('e');
-    std::string digits;
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') digits += text[i];
-    const int exponent = std::atoi(text.c_str() + e + 1);
-
-    // digits is d0 d1 d2 ... with the decimal point after d(exponent).
-    const int pointAt = exponent + 1;
-    if (pointAt <= 0) {
-        integerPart = "0";
-        fraction = std::string(static_cast<std::size_t>(-pointAt), '0') + digits;
-    } else if (pointAt >= static_cast<int>(digits.size())) {
-        integerPart = digits + std::string(static_cast<std::size_t>(pointAt) - digits.size(), '0');
-        fraction.clear();
-    } else {
-        integerPart = digits.substr(0, static_cast<std::size_t>(pointAt));
-        fraction = digits.substr(static_cast<std::size_t>(pointAt));
-    }
-
-    const auto places = static_cast<std::size_t>(decimals);
-    const bool roundUp = fraction.size() > places && fraction[places] >= '5';
-    fraction.resize(places, '0');
-    if (roundUp) {
-        std::string all = integerPart + fraction;
-        int i = static_cast<int>(all.size()) - 1;
-        for (; i >= 0; --i) {
-            if (all[static_cast<std::size_t>(i)] == '9') {
-                all[static_cast<std::size_t>(i)] = '0';
-            } else {
-                ++all[static_cast<std::size_t>(i)];
-                break;
-            }
-        }
-        if (i < 0) all.insert(all.begin(), '1');
-        integerPart = all.substr(0, all.size() - fraction.size());
-        fraction = all.substr(all.size() - fraction.size());
-    }
+    // to_chars rounds exactly as printf's "%.*e" does, at a fraction of its cost.
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific,
+                                       std::clamp(significantDigits, 1, 17) - 1);
+    SignificantDigits out;
+    const char* p = text;
+    for (; p != written.ptr && *p != 'e'; ++p)
+        if (*p != '.') out.digits[out.count++] = *p;
+    if (p != written.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), written.ptr, out.exponent);
+    return out;
 }
 
 std::string formatDigits(double value, int significantDigits, std::string_view pattern, char decimalSeparator)
@@ -92,26 +74,36 @@ std::string formatDigits(double value, int significantDigits, std::string_view p
     const PatternShape shape = shapeOf(pattern);
     if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
 
-    const bool negative = std::signbit(value);
-    std::string integerPart;
-    std::string fraction;
-    decimalDigits(value, significantDigits, shape.decimals, integerPart, fraction);
+    // The digits from the highest integer place down to the pattern's last decimal, rounded half away
+    // from zero on the first digit dropped. Rounding once from the significant digits avoids the
+    // double rounding of a fixed-point print.
+    const SignificantDigits significant = significantDigitsOf(std::fabs(value), significantDigits);
+    std::string kept;
+    for (int power = std::max(significant.exponent, 0); power >= -shape.decimals; --power)
+        kept += significant.at(power);
+    if (significant.at(-shape.decimals - 1) >= '5') {
+        auto digit = kept.rbegin();
+        for (; digit != kept.rend() && *digit == '9'; ++digit) *digit = '0';
+        if (digit != kept.rend())
+            ++*digit;
+        else
+            kept.insert(kept.begin(), '1');
+    }
+    const std::string_view digits = kept;
+    std::string_view integerPart = digits.substr(0, digits.size() - static_cast<std::size_t>(shape.decimals));
+    std::string_view fraction = digits.substr(integerPart.size());
 
     // Optional decimal places ('#') drop trailing zeros down to the required ones.
-    while (static_cast<int>(fraction.size()) > shape.minDecimals && !fraction.empty() && fraction.back() == '0')
-        fraction.pop_back();
-
+    while (static_cast<int>(fraction.size()) > shape.minDecimals && fraction.back() == '0') fraction.remove_suffix(1);
     // Leading zeros of the integer part are printed only as far as the pattern's '0's ask.
-    std::size_t firstSignificant = integerPart.find_first_not_of('0');
-    if (firstSignificant == std::string::npos) firstSignificant = integerPart.size();
-    std::string integerText = integerPart.substr(firstSignificant);
-    while (static_cast<int>(integerText.size()) < shape.minIntegerDigits) integerText.insert(integerText.begin(), '0');
+    integerPart.remove_prefix(std::min(integerPart.find_first_not_of('0'), integerPart.size()));
+    const int zerosBefore = std::max(shape.minIntegerDigits - static_cast<int>(integerPart.size()), 0);
 
-    const bool isZero = integerText.find_first_not_of('0') == std::string::npos &&
-                        fraction.find_first_not_of('0') == std::string::npos;
+    const bool isZero = integerPart.empty() && fraction.find_first_not_of('0') == std::string_view::npos;
     std::string out;
-    if (negative && !isZero) out += '-';
-    out += integerText;
+    if (std::signbit(value) && !isZero) out += '-';
+    out.append(static_cast<std::size_t>(zerosBefore), '0');
+    out += integerPart;
     if (shape.hasPoint && (!fraction.empty() || shape.minDecimals > 0)) {
         out += decimalSeparator;
         out += fraction;

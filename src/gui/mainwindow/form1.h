@@ -194,6 +194,8 @@ private:
     void drawSpotsHighlighting(int row);
     // Keeps the picture just drawn, every spot in SpotColor, for drawSpotsHighlighting.
     void rememberSpotsPicture();
+    // updaterow with the decimal separator given (updategrid asks the locale once for all rows).
+    void writeRow(int row, char separator);
     // The user's decimal separator for displayed numbers.
     char decimalSeparator() const;
     double logicalDpi() const;

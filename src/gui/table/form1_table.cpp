@@ -8,17 +8,19 @@ namespace solvane {
 
 void Form1::clearrow(int row)
 {
-    grdData->setTextMatrix(row, 0, formatted(row, "###0", decimalSeparator()));
+    // A row number in "###0" is its plain decimal digits.
+    grdData->setTextMatrix(row, 0, QString::number(row));
     grdData->setTextMatrix(row, 1, QString());
     grdData->setTextMatrix(row, 2, QString());
 }
 
-void Form1::updaterow(int row)
+void Form1::updaterow(int row) { writeRow(row, decimalSeparator()); }
+
+void Form1::writeRow(int row, char separator)
 {
     if (row < 0 || row > MaxPoints) return;  // outside the point store: nothing to show
-    const char separator = decimalSeparator();
     const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
-    grdData->setTextMatrix(row, 0, formatted(row, "###0", separator));
+    grdData->setTextMatrix(row, 0, QString::number(row));
     if (profile_.PolarSys) {
         grdData->setTextMatrix(row, 1, formatted(point.R, "0.00", separator));
         grdData->setTextMatrix(row, 2, formatted(point.Theta, "##0.0", separator));
@@ -46,7 +48,9 @@ void Form1::updategrid()
 
     {
         FlexGrid::BulkUpdate bulk(*grdData);
-        for (int i = 1; i <= profile_.PointCount; ++i) updaterow(i);
+        // The locale is asked once for the whole table, not once a row.
+        const char separator = decimalSeparator();
+        for (int i = 1; i <= profile_.PointCount; ++i) writeRow(i, separator);
         if (profile_.PointCount == 0) clearrow(1);
         // Kept blank rows, and the last row below them, carry their numbers.
         for (int j = profile_.PointCount + 1; j <= profile_.TableRows + 1; ++j) clearrow(j);

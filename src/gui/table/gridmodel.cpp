@@ -69,9 +69,13 @@ void GridModel::setText(int row, int col, const QString& text)
 {
     if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
     QString& cell = cells_[indexOf(row, col)];
+    if (bulkDepth_ > 0) {
+        // A bulk rewrite announces one reset at its end: no cell needs comparing.
+        cell = text;
+        return;
+    }
     if (cell == text) return;
     cell = text;
-    if (bulkDepth_ > 0) return;
     const QModelIndex at = index(row, col);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }
