@@ -6,6 +6,7 @@
 #include "formharness.h"
 #include "model/conversions.h"
 #include "table/flexgrid.h"
+#include "view/waferview.h"
 
 using namespace solvane;
 
@@ -149,6 +150,16 @@ private slots:
         t.profile().Points[1] = PointRec{40, 0, False, 40, 0};
         t.goTo(2, 1);
         QCOMPARE(t.pixelNear(40, 0), t.spot());
+        // The kept picture shown again, pixel for pixel the one a fresh redraw with the highlight gives.
+        t.form().redrawall();
+        t.goTo(1, 1);
+        t.goTo(2, 1);
+        const QImage shown = t.form().picture().surface().image().copy();
+        const PointRec& second = t.profile().Points[2];
+        t.form().redrawall();
+        t.form().drawspot(second.R, second.Theta, Red, Black);
+        t.form().drawnumber(second.R, second.Theta, 2);
+        QCOMPARE(t.form().picture().surface().image(), shown);
     }
 
     // Decision: a full store refuses the entry row's value and its Down key, with a message each.

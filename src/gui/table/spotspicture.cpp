@@ -1,13 +1,20 @@
 #include "table/spotspicture.h"
 
+#include <cstring>
+
 #include "view/wafersurface.h"
 
 namespace solvane {
 
 void SpotsPicture::keep(const WaferSurface& surface, const Profile& profile)
 {
-    // A deep copy: a painter still open on the surface would otherwise draw into the kept picture too.
-    picture_ = surface.image().copy();
+    // A copy of the pixels, never a shared image: a painter still open on the surface would draw into
+    // a shared one, and un-sharing it costs a fresh copy. The kept image is reused while it fits.
+    const QImage& shown = surface.image();
+    if (picture_.size() == shown.size() && picture_.format() == shown.format())
+        std::memcpy(picture_.bits(), shown.constBits(), static_cast<std::size_t>(shown.sizeInBytes()));
+    else
+        picture_ = shown.copy();
     kept_ = true;
     keptGeneration_ = surface.generation();
     highlightGeneration_ = keptGeneration_;

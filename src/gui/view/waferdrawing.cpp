@@ -75,23 +75,32 @@ void WaferDrawing::redrawall()
 void WaferDrawing::drawallspots()
 {
     WaferSurface::Batch batch(surface_);
+    // Colours resolved and each position worked out once for all the spots.
+    const QColor outline = colour(Black);
+    const QColor fill = colour(profile_.SpotColor);
+    const QColor text = colour(WindowTextColour);
     for (int i = 1; i <= profile_.PointCount; ++i) {
         const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
-        drawspot(point.R, point.Theta, profile_.SpotColor, Black);
-        drawnumber(point.R, point.Theta, i);
+        const QPointF at = drawnPosition(point.R, point.Theta);
+        spotAt(at, outline, fill);
+        surface_.number(at.x(), at.y(), i, text);
     }
+}
+
+void WaferDrawing::spotAt(QPointF at, const QColor& outline, const QColor& fill)
+{
+    surface_.circle(at.x(), at.y(), profile_.BeamDiameter / 2.0, outline, fill);
 }
 
 void WaferDrawing::drawspot(double R, float Theta, Colour fill, Colour outline)
 {
-    const QPointF at = drawnPosition(R, Theta);
-    surface_.circle(at.x(), at.y(), profile_.BeamDiameter / 2.0, colour(outline), colour(fill));
+    spotAt(drawnPosition(R, Theta), colour(outline), colour(fill));
 }
 
 void WaferDrawing::drawnumber(double R, float Theta, int n)
 {
     const QPointF at = drawnPosition(R, Theta);
-    surface_.text(at.x(), at.y(), QString::number(n), colour(WindowTextColour));
+    surface_.number(at.x(), at.y(), n, colour(WindowTextColour));
 }
 
 void WaferDrawing::drawpath()

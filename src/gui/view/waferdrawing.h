@@ -36,6 +36,8 @@ public:
 private:
     // A diameter of 0 or less cannot span a scale: such a profile keeps the previous drawing.
     bool hasDrawableDiameter() const;
+    // A spot of the beam's size at a drawn position.
+    void spotAt(QPointF at, const QColor& outline, const QColor& fill);
 
     WaferSurface& surface_;
     const Profile& profile_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace solvane {
 
@@ -31,7 +32,7 @@ void WaferSurface::restore(const QImage& picture)
 {
     if (picture.size() != image_.size() || picture.format() != image_.format()) return;
     endPainting();
-    image_ = picture;
+    std::memcpy(image_.bits(), picture.constBits(), static_cast<std::size_t>(image_.sizeInBytes()));
     ++generation_;
 }
 
@@ -70,14 +71,18 @@ namespace {
 // Circles up to this radius in pixels (spots, snap dots) are stamped; larger ones (the wafer) are drawn.
 constexpr double LargestStampRadiusPx = 64.0;
 
+// Numbers laid out once and kept: every spot number of a full store, with room to spare.
+constexpr int LargestKeptNumber = 9999;
+
 }  // namespace
 
 const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, const QColor& fill)
 {
-    const QString key = QStringLiteral("%1/%2/%3").arg(radiusPx, 0, 'f', 2).arg(outline.rgba()).arg(fill.rgba());
-    auto found = stampCache_.find(key);
-    if (found != stampCache_.end()) return *found;
-    if (stampCache_.size() > 64) stampCache_.clear();
+    // A redraw asks for the same two or three stamps thousands of times: a short list, no keys built.
+    for (const Stamp& stamp : stamps_)
+        if (stamp.radiusPx == radiusPx && stamp.outline == outline.rgba() && stamp.fill == fill.rgba())
+            return stamp.image;
+    if (stamps_.size() > 64) stamps_.clear();
     const int side = 2 * static_cast<int>(std::ceil(radiusPx)) + 3;
     QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
     stamp.fill(Qt::transparent);
@@ -87,7 +92,8 @@ const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, 
     p.setBrush(fill);
     p.drawEllipse(QPointF(side / 2.0, side / 2.0), radiusPx, radiusPx);
     p.end();
-    return *stampCache_.insert(key, stamp);
+    stamps_.push_back({radiusPx, outline.rgba(), fill.rgba(), stamp});
+    return stamps_.back().image;
 }
 
 void WaferSurface::circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill)
@@ -198,23 +204,29 @@ void WaferSurface::polyline(const QPolygonF& userPoints, const QColor& colour)
     if (batchDepth_ == 0) endPainting();
 }
 
-const QStaticText& WaferSurface::staticText(const QString& text)
+const QStaticText& WaferSurface::numberText(int n)
 {
     // Spot numbers repeat on every redraw: laying each out once keeps a full redraw quick.
-    auto found = textCache_.find(text);
-    if (found != textCache_.end()) return *found;
-    if (textCache_.size() > 4096) textCache_.clear();
-    QStaticText laidOut(text);
-    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
-    laidOut.prepare(QTransform(), font_);
-    return *textCache_.insert(text, laidOut);
+    const auto at = static_cast<std::size_t>(n);
+    if (at >= numberTexts_.size()) numberTexts_.resize(at + 1);
+    QStaticText& laidOut = numberTexts_[at];
+    if (laidOut.text().isEmpty()) {
+        laidOut.setText(QString::number(n));
+        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut.prepare(QTransform(), font_);
+    }
+    return laidOut;
 }
 
-void WaferSurface::text(double x, double y, const QString& text, const QColor& colour)
+void WaferSurface::number(double x, double y, int n, const QColor& colour)
 {
     QPainter& p = painter();
-    p.setPen(colour);
-    p.drawStaticText(toPixels(x, y), staticText(text));
+    // Setting a pen builds one: skipped when the colour is already the painter's.
+    if (p.pen().color() != colour) p.setPen(colour);
+    if (n >= 0 && n <= LargestKeptNumber)
+        p.drawStaticText(toPixels(x, y), numberText(n));
+    else
+        p.drawStaticText(toPixels(x, y), QStaticText(QString::number(n)));  // never a spot's: not kept
     if (batchDepth_ == 0) endPainting();
 }
 

@@ -2,13 +2,13 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 #include <QStaticText>
 #include <QTransform>
 #include <memory>
+#include <vector>
 
 namespace solvane {
 
@@ -30,8 +30,9 @@ public:
     // Changes whenever the picture does (drawn into, cleared, resized or restored): a caller that
     // kept a picture can tell whether the surface still shows it.
     quint64 generation() const { return generation_; }
-    // Shows a picture taken earlier from image() again; it must have the surface's size. Nothing is
-    // copied until the next drawing.
+    // Shows a picture taken earlier from image() again; it must have the surface's size and format.
+    // Its pixels are copied into the surface's own image, which is never shared with the picture:
+    // sharing would make the next drawing take a fresh copy of the whole image.
     void restore(const QImage& picture);
     void setScale(double left, double top, double right, double bottom);
 
@@ -46,8 +47,8 @@ public:
     // One-pixel lines joining the user positions in turn (a path of thousands of lines draws far
     // quicker as one polyline than line by line).
     void polyline(const QPolygonF& userPoints, const QColor& colour);
-    // Text with its top-left corner at (x, y).
-    void text(double x, double y, const QString& text, const QColor& colour);
+    // A whole number (a spot's) with its top-left corner at (x, y).
+    void number(double x, double y, int n, const QColor& colour);
 
     // Keeps one painter open over a batch of primitives (a full redraw draws thousands).
     class Batch {
@@ -65,10 +66,17 @@ public:
 private:
     QPainter& painter();
     void endPainting();
-    const QStaticText& staticText(const QString& text);
+    const QStaticText& numberText(int n);
     // A small circle drawn once into a transparent image, for stamping: thousands of spots and
     // dots are far quicker to copy than to fill one by one.
     const QImage& circleStamp(double radiusPx, const QColor& outline, const QColor& fill);
+
+    struct Stamp {
+        double radiusPx;
+        QRgb outline;
+        QRgb fill;
+        QImage image;
+    };
 
     QImage image_;
     QTransform toPixels_;
@@ -77,8 +85,8 @@ private:
     int batchDepth_ = 0;
     quint64 generation_ = 0;
     QFont font_;
-    QHash<QString, QStaticText> textCache_;
-    QHash<QString, QImage> stampCache_;
+    std::vector<QStaticText> numberTexts_;  // laid out on first use, by number
+    std::vector<Stamp> stamps_;
 };
 
 }  // namespace solvane
