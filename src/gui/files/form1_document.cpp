@@ -73,7 +73,7 @@ Profile Form1::emptiedCopy() const
 void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source)
 {
     setPointer(Pointer::Busy);
-    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    clearrows(profile_.PointCount);
     profile_ = loaded;
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);
@@ -97,7 +97,7 @@ void Form1::File_New_Click()
     Draw_Snap->setChecked(false);
     profile_.SpotColor = profile_.DefSpotColor;
     profile_.WaferColor = profile_.DefWaferColor;
-    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    clearrows(profile_.PointCount);
     profile_.PointCount = 0;
     resetPoints(profile_);
     profile_.FileTitle.clear();

@@ -77,6 +77,8 @@ public:
     void updategrid();
     void updaterow(int row);
     void clearrow(int row);
+    // clearrow of rows 1 to last, announced to the table as one change.
+    void clearrows(int last);
     void resetgrid(int n);
 
     // Layout of the panes for the window's current size.

@@ -248,8 +248,9 @@ void Form1::drawSpotsHighlighting(int row)
 {
     WaferSurface& surface = Picture1->surface();
     if (spotsPicture_.isCurrent(surface, profile_)) {
-        // Redrawing every spot over this picture gives the kept one: show that instead.
-        surface.restore(spotsPicture_.picture());
+        // Redrawing every spot over this picture gives the kept one: show that instead, unless
+        // nothing was drawn since it was kept (as right after a full redraw).
+        if (!spotsPicture_.isShown(surface)) surface.restore(spotsPicture_.picture());
     } else {
         drawing().drawallspots();
         rememberSpotsPicture();

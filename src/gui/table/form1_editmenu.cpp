@@ -100,7 +100,7 @@ void Form1::Edit_Clear_Click()
     setPointer(Pointer::Busy);
     profile_.SnapOn = False;
     Draw_Snap->setChecked(false);
-    for (int i = 1; i <= profile_.PointCount; ++i) clearrow(i);
+    clearrows(profile_.PointCount);
     profile_.PointCount = 0;
     resetPoints(profile_);
     drawwafer();

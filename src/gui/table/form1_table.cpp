@@ -14,6 +14,12 @@ void Form1::clearrow(int row)
     grdData->setTextMatrix(row, 2, QString());
 }
 
+void Form1::clearrows(int last)
+{
+    FlexGrid::BulkUpdate bulk(*grdData);
+    for (int row = 1; row <= last; ++row) clearrow(row);
+}
+
 void Form1::updaterow(int row) { writeRow(row, decimalSeparator()); }
 
 void Form1::writeRow(int row, char separator)
@@ -66,7 +72,7 @@ void Form1::updategrid()
 void Form1::resetgrid(int n)
 {
     setPointer(Pointer::Busy);
-    for (int row = 1; row <= n; ++row) clearrow(row);
+    clearrows(n);
     grdData->setCol(1);
     grdData->setRow(0);
     grdData->setText(profile_.PolarSys ? QStringLiteral("R(mm)") : QStringLiteral("X (mm)"));

@@ -30,6 +30,11 @@ void SpotsPicture::keep(const WaferSurface& surface, const Profile& profile)
 
 void SpotsPicture::highlighted(const WaferSurface& surface) { highlightGeneration_ = surface.generation(); }
 
+bool SpotsPicture::isShown(const WaferSurface& surface) const
+{
+    return kept_ && surface.generation() == keptGeneration_;
+}
+
 bool SpotsPicture::isCurrent(const WaferSurface& surface, const Profile& profile) const
 {
     if (!kept_) return false;

@@ -22,6 +22,8 @@ public:
     void highlighted(const WaferSurface& surface);
     // True when redrawing every spot of profile over what the surface shows would give the kept picture.
     bool isCurrent(const WaferSurface& surface, const Profile& profile) const;
+    // True when the surface shows the kept picture itself, nothing drawn over it since.
+    bool isShown(const WaferSurface& surface) const;
     const QImage& picture() const { return picture_; }
 
 private:
