@@ -135,6 +135,27 @@ private slots:
         QCOMPARE(QStringList({h.row(1), h.row(2), h.row(9), h.row(17)}),
                  QStringList({"1|0.00|22.5", "2|45.50|67.5", "9|45.50|22.5", "17|91.00|22.5"}));
     }
+
+    // A full store of many equal angles: sorted in one go, equal angles keep their order (the radius
+    // here is the place a point had), whole records moving together.
+    void sortThetaKeepsTheOrderOfEqualAnglesInAFullStore()
+    {
+        FormHarness h;
+        QList<float> radii, angles;
+        for (int i = 0; i < MaxPoints; ++i) {
+            radii.append(static_cast<float>(i) / 25.0f);
+            angles.append(static_cast<float>((i * 7919) % 4 * 90));
+        }
+        load(h, radii, angles);
+        h.action("Edit_SortA")->trigger();
+        const Profile& p = h.profile();
+        for (int i = 2; i <= MaxPoints; ++i) {
+            const PointRec &before = p.Points[std::size_t(i - 1)], &point = p.Points[std::size_t(i)];
+            QVERIFY2(before.Theta < point.Theta || (before.Theta == point.Theta && before.R < point.R),
+                     qPrintable(QString::number(i)));
+            QCOMPARE(point.X, -point.R);
+        }
+    }
 };
 
 QTEST_MAIN(TestEditMenu)

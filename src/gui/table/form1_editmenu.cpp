@@ -1,5 +1,6 @@
 // The main window's Edit menu: delete, copy, the two sorts and clear, over the point list.
 #include <QAction>
+#include <algorithm>
 
 #include "mainwindow/form1.h"
 #include "platform/qttext.h"
@@ -10,21 +11,14 @@ namespace solvane {
 
 namespace {
 
-// Straight insertion, ascending by key: a record moves past only strictly greater keys, so equal
-// keys keep their order. Records move whole.
+// Ascending by key, equal keys kept in their order (a stable merge sort, n log n: a full store
+// sorts at once). Records move whole. Keys are never NaN, which no source of a point lets in.
 template <typename Key>
-void insertionSort(Profile& profile, Key key)
+void stableSortBy(Profile& profile, Key key)
 {
-    auto& points = profile.Points;
-    for (int j = 2; j <= profile.PointCount; ++j) {
-        const PointRec taken = points[static_cast<std::size_t>(j)];
-        int i = j - 1;
-        while (i >= 1 && !(key(points[static_cast<std::size_t>(i)]) <= key(taken))) {
-            points[static_cast<std::size_t>(i + 1)] = points[static_cast<std::size_t>(i)];
-            --i;
-        }
-        points[static_cast<std::size_t>(i + 1)] = taken;
-    }
+    const auto first = profile.Points.begin() + 1;
+    std::stable_sort(first, first + profile.PointCount,
+                     [&key](const PointRec& a, const PointRec& b) { return key(a) < key(b); });
 }
 
 }  // namespace
@@ -50,14 +44,14 @@ void Form1::deletepoint()
 void Form1::sorttheta()
 {
     setPointer(Pointer::Busy);
-    insertionSort(profile_, [](const PointRec& p) { return p.Theta; });
+    stableSortBy(profile_, [](const PointRec& p) { return p.Theta; });
     setPointer(Pointer::Default);
 }
 
 void Form1::sortradius()
 {
     setPointer(Pointer::Busy);
-    insertionSort(profile_, [](const PointRec& p) { return p.R; });
+    stableSortBy(profile_, [](const PointRec& p) { return p.R; });
     setPointer(Pointer::Default);
 }
 
