@@ -39,9 +39,11 @@ TEST(FieldRule, SplitsTheTextIntoFields)
 TEST(NumberFields, AcceptOnlyAWholeDecimalNumber)
 {
     const std::vector<std::pair<const char*, std::optional<double>>> cases = {
-        {"-.5", -0.5},         {"1E-05", 1e-05},      {" 7 ", 7.0},           {"5.", 5.0},
-        {"", std::nullopt},    {".", std::nullopt},   {"1E", std::nullopt},   {"200mm", std::nullopt},
-        {"1,5", std::nullopt}, {"inf", std::nullopt}, {"0x1F", std::nullopt}, {"1E999", std::nullopt}};
+        {"-.5", -0.5},         {"1E-05", 1e-05},          {" 7 ", 7.0},           {"5.", 5.0},
+        {"", std::nullopt},    {".", std::nullopt},       {"1E", std::nullopt},   {"200mm", std::nullopt},
+        {"1,5", std::nullopt}, {"inf", std::nullopt},     {"0x1F", std::nullopt}, {"1E999", std::nullopt},
+        {"+5", 5.0},           {"+-5", std::nullopt},     {"NaN", std::nullopt},  {"-Infinity", std::nullopt},
+        {"1E-999", 0.0},       {"1E-999x", std::nullopt}, {"1e+", std::nullopt},  {"1 2", std::nullopt}};
     for (const auto& [field, value] : cases) EXPECT_EQ(parseNumberField(field), value) << field;
 }
 

@@ -133,7 +133,12 @@ class ProfileFields {
 public:
     explicit ProfileFields(std::string_view text) : text_(text), reader_(text) {}
 
-    std::optional<std::string> text(const FieldName& what) { return field(what); }
+    std::optional<std::string> text(const FieldName& what)
+    {
+        const auto raw = field(what);
+        if (!raw) return std::nullopt;
+        return std::string(*raw);
+    }
 
     std::optional<double> number(const FieldName& what)
     {
@@ -194,16 +199,16 @@ public:
     const std::string& error() const { return error_; }
 
 private:
-    std::optional<std::string> field(const FieldName& what)
+    // A view into the text: no field is copied unless it is kept (a field may be the whole file).
+    std::optional<std::string_view> field(const FieldName& what)
     {
         fieldStart_ = reader_.position();
-        auto raw = reader_.next();
+        const auto raw = reader_.nextView();
         if (!raw) {
             fail("the file ends before " + what.text());
             return std::nullopt;
         }
-        // Only as much as a message shows: a field may be the whole file.
-        lastField_.assign(*raw, 0, ShownFieldPrefix);
+        lastField_ = *raw;
         return raw;
     }
 
@@ -226,8 +231,7 @@ private:
     std::string_view text_;
     FieldReader reader_;
     std::size_t fieldStart_ = 0;
-    static constexpr std::size_t ShownFieldPrefix = 25;  // shownField's 24 characters, and a sign of more
-    std::string lastField_;
+    std::string_view lastField_;
     std::string error_;
 };
 

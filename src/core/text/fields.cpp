@@ -10,44 +10,53 @@ namespace {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Compared directly: std::isdigit asks the C locale's table through a call for every character.
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool endsField(char c) { return c == ',' || isLineEnd(c); }
 
 }  // namespace
 
 std::optional<std::string> FieldReader::next()
 {
-    const std::size_t size = text_.size();
-    if (pos_ >= size) return std::nullopt;
-    while (pos_ < size && text_[pos_] == ' ') ++pos_;
+    const auto field = nextView();
+    if (!field) return std::nullopt;
+    return std::string(*field);
+}
 
-    std::string field;
-    if (pos_ < size && text_[pos_] == '"') {
-        const std::size_t close = text_.find('"', pos_ + 1);
+std::optional<std::string_view> FieldReader::nextView()
+{
+    // Scanned with a local position: through the member every step would be a store.
+    const std::size_t size = text_.size();
+    std::size_t pos = pos_;
+    if (pos >= size) return std::nullopt;
+    while (pos < size && text_[pos] == ' ') ++pos;
+
+    std::string_view field;
+    if (pos < size && text_[pos] == '"') {
+        const std::size_t close = text_.find('"', pos + 1);
         const std::size_t end = close == std::string_view::npos ? size : close;
-        field.assign(text_.substr(pos_ + 1, end - pos_ - 1));
-        pos_ = close == std::string_view::npos ? size : close + 1;
-        while (pos_ < size && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
+        field = text_.substr(pos + 1, end - pos - 1);
+        pos = close == std::string_view::npos ? size : close + 1;
+        while (pos < size && !endsField(text_[pos])) ++pos;
     } else {
-        const std::size_t start = pos_;
-        while (pos_ < size && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
-        field.assign(text_.substr(start, pos_ - start));
-        while (!field.empty() && field.back() == ' ') field.pop_back();
+        const std::size_t start = pos;
+        while (pos < size && !endsField(text_[pos])) ++pos;
+        field = text_.substr(start, pos - start);
+        while (!field.empty() && field.back() == ' ') field.remove_suffix(1);
     }
 
     // Consume the delimiter: a comma, or one line end (CR LF counts as one).
     lineEnded_ = true;
-    if (pos_ < size) {
-        if (text_[pos_] == ',') {
+    if (pos < size) {
+        if (text_[pos] == ',') {
             lineEnded_ = false;
-            ++pos_;
-        } else if (text_[pos_] == '\r') {
-            ++pos_;
-            if (pos_ < size && text_[pos_] == '\n') ++pos_;
+            ++pos;
+        } else if (text_[pos] == '\r') {
+            ++pos;
+            if (pos < size && text_[pos] == '\n') ++pos;
         } else {
-            ++pos_;
+            ++pos;
         }
     }
+    pos_ = pos;
     return field;
 }
 
@@ -86,35 +95,23 @@ std::optional<double> parseNumberField(std::string_view field)
     const std::string_view core = field.substr(begin, end - begin);
     if (core.empty() || core.size() > 64) return std::nullopt;
 
-    // Only plain decimal forms: strtod alone would also take "inf", "nan" and hexadecimal.
-    std::size_t i = 0;
-    if (core[i] == '+' || core[i] == '-') ++i;
-    bool digits = false;
-    while (i < core.size() && isDigit(core[i])) ++i, digits = true;
-    if (i < core.size() && core[i] == '.') {
-        ++i;
-        while (i < core.size() && isDigit(core[i])) ++i, digits = true;
+    // from_chars reads the plain decimal forms and, besides them, only the spellings of infinity and
+    // NaN, which the finite check below refuses (never hexadecimal, unlike strtod). It takes no plus
+    // sign: one is passed over here unless another sign follows. It reports values past the double
+    // range, and strtod then tells an overflow (refused) from an underflow (the tiny value or 0).
+    std::string_view digitsOnward = core;
+    if (digitsOnward[0] == '+') {
+        digitsOnward.remove_prefix(1);
+        if (!digitsOnward.empty() && (digitsOnward[0] == '+' || digitsOnward[0] == '-')) return std::nullopt;
     }
-    if (!digits) return std::nullopt;
-    if (i < core.size() && (core[i] == 'E' || core[i] == 'e')) {
-        ++i;
-        if (i < core.size() && (core[i] == '+' || core[i] == '-')) ++i;
-        bool exponentDigits = false;
-        while (i < core.size() && isDigit(core[i])) ++i, exponentDigits = true;
-        if (!exponentDigits) return std::nullopt;
-    }
-    if (i != core.size()) return std::nullopt;
-
-    // from_chars takes no plus sign; it reports values past the double range, and strtod then
-    // tells an overflow (refused) from an underflow (read as the tiny value or 0).
-    const std::string_view digitsOnward = core[0] == '+' ? core.substr(1) : core;
     double value = 0.0;
-    const auto parsed = std::from_chars(digitsOnward.data(), digitsOnward.data() + digitsOnward.size(), value);
+    const char* last = digitsOnward.data() + digitsOnward.size();
+    const auto parsed = std::from_chars(digitsOnward.data(), last, value);
+    if (parsed.ptr != last || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range))
+        return std::nullopt;
     if (parsed.ec == std::errc::result_out_of_range) {
         const std::string text(core);
         value = std::strtod(text.c_str(), nullptr);
-    } else if (parsed.ec != std::errc() || parsed.ptr != digitsOnward.data() + digitsOnward.size()) {
-        return std::nullopt;
     }
     if (!std::isfinite(value)) return std::nullopt;
     return value;

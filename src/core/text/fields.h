@@ -20,6 +20,8 @@ public:
 
     // The next field, or nothing when the text is used up.
     std::optional<std::string> next();
+    // The same field as a view into the text, without a copy: valid as long as the text is.
+    std::optional<std::string_view> nextView();
 
     // The next field as a number: the whole field must be a number ("-12.5", ".5", "1E-05").
     std::optional<double> nextNumber();
