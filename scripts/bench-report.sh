@@ -40,7 +40,7 @@ function emit(   name, i, matched) {
     median[name] = ms(f["real_time"], f["time_unit"])
     place(name, f["label"], median[name], "")
 }
-# The floor benchmark of a measured one: the target's floor name with the measured one's argument.
+# The floor benchmark of a measured one: the floor named by the target, with the argument of the measured one.
 function floorOf(i, name,   slash) {
     if (floor[i] == "") return ""
     slash = index(name, "/")
@@ -87,7 +87,7 @@ END {
         context["date"], context["num_cpus"], context["mhz_per_cpu"], load
     print ""
     print "The floor is the plainest code doing the same work, measured in the same program; the ratio is"
-    print "the median over the floor's median."
+    print "the median over the median of the floor."
     print ""
     print "| Operation | Benchmark | Target | Median | Floor | Ratio | Result |"
     print "|---|---|---:|---:|---:|---:|---|"
