@@ -57,6 +57,12 @@ public:
     virtual bool printerDialog(QPrinter& printer) = 0;
 
     virtual void setClipboardText(const QString& text) = 0;
+    // The clipboard's plain text; empty when it holds none.
+    virtual QString clipboardText() const = 0;
+
+    // Asks for a whole number from minimum to maximum, preset with value; nothing when the user cancels.
+    virtual std::optional<int> askWholeNumber(const QString& title, const QString& label, int value, int minimum,
+                                              int maximum) = 0;
 
     // Opens the help file at its contents.
     virtual void showHelp(const QString& helpFilePath) = 0;

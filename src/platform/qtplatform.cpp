@@ -5,9 +5,11 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <cstdlib>
 
 #include "files/recoveryfile.h"
@@ -111,6 +113,12 @@ std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& reques
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
 
+    // A name typed without extension takes the one of the filter chosen, when that names one ("*.svg").
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        static const QRegularExpression singleExtension(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+        const QRegularExpressionMatch match = singleExtension.match(filter);
+        if (match.hasMatch()) dialog.setDefaultSuffix(match.captured(1));
+    });
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
@@ -132,6 +140,17 @@ bool QtPlatform::printerDialog(QPrinter& printer)
 }
 
 void QtPlatform::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+QString QtPlatform::clipboardText() const { return QGuiApplication::clipboard()->text(); }
+
+std::optional<int> QtPlatform::askWholeNumber(const QString& title, const QString& label, int value, int minimum,
+                                              int maximum)
+{
+    bool ok = false;
+    const int chosen = QInputDialog::getInt(dialogParent_, title, label, value, minimum, maximum, 1, &ok);
+    if (!ok) return std::nullopt;
+    return chosen;
+}
 
 void QtPlatform::showHelp(const QString& helpFilePath)
 {

@@ -16,8 +16,8 @@ QStringList qtNameFilters(const QString& barSeparatedFilter);
 // The same filters joined as QFileDialog takes them: "Wafer File (*.waf);;All Files (*.*)".
 QString qtFileFilter(const QString& barSeparatedFilter);
 
-// The Platform on Qt Widgets: QMessageBox, QFileDialog, QColorDialog, QPrintDialog, the application
-// clipboard and override cursor, an in-program help window and the QSettings store.
+// The Platform on Qt Widgets: QMessageBox, QFileDialog, QColorDialog, QPrintDialog, QInputDialog, the
+// application clipboard and override cursor, an in-program help window and the QSettings store.
 // Dialogs are parented to the dialog parent, which the main window sets once it exists.
 class QtPlatform : public Platform {
 public:
@@ -39,6 +39,9 @@ public:
     std::uint32_t chooseColour(std::uint32_t preset) override;
     bool printerDialog(QPrinter& printer) override;
     void setClipboardText(const QString& text) override;
+    QString clipboardText() const override;
+    std::optional<int> askWholeNumber(const QString& title, const QString& label, int value, int minimum,
+                                      int maximum) override;
     void showHelp(const QString& helpFilePath) override;
     SettingsStore& settings() override { return *store_; }
     void setPointer(Pointer pointer) override;

@@ -82,13 +82,21 @@ bool ScriptedPlatform::printerDialog(QPrinter&)
     return answer.value_or(false);
 }
 
+std::optional<int> ScriptedPlatform::askWholeNumber(const QString& title, const QString&, int, int, int)
+{
+    const auto answer = take(s_.numberAnswers);
+    if (!answer) fail(QStringLiteral("unscripted number prompt \"%1\"").arg(title));
+    return answer.value_or(std::nullopt);
+}
+
 QString ScriptedPlatform::scriptReport() const
 {
     QStringList lines = s_.failures;
     const std::pair<std::size_t, const char*> unused[] = {{s_.messageAnswers.size(), "message answer(s)"},
                                                           {s_.fileAnswers.size(), "file choice(s)"},
                                                           {s_.colourAnswers.size(), "colour choice(s)"},
-                                                          {s_.printerAnswers.size(), "printer answer(s)"}};
+                                                          {s_.printerAnswers.size(), "printer answer(s)"},
+                                                          {s_.numberAnswers.size(), "number answer(s)"}};
     for (const auto& [count, what] : unused)
         if (count) lines.append(QStringLiteral("%1 %2 not used").arg(count).arg(QLatin1String(what)));
     return lines.join(QLatin1Char('\n'));

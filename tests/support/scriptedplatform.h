@@ -29,6 +29,8 @@ public:
     void cancelFileDialog() { s_.fileAnswers.push_back(std::nullopt); }
     void chooseColourAnswer(std::uint32_t colour) { s_.colourAnswers.push_back(colour); }
     void answerPrinterDialog(bool ok) { s_.printerAnswers.push_back(ok); }
+    // A whole number for the next askWholeNumber; nothing cancels it.
+    void answerWholeNumber(std::optional<int> number) { s_.numberAnswers.push_back(number); }
     void setProgramDir(const QString& dir) { programDir_ = dir; }
     void setSearchPath(const QString& path) { searchPath_ = path; }
     // Every later save of the settings fails with reason.
@@ -39,7 +41,6 @@ public:
     const std::vector<FileDialogRequest>& fileRequests() const { return s_.fileRequests; }
     const std::vector<std::uint32_t>& colourPresets() const { return s_.colourPresets; }
     int printerDialogCount() const { return s_.printerDialogCount; }
-    const QString& clipboardText() const { return s_.clipboardText; }
     const QStringList& helpRequests() const { return s_.helpRequests; }
     const std::vector<Pointer>& pointerChanges() const { return s_.pointerChanges; }
     Pointer pointer() const { return s_.pointerChanges.empty() ? Pointer::Default : s_.pointerChanges.back(); }
@@ -59,6 +60,9 @@ public:
     std::uint32_t chooseColour(std::uint32_t preset) override;
     bool printerDialog(QPrinter& printer) override;
     void setClipboardText(const QString& text) override { s_.clipboardText = text; }
+    QString clipboardText() const override { return s_.clipboardText; }
+    std::optional<int> askWholeNumber(const QString& title, const QString& label, int value, int minimum,
+                                      int maximum) override;
     void showHelp(const QString& helpFilePath) override { s_.helpRequests.append(helpFilePath); }
     SettingsStore& settings() override { return store_; }
     void setPointer(Pointer pointer) override { s_.pointerChanges.push_back(pointer); }
@@ -77,6 +81,7 @@ private:
         std::deque<std::optional<FileChoice>> fileAnswers;
         std::deque<std::uint32_t> colourAnswers;
         std::deque<bool> printerAnswers;
+        std::deque<std::optional<int>> numberAnswers;
         std::vector<Message> messages;
         std::vector<FileDialogRequest> fileRequests;
         std::vector<std::uint32_t> colourPresets;
