@@ -178,6 +178,27 @@ private slots:
         d.reject();
     }
 
+    // Left and Down decrease a bar, Right and Up increase it (Left used to increase a horizontal bar).
+    void barKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Left") << int(Qt::Key_Left) << " 3";
+        QTest::newRow("Down") << int(Qt::Key_Down) << " 3";
+        QTest::newRow("Right") << int(Qt::Key_Right) << " 5";
+        QTest::newRow("Up") << int(Qt::Key_Up) << " 5";
+    }
+    void barKeys()
+    {
+        QFETCH(int, key);
+        p.DlgAngSteps = 4;
+        SnapForm d(p);
+        d.show();
+        QTest::keyClick(bar(d, "HScroll1"), Qt::Key(key));
+        QTEST(text(d, "Ang"), "shown");
+        d.reject();
+    }
+
     // Disc 100..2200 twips (radius 1050), spot 625..1150 (radius 262.5): a rim is outside.
     void colourClicks_data()
     {

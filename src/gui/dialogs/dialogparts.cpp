@@ -31,6 +31,10 @@ QScrollBar* makeScrollBar(const char* name, int minimumWidth, QWidget* parent)
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QLatin1String(name));
     bar->setTracking(false);
+    // A scroll bar inverts its keys so that Up moves a vertical bar toward its top (its minimum); on a
+    // horizontal bar that also swaps Left and Right. These bars are values: Left and Down decrease,
+    // Right and Up increase.
+    bar->setInvertedControls(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setMinimumWidth(minimumWidth);
     return bar;

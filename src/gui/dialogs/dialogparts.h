@@ -19,7 +19,8 @@ void centreOnScreen(QWidget& window);
 // A label with its control name as object name.
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
 
-// A horizontal scroll bar whose change is reported when a drag ends, not while the thumb moves.
+// A horizontal scroll bar whose change is reported when a drag ends, not while the thumb moves. Its
+// keys step the value: Left and Down decrease it, Right and Up increase it.
 QScrollBar* makeScrollBar(const char* name, int minimumWidth, QWidget* parent);
 
 // OK and Cancel side by side, centred, OK the default button.
