@@ -9,6 +9,9 @@ install(TARGETS solvane solvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The editor looks for its help file first in its own folder, so the file goes beside the program.
 install(FILES ${PROJECT_SOURCE_DIR}/help/qdx5.hlp DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/solvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The profile file type; the system's MIME database takes it up through its package trigger.
+install(FILES ${PROJECT_SOURCE_DIR}/data/solvane-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME solvane.xml)
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/solvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)

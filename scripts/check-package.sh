@@ -22,6 +22,7 @@ expected=(
   usr/bin/solvane-cli
   usr/bin/qdx5.hlp
   usr/share/applications/solvane.desktop
+  usr/share/mime/packages/solvane.xml
   usr/share/icons/hicolor/scalable/apps/solvane.svg
 )
 for size in 16 32 48 64 128 256; do
@@ -50,7 +51,7 @@ cmp -s help/qdx5.hlp "$root/usr/bin/qdx5.hlp" || fail "usr/bin/qdx5.hlp is not t
 desktop="$root/usr/share/applications/solvane.desktop"
 if [ -f "$desktop" ]; then
   for line in "Name=Solvane" "GenericName=Wafer Profile Editor" "Exec=solvane" "Icon=solvane" "Terminal=false" \
-              "Categories=Science;Engineering;"; do
+              "Categories=Science;Engineering;" "MimeType=application/x-solvane-profile;"; do
     grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
   done
   if command -v desktop-file-validate >/dev/null; then
@@ -63,6 +64,15 @@ for size in 16 32 48 64 128 256; do
   [ -f "$png" ] || continue
   file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "$png is not a $size x $size PNG"
 done
+
+# The profile type's definition is well-formed and names the profile extensions.
+mime="$root/usr/share/mime/packages/solvane.xml"
+if [ -f "$mime" ]; then
+  for glob in '"*.waf"' '"*.map"'; do
+    grep -qF "pattern=$glob" "$mime" || fail "the MIME type lacks the glob $glob"
+  done
+  if command -v xmllint >/dev/null; then xmllint --noout "$mime" || fail "$mime is not well-formed XML"; fi
+fi
 
 # The command-line companion runs from the unpacked tree against the system's libraries.
 "$root/usr/bin/solvane-cli" --help >/dev/null || fail "solvane-cli --help failed"
