@@ -8,6 +8,7 @@
 #include "command.h"
 #include "files/profilefile.h"
 #include "importers/csvimport.h"
+#include "importers/pointcsv.h"
 
 namespace solvane::cli {
 
@@ -57,18 +58,24 @@ int runImportCsv(const Command& self, const std::vector<std::string>& words)
     const auto output = line.text("-o");
     if (!output) return usageError(self, "give the profile file to write with -o FILE");
     const auto columnsText = line.text("--columns");
-    if (!columnsText) return usageError(self, "give the columns with --columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL");
-    const ColumnsOption columns = parseColumns(*columnsText);
-    if (!columns.columns) return usageError(self, columns.fault);
+    const ColumnsOption columns = columnsText ? parseColumns(*columnsText) : ColumnsOption{};
+    if (columnsText && !columns.columns) return usageError(self, columns.fault);
     const std::string& input = line.positional()[0];
+
+    const ImportFileBytes file = loadImportFile(input);
+    if (!file.ok) return fileError(file.message);
+    // The editor's own point export names its columns in its header line: nothing to ask.
+    const bool pointCsv = isPointCsv(file.bytes);
+    if (!pointCsv && !columns.columns)
+        return usageError(self, "give the columns with --columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL");
 
     // The profile as the editor starts, then the import as its menu command does it.
     Profile profile;
     setCoordFlags(profile, profile.CoordSys);
     resetPoints(profile);
     DefectStore defects{};
-    const CsvImportResult result = importCsvFile(input, *columns.columns, profile, defects);
-    if (result.status == ImportStatus::FileError) return fileError(result.message);
+    const CsvImportResult result = pointCsv ? importPointCsv(file.bytes, profile)
+                                            : importCsvDefects(file.bytes, *columns.columns, profile, defects);
     if (result.status != ImportStatus::Ok) return fileError(input + ": " + result.message);
 
     if (profile.PointCount == 0) warning(input + ": no row holds a defect; " + *output + " holds no points");
@@ -82,12 +89,13 @@ int runImportCsv(const Command& self, const std::vector<std::string>& words)
 extern const Command importCsvCommand;  // listed in main.cpp
 const Command importCsvCommand{
     "import-csv",
-    "import-csv IN -o OUT --columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL",
-    "Imports the defect rows of a CSV file (at most 1000) into a profile file.",
+    "import-csv IN -o OUT [--columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL]",
+    "Imports the defect rows of a CSV file (at most 1000), or a CSV of points from export-csv, into a profile file.",
     "  -o OUT      the profile file to write (rectangular points, the editor's start-up parameters)\n"
     "  --columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL\n"
     "              the column of each quantity, counted from 1; 0 for one the file does not have\n"
-    "              (XREL and YREL must be given). Rows whose XREL and YREL are not numbers are\n"
+    "              (XREL and YREL must be given); not needed for a file from export-csv. Rows whose XREL and YREL are "
+    "not numbers are\n"
     "              skipped. CENTRE and PITCH hold one number (X and Y) or \"X Y\", in micrometres.\n",
     runImportCsv,
 };

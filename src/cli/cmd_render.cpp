@@ -1,17 +1,17 @@
-// solvane-cli render: paints the wafer drawing of a profile into a PNG image, with the editor's
-// own drawing code.
+// solvane-cli render: paints the wafer drawing of a profile into a PNG or SVG image, with the
+// editor's own drawing code.
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QImage>
+#include <QString>
 #include <sstream>
 #include <string>
 
 #include "arguments.h"
 #include "command.h"
 #include "files/profilefile.h"
+#include "files/safewrite.h"
 #include "offscreengui.h"
-#include "view/waferdrawing.h"
+#include "view/waferimage.h"
 
 namespace solvane::cli {
 
@@ -33,7 +33,10 @@ int runRender(const Command& self, const std::vector<std::string>& words)
     if (!line.ok()) return usageError(self, line.error());
     if (line.positional().size() != 1) return usageError(self, "give one profile file to render");
     const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the image to write with -o OUT.png");
+    if (!output) return usageError(self, "give the image to write with -o OUT.png or -o OUT.svg");
+    const QString outputPath = QString::fromLocal8Bit(output->data(), static_cast<qsizetype>(output->size()));
+    const auto format = waferImageFormatOf(outputPath);
+    if (!format) return usageError(self, "the image is written as PNG (.png) or as SVG (.svg)");
     const int size = line.whole("--size", 800, 16, 8000);
     if (!line.ok()) return usageError(self, line.error());
     int rings = 0;
@@ -56,16 +59,10 @@ int runRender(const Command& self, const std::vector<std::string>& words)
     }
 
     OffscreenGui gui;
-    WaferSurface surface(QSize(size, size));
-    WaferDrawing drawing(surface, profile, QGuiApplication::palette());
-    drawing.setShowPath(line.given("--path"));
-    drawing.redrawall();
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!surface.image().save(&buffer, "PNG")) return fileError("cannot encode the drawing as PNG");
-    const WriteResult written = writeFileSafely(*output, std::string_view(png.constData(),
-                                                                          static_cast<std::size_t>(png.size())));
+    const QByteArray image = waferImageBytes(profile, QGuiApplication::palette(), line.given("--path"), *format, size);
+    if (image.isEmpty()) return fileError("cannot encode the drawing");
+    const WriteResult written = writeFileSafely(*output, std::string_view(image.constData(),
+                                                                          static_cast<std::size_t>(image.size())));
     if (!written.ok) return fileError(written.message);
     return read.ok ? ExitSuccess : ExitPartialRead;
 }
@@ -75,10 +72,11 @@ int runRender(const Command& self, const std::vector<std::string>& words)
 extern const Command renderCommand;  // listed in main.cpp
 const Command renderCommand{
     "render",
-    "render FILE -o OUT.png [--size PX] [--snap M,N] [--path]",
-    "Paints the wafer drawing of a profile into a square PNG image, as the editor shows it.",
-    "  -o OUT.png     the image to write\n"
-    "  --size PX      side of the image in pixels (default 800)\n"
+    "render FILE -o OUT.png|OUT.svg [--size PX] [--snap M,N] [--path]",
+    "Paints the wafer drawing of a profile into a square PNG or SVG image, as the editor shows it.",
+    "  -o OUT.png|OUT.svg\n"
+    "                 the image to write; the extension chooses PNG or SVG (vector shapes)\n"
+    "  --size PX      side of the image in pixels (default 800; the nominal size of an SVG)\n"
     "  --snap M,N     show the snap grid of M rings with N nodes each\n"
     "  --path         join the spots in list order: the path the stage travels\n",
     runRender,

@@ -18,6 +18,7 @@ namespace solvane::cli {
     COMMAND(rotateCommand)            \
     COMMAND(importKlaCommand)         \
     COMMAND(importCsvCommand)         \
+    COMMAND(exportCsvCommand)         \
     COMMAND(renderCommand)            \
     COMMAND(reportCommand)
 

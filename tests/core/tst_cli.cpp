@@ -225,6 +225,22 @@ TEST_F(Cli, RenderWritesASquarePngOfTheGivenSize)
     ASSERT_EQ(run("pattern 17 -o p.waf").status, 0);
     ASSERT_EQ(run("render p.waf -o p.png --size 300 --snap 2,8 --path").status, 0);
     EXPECT_EQ(size(), std::pair(300u, 300u));
+    ASSERT_EQ(run("render p.waf -o p.svg").status, 0);
+    EXPECT_EQ(file("p.svg").rfind("<?xml", 0), 0u);
+    EXPECT_NE(file("p.svg").find("</svg>"), std::string::npos);
+}
+
+// The CSV export is read back by import-csv without columns, to the same positions.
+TEST_F(Cli, ExportCsvImportsBackWithoutColumns)
+{
+    ASSERT_EQ(run("pattern 5 -o p.waf").status, 0);
+    ASSERT_EQ(run("export-csv p.waf -o p.csv").status, 0);
+    EXPECT_EQ(file("p.csv").substr(0, 63), "n,R_mm,Theta_deg,X_mm,Y_mm\r\n1,0.0000,0.0000,0.0000,0.0000\r\n2,91");
+    ASSERT_EQ(run("import-csv p.csv -o back.waf").status, 0);
+    EXPECT_NE(file("back.waf")
+                  .find("\"Rectangular\"\r\n-2147483633\r\n-2147483632\r\n5\r\n0,0,#TRUE#,0\r\n0,91,#TRUE#,0\r\n"),
+              std::string::npos)
+        << file("back.waf");
 }
 
 }  // namespace

@@ -112,7 +112,8 @@ private slots:
         h.action("mnuFileImporter")->trigger();
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(h.request(h.platform.fileRequests().size() - 1),
-                 "Import File; open; *.dat; .dat; KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|; " +
+                 "Import File; open; *.dat; .dat; KLA results files (*.dat *.000 *.001 *.klarf)|"
+                 "*.dat;*.000;*.001;*.klarf|KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|; " +
                      QString::fromStdString(h.profile().ProfileDir));
         QCOMPARE(listing.join(' ') + h.boxes(), QString(shown).replace(QLatin1String("%1"), path));
         QCOMPARE(h.document() + " / " + h.row(state.section(" / ", 1).section('|', 0, 0).toInt()), state);
@@ -146,8 +147,9 @@ private slots:
             if (button != "no file") h.setPolarPoints({{10, 0}});
             h.action("mnuCSVFileImporter")->trigger();
             SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
-            QCOMPARE(h.request(0), "Import File; open; *.csv; .csv; CSV File (*.csv)|*.csv|All Files (*.*)|*.*|; " +
-                                       QString::fromStdString(h.profile().ProfileDir));
+            QCOMPARE(h.request(0),
+                     "Import File; open; *.csv; .csv; CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|; " +
+                         QString::fromStdString(h.profile().ProfileDir));
             QCOMPARE(h.document(), QStringLiteral("3 points, 5 rows; title \"defects.csv\", status \"defects.csv\"; "
                                                   "Save off, unchanged"));
         }

@@ -8,6 +8,7 @@
 #include "importers/frmcsvfields.h"
 #include "importers/frmwaferchoice.h"
 #include "importers/klaimport.h"
+#include "importers/pointcsv.h"
 #include "mainwindow/form1.h"
 #include "platform/qttext.h"
 
@@ -41,7 +42,9 @@ void Form1::mnuFileImporter_Click()
     if (!mayDiscardChanges("    Clear anyway?")) return;
     for (;;) {
         const std::optional<FileChoice> choice = platform_.fileDialog(
-            importDialog(profile_, "*.dat", ".dat", "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"));
+            importDialog(profile_, "*.dat", ".dat",
+                         "KLA results files (*.dat *.000 *.001 *.klarf)|*.dat;*.000;*.001;*.klarf|"
+                         "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"));
         if (!choice) return;
 
         setPointer(Pointer::Busy);
@@ -82,7 +85,7 @@ void Form1::mnuCSVFileImporter_Click()
 {
     if (!mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice = platform_.fileDialog(
-        importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
+        importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|"));
     if (!choice) return;
 
     // A file that cannot be read ends the command before anything is asked or changed.
@@ -95,8 +98,10 @@ void Form1::mnuCSVFileImporter_Click()
         return;
     }
 
-    // The dialog opens empty every time; Cancel keeps the columns of the last OK and still imports.
-    {
+    // The editor's own point export names its columns in its header line: nothing to ask. For other files
+    // the dialog opens empty every time; Cancel keeps the columns of the last OK and still imports.
+    const bool pointCsv = isPointCsv(file.bytes);
+    if (!pointCsv) {
         frmCSVfields fields(platform_, this);
         runDialog(fields);
         if (const std::optional<CsvColumns> confirmed = fields.columns()) {
@@ -113,7 +118,8 @@ void Form1::mnuCSVFileImporter_Click()
     setPointer(Pointer::Busy);
     Profile imported = emptiedCopy();
     const auto defects = std::make_unique<DefectStore>();
-    const CsvImportResult result = importCsvDefects(file.bytes, columns, imported, *defects);
+    const CsvImportResult result = pointCsv ? importPointCsv(file.bytes, imported)
+                                            : importCsvDefects(file.bytes, columns, imported, *defects);
     setPointer(Pointer::Default);
     finishImport(imported, *choice,
                  result.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, result.message));

@@ -121,6 +121,8 @@ void Form1::buildMenus()
     File_SaveAs = addMenuItem(file, "File_SaveAs", QStringLiteral("Save &As..."), &Form1::File_SaveAs_Click);
     File_SaveAs->setShortcut(QKeySequence(Qt::Key_F12));
     file->addSeparator();
+    addExportItems(file);
+    file->addSeparator();
     mnuFileImporter = addMenuItem(file, "mnuFileImporter", QStringLiteral("KLA File &Importer"),
                                   &Form1::mnuFileImporter_Click);
     mnuCSVFileImporter = addMenuItem(file, "mnuCSVFileImporter", QStringLiteral("CSV File Importer"),
@@ -133,6 +135,7 @@ void Form1::buildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     Edit_Delete = addMenuItem(edit, "Edit_Delete", QStringLiteral("&Delete"), &Form1::Edit_Delete_Click);
     Edit_Copy = addMenuItem(edit, "Edit_Copy", QStringLiteral("&Copy"), &Form1::Edit_Copy_Click);
+    addPasteItem(edit);
     edit->addSeparator();
     Edit_SortA = addMenuItem(edit, "Edit_SortA", QStringLiteral("Sort &Theta"), &Form1::Edit_SortA_Click);
     Edit_SortR = addMenuItem(edit, "Edit_SortR", QStringLiteral("Sort &Radius"), &Form1::Edit_SortR_Click);

@@ -123,6 +123,10 @@ public:
     void Draw_Path_Click();
     void Edit_Optimise_Click();
     void Edit_Rotate_Click();
+    // Export and paste: the points as CSV, the drawing as an image, points from the clipboard.
+    void File_ExportCsv_Click();
+    void File_ExportImage_Click();
+    void Edit_Paste_Click();
 
     // Mouse editing on the wafer drawing; positions in the drawing's user scale (mm).
     void Picture1_MouseDown(float X, float Y);
@@ -188,6 +192,10 @@ private:
     // The site planning items of the Edit menu (after the sorts) and of the Draw menu (at its end).
     void addSitePlanningEditItems(class QMenu* edit);
     void addSitePlanningDrawItems(class QMenu* draw);
+    // The export items of the File menu (after Save As) and Paste of the Edit menu (after Copy).
+    void addExportItems(class QMenu* file);
+    void addPasteItem(class QMenu* edit);
+    void showExportFailure(const FileChoice& file, const QString& reason);
     // The path's length in its status panel while the path is shown; nothing otherwise.
     void showPathLength();
     // Every spot in SpotColor with its number, then point row's spot in red when row is a point
@@ -243,6 +251,9 @@ private:
     QAction* Draw_Path = nullptr;
     QAction* Edit_Optimise = nullptr;
     QAction* Edit_Rotate = nullptr;
+    QAction* File_ExportCsv = nullptr;
+    QAction* File_ExportImage = nullptr;
+    QAction* Edit_Paste = nullptr;
 
     // Mouse editing state.
     std::int16_t CursorMode = 0;
@@ -281,6 +292,9 @@ private:
     bool showPath_ = false;
     // Status bar panel of the path's length (while shown) and of the last Optimise Order's result.
     QLabel* statusPanelPath_ = nullptr;
+
+    // Side of an exported PNG, kept for the session.
+    int exportImageSidePx_ = 1200;
 };
 
 }  // namespace solvane

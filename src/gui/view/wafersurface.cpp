@@ -13,6 +13,11 @@ WaferSurface::WaferSurface(QSize pixels) : image_(pixels.expandedTo(QSize(1, 1))
     font_.setPixelSize(11);
 }
 
+WaferSurface::WaferSurface(QPaintDevice& vectorDevice, QSize pixels) : WaferSurface(pixels)
+{
+    vectorDevice_ = &vectorDevice;
+}
+
 void WaferSurface::resize(QSize pixels)
 {
     endPainting();
@@ -23,6 +28,10 @@ void WaferSurface::resize(QSize pixels)
 
 void WaferSurface::clear(const QColor& background)
 {
+    if (vectorDevice_) {
+        painter().fillRect(image_.rect(), background);
+        return;
+    }
     endPainting();
     image_.fill(background);
     ++generation_;
@@ -53,7 +62,7 @@ QPainter& WaferSurface::painter()
     // Every primitive asks for the painter: the picture is about to change.
     ++generation_;
     if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
+        painter_ = std::make_unique<QPainter>(vectorDevice_ ? vectorDevice_ : &image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setFont(font_);
     }
@@ -62,6 +71,7 @@ QPainter& WaferSurface::painter()
 
 void WaferSurface::endPainting()
 {
+    if (vectorDevice_) return;  // one painter for the device's whole output
     if (painter_) painter_->end();
     painter_.reset();
 }
@@ -102,7 +112,7 @@ void WaferSurface::circle(double cx, double cy, double radius, const QColor& out
     const double rx = std::abs(radius * toPixels_.m11());
     const double ry = std::abs(radius * toPixels_.m22());
     QPainter& p = painter();
-    if (std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx) {
+    if (!vectorDevice_ && std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx) {
         // Stamped at the nearest whole pixel: at most half a pixel from the exact centre.
         const QImage& stamp = circleStamp(rx, outline, fill);
         const int half = stamp.width() / 2;
@@ -167,6 +177,12 @@ bool clipSegment(QPointF& a, QPointF& b, int width, int height)
 
 void WaferSurface::polyline(const QPolygonF& userPoints, const QColor& colour)
 {
+    if (vectorDevice_) {  // a vector drawing keeps the path as one shape
+        QPainter& p = painter();
+        p.setPen(colour);
+        p.drawPolyline(toPixels_.map(userPoints));
+        return;
+    }
     // Written straight into the image (RGB32, 32-bit pixels) with Bresenham's steps: thousands of
     // long lines across the wafer take the painter's stroker several milliseconds, this well under one.
     painter();  // counts as a change, and the painter's start has already detached a shared picture

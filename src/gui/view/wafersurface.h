@@ -19,6 +19,10 @@ namespace solvane {
 class WaferSurface {
 public:
     explicit WaferSurface(QSize pixels = QSize(1, 1));
+    // A surface of the given size that paints straight onto a vector device (an SVG generator):
+    // circles stay circles, and nothing is kept in the image. The device outlives the surface,
+    // whose one painter ends, completing the device's output, when the surface is destroyed.
+    WaferSurface(QPaintDevice& vectorDevice, QSize pixels);
 
     // New pixel size; the image starts blank in the background colour.
     void resize(QSize pixels);
@@ -79,6 +83,7 @@ private:
     };
 
     QImage image_;
+    QPaintDevice* vectorDevice_ = nullptr;
     QTransform toPixels_;
     QTransform toUser_;
     std::unique_ptr<QPainter> painter_;

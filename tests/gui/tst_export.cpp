@@ -1,0 +1,120 @@
+// Export CSV and Image from the File menu, Paste from the Edit menu.
+#include <QAction>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "formharness.h"
+
+using namespace solvane;
+
+class TestExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void copyThenPasteReproducesThePoints_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::newRow("polar") << "polar";
+        QTest::newRow("rectangular") << "rect";
+        QTest::newRow("polar, decimal comma") << "comma";
+    }
+
+    void copyThenPasteReproducesThePoints()
+    {
+        QFETCH(QString, system);
+        if (system == "comma") QLocale::setDefault(QLocale(QLocale::German));
+        FormHarness h;
+        h.profile().PolarSys = system == "rect" ? False : True;
+        h.profile().RectSys = system == "rect" ? True : False;
+        h.setPolarPoints({{50, 90}, {0, 0}, {12.25f, 333.5f}});
+        const QString shown = h.rows();
+        h.action("Edit_Copy")->trigger();
+        h.action("Edit_Clear")->trigger();
+        h.action("Edit_Paste")->trigger();
+        QCOMPARE(h.rows(), shown);
+        QCOMPARE(h.form().statusPanel(1), QString("3 point(s) pasted."));
+        QCOMPARE(h.profile().DataChanged, True);
+        if (system != "rect") QCOMPARE(h.profile().Points[3].Theta, 333.5f);
+    }
+
+    void pasteSkipsOtherLinesAndKeepsTheCapacity()
+    {
+        FormHarness h;
+        h.profile().PolarSys = False;
+        h.profile().RectSys = True;
+        h.platform.setClipboardText("X\tY\r\n1.5\t-2\r\ntotal\t3\r\n4;5\r\n");
+        h.action("Edit_Paste")->trigger();
+        QCOMPARE(h.rows(), QString("1|1.50|-2.00 2|4.00|5.00 3||"));
+        QCOMPARE(h.form().statusPanel(1), QString("2 point(s) pasted, 1 line(s) skipped."));
+
+        h.profile().PointCount = MaxPoints - 1;
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.action("Edit_Paste")->trigger();
+        QCOMPARE(h.profile().PointCount, MaxPoints);
+        QCOMPARE(h.form().statusPanel(1),
+                 QString("1 point(s) pasted, 1 line(s) skipped, 1 left out: the profile is full."));
+        h.action("Edit_Paste")->trigger();  // a full store takes nothing
+        QCOMPARE(h.profile().PointCount, MaxPoints);
+        QCOMPARE(h.platform.messages().size(), 2u);
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+
+    // The CSV export is imported back without the column dialog, to the same positions.
+    void exportCsvImportsBack()
+    {
+        FormHarness h;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("p.csv");
+        h.setPolarPoints({{50, 90}, {91, 123.4f}});
+        h.platform.chooseFile(path);
+        h.action("File_ExportCsv")->trigger();
+        h.form().runDialog = [](QDialog&) {
+            QTest::qFail("the column dialog was shown", __FILE__, __LINE__);
+            return 0;
+        };
+        h.platform.chooseFile(path);
+        h.action("mnuCSVFileImporter")->trigger();
+        QCOMPARE(h.rows(), QString("1|50.00|90.0 2|91.00|123.4 3||"));
+        QCOMPARE(h.request(0), "Export CSV; save; *.csv; .csv; CSV File (*.csv)|*.csv|All Files (*.*)|*.*|; " +
+                                   QString::fromStdString(h.profile().ProfileDir));
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+
+    void exportImageWritesPngOfTheChosenSizeOrSvgShapes()
+    {
+        FormHarness h;
+        QTemporaryDir dir;
+        h.action("Draw_Nine")->trigger();
+        h.platform.chooseFile(dir.filePath("w.png"));
+        h.platform.answerWholeNumber(300);
+        h.action("File_ExportImage")->trigger();
+        QCOMPARE(QImage(dir.filePath("w.png")).size(), QSize(300, 300));
+
+        h.platform.chooseFile(dir.filePath("w.svg"));
+        h.action("File_ExportImage")->trigger();
+        QFile svg(dir.filePath("w.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        int shapes = 0;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement &&
+                (xml.name() == u"circle" || xml.name() == u"ellipse" || xml.name() == u"path"))
+                ++shapes;
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(shapes >= 10);  // the wafer and nine spots
+
+        h.platform.chooseFile(dir.filePath("w.jpg"));
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.action("File_ExportImage")->trigger();
+        QVERIFY(!QFile::exists(dir.filePath("w.jpg")));
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
