@@ -6,12 +6,14 @@
 #include "dialogs/colorfrm.h"
 #include "dialogs/setupfrm.h"
 #include "mainwindow/form1.h"
+#include "undo/undohistory.h"
 #include "view/waferview.h"
 
 namespace solvane {
 
 void Form1::Setup_Color_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Colours"));
     const std::pair openingColours(profile_.WaferColor, profile_.SpotColor);
     ColorFrm dialog(profile_, platform_, this);
     runDialog(dialog);
@@ -24,6 +26,7 @@ void Form1::Setup_Color_Click()
 
 void Form1::Setup_Size_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Parameters"));
     const std::int16_t openingRectSys = profile_.RectSys;
     // What the profile file holds of the parameters.
     const auto fileParameters = [this] {

@@ -17,6 +17,7 @@
 #include "platform/qttext.h"
 #include "settings/settings.h"
 #include "table/flexgrid.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -79,13 +80,14 @@ void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, Do
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = source;
     descript->setText(fromBytes(profile_.Description));
-    setStatus(2, file.title.isEmpty() ? QStringLiteral("Untitled") : file.title);
+    showDocumentName(file.title.isEmpty() ? QStringLiteral("Untitled") : file.title);
     drawwafer();
     redrawall();
     updategrid();
     // A recovered document is unsaved work; anything else loaded is what its file holds.
     profile_.DataChanged = source == DocumentSource::Recovered ? True : False;
     if (source != DocumentSource::Recovered) recovery_->discard();
+    if (source != DocumentSource::Imported) undo_->startEmpty(source == DocumentSource::Recovered);
     setPointer(Pointer::Default);
 }
 
@@ -102,11 +104,12 @@ void Form1::File_New_Click()
     resetPoints(profile_);
     profile_.FileTitle.clear();
     documentSource_ = DocumentSource::ProfileFile;
-    setStatus(2, QStringLiteral("Untitled"));
+    showDocumentName(QStringLiteral("Untitled"));
     File_Save->setEnabled(false);
     drawwafer();
     profile_.DataChanged = False;
     recovery_->discard();
+    undo_->startEmpty();
     grdData->setRows(2);
     setPointer(Pointer::Default);
 }
@@ -196,9 +199,10 @@ bool Form1::writeProfileTo(const FileChoice& file)
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = DocumentSource::ProfileFile;
-    setStatus(2, file.title);
+    showDocumentName(file.title);
     profile_.DataChanged = False;
     recovery_->discard();
+    undo_->markSaved();
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "importers/pointcsv.h"
 #include "mainwindow/form1.h"
 #include "platform/qttext.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -37,6 +38,7 @@ QString importFailureText(const QString& title, const std::string& reason)
 
 void Form1::mnuFileImporter_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("KLA Import"), UndoStep::EndsSaved);
     // Each file is looked at before the profile changes: a file of the wrong type sends the user back to the file
     // dialog, and cancelling the dialog or the wafer choice keeps the profile that was open.
     if (!mayDiscardChanges("    Clear anyway?")) return;
@@ -83,6 +85,7 @@ void Form1::mnuFileImporter_Click()
 
 void Form1::mnuCSVFileImporter_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("CSV Import"), UndoStep::EndsSaved);
     if (!mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice = platform_.fileDialog(
         importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|"));

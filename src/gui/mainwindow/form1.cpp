@@ -21,6 +21,7 @@
 #include "platform/qttext.h"
 #include "settings/settings.h"
 #include "table/flexgrid.h"
+#include "undo/undohistory.h"
 #include "view/waferview.h"
 
 namespace solvane {
@@ -45,6 +46,9 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platfor
     // The session may end the program without a close: the unsaved changes go to the recovery copy first.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { recovery_->keepNow(); });
     buildControls();
+    undo_ = std::make_unique<UndoHistory>(
+        profile_, [this] { return grdData->Row(); }, [this](const ProfileSnapshot& s) { showSnapshot(s); });
+    connect(undo_.get(), &UndoHistory::modifiedChanged, this, &QWidget::setWindowModified);
     buildMenus();
     Form_Load();
 }
@@ -61,9 +65,12 @@ void Form1::buildControls()
     descript = new QLineEdit(client);
     descript->setObjectName(QStringLiteral("descript"));
     Label1->setBuddy(descript);
-    connect(descript, &QLineEdit::textChanged, this,
-            [this](const QString& text) { profile_.Description = toBytes(text); });
-    connect(descript, &QLineEdit::textEdited, this, [this] { profile_.DataChanged = True; });
+    // The user's edits reach the profile through the undo history, which needs the text before them.
+    connect(descript, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!descript->isModified()) profile_.Description = toBytes(text);
+    });
+    connect(descript, &QLineEdit::textEdited, this, [this](const QString& text) { undo_->describe(toBytes(text)); });
+    connect(descript, &QLineEdit::editingFinished, this, [this] { undo_->endDescriptionSession(); });
     descript->setValidator(new DescriptionValidator(
         [this] {
             statusBar()->showMessage(QStringLiteral("A description holds at most %1 characters of ISO-8859-1 "
@@ -133,6 +140,7 @@ void Form1::buildMenus()
     File_Exit = addMenuItem(file, "File_Exit", QStringLiteral("E&xit"), &Form1::File_Exit_Click);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    addUndoItems(edit);
     Edit_Delete = addMenuItem(edit, "Edit_Delete", QStringLiteral("&Delete"), &Form1::Edit_Delete_Click);
     Edit_Copy = addMenuItem(edit, "Edit_Copy", QStringLiteral("&Copy"), &Form1::Edit_Copy_Click);
     addPasteItem(edit);
@@ -190,6 +198,12 @@ void Form1::setStatus(int panel, const QString& text)
         statusPanel2_->setFullText(text);
 }
 
+void Form1::showDocumentName(const QString& title)
+{
+    setStatus(2, title);
+    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(title, fromBytes(profile_.ProfileTitle)));
+}
+
 void Form1::Form_Load()
 {
     // Settings first: they choose the flavour, the wafer parameters and the window's place.
@@ -209,8 +223,6 @@ void Form1::Form_Load()
         profile_.RectSys = True;
     else
         profile_.PolarSys = True;
-    setStatus(2, QStringLiteral("Untitled"));
-
     const HelpSearchResult help = FindHelpFile(
         toFileSystem(platform_.programDir()), toFileSystem(platform_.searchPath()),
         [](const std::string& path) { return QFileInfo(fromFileSystem(path)).isFile(); }, '/', ':');
@@ -277,7 +289,7 @@ void Form1::initdata()
     profile_.WaferColor = ButtonFaceColour;
     profile_.SpotColor = ButtonShadowColour;
     profile_.FileTitle.clear();
-    setWindowTitle(fromBytes(profile_.ProfileTitle));
+    showDocumentName(QStringLiteral("Untitled"));
     File_Save->setEnabled(false);
     resetPoints(profile_);
     profile_.PointCount = 0;

@@ -23,6 +23,8 @@ namespace solvane {
 class ElidingLabel;
 class FlexGrid;
 class RecoveryKeeper;
+class UndoHistory;
+struct ProfileSnapshot;
 class WaferView;
 
 // The main window: owns the one open profile and the panes that show it (the wafer drawing
@@ -154,6 +156,11 @@ private:
     void buildMenus();
     QAction* addMenuItem(class QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)());
     void setStatus(int panel, const QString& text);
+    // The document's name in status panel 2 and in the window title, with the title's modified mark.
+    void showDocumentName(const QString& title);
+    // Undo and Redo at the top of the Edit menu; a step's snapshot shown as a command shows its result.
+    void addUndoItems(class QMenu* edit);
+    void showSnapshot(const ProfileSnapshot& snapshot);
     void setPointer(Pointer pointer) { platform_.setPointer(pointer); }
     // The unload check of every close: false when the user keeps the window open.
     bool Form_Unload();
@@ -233,6 +240,8 @@ private:
     QAction* mnuCSVFileImporter = nullptr;
     QAction* File_PrintData = nullptr;
     QAction* File_Exit = nullptr;
+    QAction* Edit_Undo = nullptr;
+    QAction* Edit_Redo = nullptr;
     QAction* Edit_Delete = nullptr;
     QAction* Edit_Copy = nullptr;
     QAction* Edit_SortA = nullptr;
@@ -278,6 +287,7 @@ private:
 
     DocumentSource documentSource_ = DocumentSource::ProfileFile;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    std::unique_ptr<UndoHistory> undo_;
 
     // Status bar height in twips as the previous layout set it.
     double statusBarHeightTwips_ = 315.0;

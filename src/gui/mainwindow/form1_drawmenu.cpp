@@ -4,6 +4,7 @@
 #include "dialogs/snapform.h"
 #include "mainwindow/form1.h"
 #include "model/patterns.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -69,6 +70,7 @@ void Form1::Draw_Grid_Click()
 
 void Form1::Draw_Five_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("5 Point Pattern"));
     generateBusy(platform_, [this] { fixedpattern(profile_, FivePointCounts); });
     drawwafer();
     updategrid();
@@ -77,6 +79,7 @@ void Form1::Draw_Five_Click()
 
 void Form1::Draw_Nine_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("9 Point Pattern"));
     generateBusy(platform_, [this] { fixedpattern(profile_, NinePointCounts); });
     drawwafer();
     updategrid();
@@ -85,6 +88,7 @@ void Form1::Draw_Nine_Click()
 
 void Form1::Draw_Seventeen_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("17 Point Pattern"));
     generateBusy(platform_, [this] { fixedpattern(profile_, SeventeenPointCounts); });
     drawwafer();
     updategrid();
@@ -93,6 +97,7 @@ void Form1::Draw_Seventeen_Click()
 
 void Form1::Draw_Polar_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Polar Pattern"));
     profile_.DlgAngSteps = profile_.GridAngSteps;
     profile_.DlgRadSteps = profile_.GridRadSteps;
     showGridStepsDialog(QStringLiteral("Polar"), QStringLiteral("No. of Angle Steps"),
@@ -109,6 +114,7 @@ void Form1::Draw_Polar_Click()
 
 void Form1::Draw_XY_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("XY Pattern"));
     profile_.DlgAngSteps = profile_.GridAngSteps;
     profile_.DlgRadSteps = profile_.GridRadSteps;
     showGridStepsDialog(QStringLiteral("X Y"), QStringLiteral("No. of X Steps"), QStringLiteral("No. of Y Steps"));

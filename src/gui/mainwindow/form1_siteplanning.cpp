@@ -11,6 +11,7 @@
 #include "model/rotation.h"
 #include "model/visitorder.h"
 #include "settings/settings.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -34,6 +35,7 @@ void Form1::addSitePlanningDrawItems(QMenu* draw)
 
 void Form1::Draw_Rings_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Ring Pattern"));
     RingsForm dialog(ringCounts_, this);
     if (runDialog(dialog) != QDialog::Accepted) return;
     ringCounts_ = dialog.counts();
@@ -47,6 +49,7 @@ void Form1::Draw_Rings_Click()
 
 void Form1::Edit_Optimise_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Optimise Order"));
     setPointer(Pointer::Busy);
     const PathLengths lengths = optimiseorder(profile_);
     setPointer(Pointer::Default);
@@ -57,6 +60,7 @@ void Form1::Edit_Optimise_Click()
 
 void Form1::Edit_Rotate_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Rotate"));
     RotateForm dialog(rotationDeg_, this);
     if (runDialog(dialog) != QDialog::Accepted) return;
     rotationDeg_ = dialog.angleDeg();

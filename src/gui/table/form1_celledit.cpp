@@ -11,6 +11,7 @@
 #include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
+#include "undo/undohistory.h"
 #include "view/waferdrawing.h"
 #include "view/waferview.h"
 
@@ -51,6 +52,12 @@ void appendEntryRowPoint(Form1& form)
     FlexGrid& grid = form.grid();
     if (grid.Rows() < profile.PointCount + 2) grid.setRows(profile.PointCount + 2);
     form.updaterow(profile.PointCount);
+}
+
+// The undo step of a commit in the current row: a new point on the entry row, an edit above it.
+QString cellStepText(const FlexGrid& grid, const Profile& profile)
+{
+    return QString::fromLatin1(grid.Row() == entryRow(profile) ? "Add Point %1" : "Edit Point %1").arg(grid.Row());
 }
 
 // A cell's text as written with the user's decimal separator.
@@ -121,6 +128,7 @@ void Form1::MSFlexGridEdit(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyAscii)
 
 void Form1::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /*Shift*/)
 {
+    const UndoStep step(*undo_, cellStepText(MSflexgrid, profile_));
     // The table's focus handler commits. Focus events may come later (an inactive window) or not at
     // all (the table had the focus): then commit here, once; the hidden box stops a second run.
     const auto focusTable = [&] {
@@ -189,6 +197,7 @@ void Form1::grdData_GotFocus()
 void Form1::grdData_LeaveCell()
 {
     if (!isOpen(*txtedit)) return;
+    const UndoStep step(*undo_, cellStepText(*grdData, profile_));
     const int row = grdData->Row();
     const int col = grdData->Col();
     // A command that shortened the list can leave the box over a row that names no slot any more.
@@ -276,6 +285,7 @@ void Form1::rememberSpotsPicture()
 void Form1::grdData_KeyDown(int KeyCode)
 {
     if (KeyCode != KeyDown) return;
+    const UndoStep step(*undo_, cellStepText(*grdData, profile_));
     if (grdData->Row() == entryRow(profile_)) {
         if (!roomForOneMorePoint()) return;
         appendEntryRowPoint(*this);

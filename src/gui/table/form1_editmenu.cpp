@@ -6,6 +6,7 @@
 #include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -55,7 +56,11 @@ void Form1::sortradius()
     setPointer(Pointer::Default);
 }
 
-void Form1::Edit_Delete_Click() { deletepoint(); }
+void Form1::Edit_Delete_Click()
+{
+    const UndoStep step(*undo_, QStringLiteral("Delete Point %1").arg(grdData->Row()));
+    deletepoint();
+}
 
 void Form1::Edit_Copy_Click()
 {
@@ -77,6 +82,7 @@ void Form1::Edit_Copy_Click()
 
 void Form1::Edit_SortA_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Sort Theta"));
     sorttheta();
     redrawall();
     updategrid();
@@ -84,6 +90,7 @@ void Form1::Edit_SortA_Click()
 
 void Form1::Edit_SortR_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Sort Radius"));
     sortradius();
     redrawall();
     updategrid();
@@ -91,6 +98,7 @@ void Form1::Edit_SortR_Click()
 
 void Form1::Edit_Clear_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Clear Points"), UndoStep::EndsSaved);
     setPointer(Pointer::Busy);
     profile_.SnapOn = False;
     Draw_Snap->setChecked(false);

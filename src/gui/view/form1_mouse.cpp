@@ -10,6 +10,7 @@
 #include "platform/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -101,6 +102,7 @@ void Form1::Picture1_MouseMove(float X, float Y)
 
 void Form1::Picture1_MouseDown(float X, float Y)
 {
+    const UndoStep step(*undo_, QStringLiteral("Add Point %1").arg(profile_.PointCount + 1));
     viewtoprofile(X, Y);
     MouseX = X;
     MouseY = Y;
@@ -163,6 +165,8 @@ void Form1::Picture1_MouseDown(float X, float Y)
 
 void Form1::Picture1_MouseUp(float X, float Y)
 {
+    const UndoStep step(*undo_,
+                        QString::fromLatin1(CursorMode == 2 ? "Move Point %1" : "Delete Point %1").arg(DragPoint));
     viewtoprofile(X, Y);
     const double h = profile_.BeamDiameter / 2.0;
 
