@@ -6,7 +6,8 @@
 # Each benchmark's median real time is set against the first target whose expression matches its
 # name (see scripts/bench-targets.tsv), and against its floor where the target names one: the ratio
 # to the floor stays put when a busy machine slows everything. Benchmarks without a target (floors
-# aside) follow in a table of their own.
+# aside) follow in a table of their own. A benchmark that reports a "megabytes" counter is measured
+# by it instead, against a target in MB.
 # Needs only bash and awk: the JSON that Google Benchmark writes has one key a line.
 set -euo pipefail
 targets=${1:?usage: bench-report.sh TARGETS.tsv RESULT.json...}
@@ -20,24 +21,27 @@ function ms(value, unit) {
     if (unit == "s") return value * 1e3
     return value + 0
 }
-function shown(v) {
+function shown(v, unit) {
+    if (unit == "MB") return sprintf("%.2f MB", v)
     if (v < 0.1) return sprintf("%.4f ms", v)
     if (v < 10) return sprintf("%.3f ms", v)
     return sprintf("%.1f ms", v)
 }
+function unitOf(i, k) { return bunit[i, k] == "" ? "ms" : bunit[i, k] }
 function named(i, k) { return blabel[i, k] == "" ? bname[i, k] : bname[i, k] " (" blabel[i, k] ")" }
 function record(i, name, label, value, error) {
     k = ++count[i]
-    bname[i, k] = name; blabel[i, k] = label; bvalue[i, k] = value; berror[i, k] = error
+    bname[i, k] = name; blabel[i, k] = label; bvalue[i, k] = value; berror[i, k] = error; bunit[i, k] = unitNow
 }
 function emit(   name, i, matched) {
     name = f["run_name"] != "" ? f["run_name"] : f["name"]
+    unitNow = f["megabytes"] != "" ? "MB" : ""
     if (f["error_occurred"] == "true") {
         if (!(name in failed)) { failed[name] = 1; matched = place(name, f["label"], 0, f["error_message"]) }
         return
     }
     if (f["aggregate_name"] != "median") return
-    median[name] = ms(f["real_time"], f["time_unit"])
+    median[name] = unitNow == "MB" ? f["megabytes"] + 0 : ms(f["real_time"], f["time_unit"])
     place(name, f["label"], median[name], "")
 }
 # The floor benchmark of a measured one: the floor named by the target, with the argument of the measured one.
@@ -116,7 +120,8 @@ END {
             }
             verdict = bvalue[i, k] < target[i] ? "met" : "**missed**"
             if (bvalue[i, k] >= target[i]) ++missed
-            printf "| %s | %s | < %s ms | %s | %s | %s | %s |\n", op[i], named(i, k), target[i], shown(bvalue[i, k]),
+            printf "| %s | %s | < %s %s | %s | %s | %s | %s |\n", op[i], named(i, k), target[i], unitOf(i, k),
+                shown(bvalue[i, k], unitOf(i, k)),
                 floorText, ratio, verdict
         }
     }
@@ -129,7 +134,7 @@ END {
         print "| Benchmark | Median |"
         print "|---|---:|"
         for (k = 1; k <= count[0]; ++k)
-            if (!(bname[0, k] in isFloor)) printf "| %s | %s |\n", named(0, k), berror[0, k] != "" ? "failed: " berror[0, k] : shown(bvalue[0, k])
+            if (!(bname[0, k] in isFloor)) printf "| %s | %s |\n", named(0, k), berror[0, k] != "" ? "failed: " berror[0, k] : shown(bvalue[0, k], unitOf(0, k))
     }
     print ""
     print (missed == 0 ? "Every target is met." : missed " measurement(s) miss their target.")

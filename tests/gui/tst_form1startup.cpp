@@ -17,7 +17,7 @@ private slots:
     {
         FormHarness h(QSize(), false);
         const Profile& p = h.profile();
-        QCOMPARE(h.form().windowTitle(), QStringLiteral("Solvane/Wafer"));
+        QCOMPARE(h.form().windowTitle(), QStringLiteral("Untitled[*] \u2014 Solvane/Wafer"));
         QCOMPARE(p.WaferDiameter, 150.0);
         QCOMPARE(p.CoordSys, std::string("Polar"));
         QCOMPARE(p.PolarSys, True);
