@@ -132,6 +132,10 @@ private slots:
         QTest::newRow("xy") << menu("Draw_XY", sixSteps) << "XY Pattern" << false << true;
         QTest::newRow("rings") << menu("Draw_Rings", [](QDialog& d) { click(d, "OKBtn"); }) << "Ring Pattern" << false
                                << true;
+        QTest::newRow("paste") << Command([](FormHarness& f) {
+            f.platform.setClipboardText(QStringLiteral("10\t20\r\n30\t40\r\n"));
+            f.action("Edit_Paste")->trigger();
+        }) << "Paste" << false << true;
         QTest::newRow("optimise") << menu("Edit_Optimise") << "Optimise Order" << false << true;
         QTest::newRow("rotate") << menu("Edit_Rotate", [](QDialog& d) {
             d.findChild<QDoubleSpinBox*>("txtAngle")->setValue(30);

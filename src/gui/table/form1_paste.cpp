@@ -5,6 +5,7 @@
 #include "mainwindow/form1.h"
 #include "model/pastedpoints.h"
 #include "platform/qttext.h"
+#include "undo/undohistory.h"
 
 namespace solvane {
 
@@ -16,6 +17,7 @@ void Form1::addPasteItem(QMenu* edit)
 
 void Form1::Edit_Paste_Click()
 {
+    const UndoStep step(*undo_, QStringLiteral("Paste"));
     const PastedText pasted = parsePastedPoints(toBytes(platform_.clipboardText()), decimalSeparator());
     if (pasted.pairs.empty()) {
         setStatus(1, QStringLiteral("The clipboard holds no points (two numbers a line)."));
