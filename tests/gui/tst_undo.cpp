@@ -199,6 +199,17 @@ private slots:
         QCOMPARE(h->action("Edit_Undo")->text(), QStringLiteral("&Undo 17 Point Pattern"));
     }
 
+    // Ctrl+Z in the description box, where the focus starts, undoes the last step as anywhere in the window.
+    void undoKeyFromTheDescriptionBox()
+    {
+        h->action("Edit_SortR")->trigger();
+        h->form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h->form()));
+        h->form().descriptionBox().setFocus();
+        QTest::keyClick(&h->form().descriptionBox(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h->action("Edit_Undo")->text(), QStringLiteral("&Undo 17 Point Pattern"));
+    }
+
     // The title names the document; its mark and the prompt at Exit follow the saved state through the history.
     void savedStateFollowsTheHistory()
     {

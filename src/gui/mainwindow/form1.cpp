@@ -64,6 +64,7 @@ void Form1::buildControls()
     Label1->setObjectName(QStringLiteral("Label1"));
     descript = new QLineEdit(client);
     descript->setObjectName(QStringLiteral("descript"));
+    descript->installEventFilter(this);
     Label1->setBuddy(descript);
     // The user's edits reach the profile through the undo history, which needs the text before them.
     connect(descript, &QLineEdit::textChanged, this, [this](const QString& text) {

@@ -161,6 +161,8 @@ private:
     // Undo and Redo at the top of the Edit menu; a step's snapshot shown as a command shows its result.
     void addUndoItems(class QMenu* edit);
     void showSnapshot(const ProfileSnapshot& snapshot);
+    // Lets Undo and Redo's keys reach the window from the description box; true when it took them.
+    bool leaveUndoKeysToTheWindow(QEvent& shortcutOverride);
     void setPointer(Pointer pointer) { platform_.setPointer(pointer); }
     // The unload check of every close: false when the user keeps the window open.
     bool Form_Unload();

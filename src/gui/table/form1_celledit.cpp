@@ -304,6 +304,7 @@ int Form1::txtedit_KeyPress(int KeyAscii)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == descript && event->type() == QEvent::ShortcutOverride) return leaveUndoKeysToTheWindow(*event);
     if (watched != txtedit || event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (const int code = editKeyCode(key)) {

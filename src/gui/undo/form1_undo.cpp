@@ -1,5 +1,6 @@
 // The main window's Undo and Redo: the Edit menu's first items, and showing a step's snapshot.
 #include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -21,6 +22,18 @@ void Form1::addUndoItems(QMenu* edit)
     edit->addAction(Edit_Undo);
     edit->addAction(Edit_Redo);
     edit->addSeparator();
+}
+
+bool Form1::leaveUndoKeysToTheWindow(QEvent& shortcutOverride)
+{
+    // The description box would take Ctrl+Z for its own typing; its edits are steps of the window's
+    // history, so the keys undo the last change wherever the focus is.
+    const auto& key = static_cast<const QKeyEvent&>(shortcutOverride);
+    const bool undoKey = Edit_Undo->shortcuts().contains(QKeySequence(key.keyCombination()));
+    const bool redoKey = Edit_Redo->shortcuts().contains(QKeySequence(key.keyCombination()));
+    if (!undoKey && !redoKey) return false;
+    shortcutOverride.ignore();
+    return true;
 }
 
 void Form1::showSnapshot(const ProfileSnapshot& snapshot)
