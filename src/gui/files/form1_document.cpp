@@ -137,6 +137,8 @@ void Form1::File_Open_Click()
     const std::string descriptionFault = descriptionFaults(description);
     loaded.Description = fittedDescription(description);
     showLoadedDocument(loaded, *choice, read.ok ? DocumentSource::ProfileFile : DocumentSource::PartlyRead);
+    // Save writes back a profile read whole; after a partial read it asks for a name first.
+    File_Save->setEnabled(true);
 
     // What was read stays; the user learns that the rest is missing and why.
     if (!read.ok) warn(readFailureText(choice->title, read));

@@ -30,7 +30,7 @@ void Form1::addSitePlanningDrawItems(QMenu* draw)
     // Panel 1 belongs to the read-outs of the pointer and the current cell: the path has its own.
     statusPanelPath_ = new QLabel(this);
     statusPanelPath_->setObjectName(QStringLiteral("StatusBarPath"));
-    statusBar()->insertPermanentWidget(0, statusPanelPath_);
+    statusBar()->addPermanentWidget(statusPanelPath_);
 }
 
 void Form1::Draw_Rings_Click()
