@@ -53,7 +53,12 @@ Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platfor
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // Closing the window takes the focus from the description box, whose handlers reach the undo
+    // history: that is gone before the widgets are.
+    descript->disconnect(this);
+}
 
 void Form1::buildControls()
 {

@@ -113,6 +113,9 @@ void WaferSurface::circle(double cx, double cy, double radius, const QColor& out
     const double ry = std::abs(radius * toPixels_.m22());
     QPainter& p = painter();
     if (!vectorDevice_ && std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx) {
+        // A centre this far out touches no image, and its whole-pixel position would overflow an int.
+        constexpr double FarOffPx = 1e6;
+        if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return;
         // Stamped at the nearest whole pixel: at most half a pixel from the exact centre.
         const QImage& stamp = circleStamp(rx, outline, fill);
         const int half = stamp.width() / 2;
