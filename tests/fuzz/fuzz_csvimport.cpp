@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             columns.CsvDiePitchCol < 0 || columns.CsvXIndexCol < 0 || columns.CsvYIndexCol < 0;
     FUZZ_CHECK(badColumns == (result.status == ImportStatus::BadColumns));
     FUZZ_CHECK(result.status == ImportStatus::Ok || result.status == ImportStatus::TooManyDefects ||
-               result.status == ImportStatus::Damaged || result.status == ImportStatus::BadColumns);
+               result.status == ImportStatus::Damaged || result.status == ImportStatus::BadColumns ||
+               result.status == ImportStatus::NoDefects);
     if (result.status != ImportStatus::Ok) {
         FUZZ_CHECK(profile.PointCount == 0 && result.pointCount == 0);
     } else {
