@@ -10,7 +10,7 @@
 #include "benchsupport.h"
 #include "files/profilefile.h"
 #include "floors.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "table/flexgrid.h"
 #include "view/waferview.h"
 

@@ -8,8 +8,8 @@
 
 #include "floors.h"
 #include "model/conversions.h"
-#include "view/waferdrawing.h"
-#include "view/wafersurface.h"
+#include "render/waferdrawing.h"
+#include "render/wafersurface.h"
 
 using namespace solvane;
 

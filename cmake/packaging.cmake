@@ -6,6 +6,8 @@ include(GNUInstallDirs)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS solvane solvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# solvane-cli hands its painting commands (render, report) to this program, where it looks for it.
+install(TARGETS solvane-cli-paint RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/solvane)
 # The editor looks for its help file first in its own folder, so the file goes beside the program.
 install(FILES ${PROJECT_SOURCE_DIR}/help/qdx5.hlp DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/solvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

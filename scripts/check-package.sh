@@ -20,6 +20,7 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 expected=(
   usr/bin/solvane
   usr/bin/solvane-cli
+  usr/libexec/solvane/solvane-cli-paint
   usr/bin/qdx5.hlp
   usr/share/applications/solvane.desktop
   usr/share/mime/packages/solvane.xml
@@ -37,11 +38,11 @@ if [ "$actual" != "$wanted" ]; then
   diff <(echo "$wanted") <(echo "$actual") >&2 || true
 fi
 
-for program in solvane solvane-cli; do
-  [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program missing or not executable"
+for program in usr/bin/solvane usr/bin/solvane-cli usr/libexec/solvane/solvane-cli-paint; do
+  [ -x "$root/$program" ] || fail "$program missing or not executable"
   # A run path left from the build folder would load libraries from wherever that folder was.
-  if readelf -d "$root/usr/bin/$program" 2>/dev/null | grep -Eq 'R(UN)?PATH'; then
-    fail "usr/bin/$program carries a run path"
+  if readelf -d "$root/$program" 2>/dev/null | grep -Eq 'R(UN)?PATH'; then
+    fail "$program carries a run path"
   fi
 done
 
@@ -76,6 +77,8 @@ fi
 
 # The command-line companion runs from the unpacked tree against the system's libraries.
 "$root/usr/bin/solvane-cli" --help >/dev/null || fail "solvane-cli --help failed"
+# Its painting commands hand over to the painting tool where the package puts it.
+"$root/usr/bin/solvane-cli" render --help >/dev/null || fail "solvane-cli render does not reach solvane-cli-paint"
 
 info=$(dpkg-deb -I "$deb")
 field() { echo "$info" | sed -n "s/^ $1: //p"; }

@@ -111,6 +111,12 @@ std::string CommandLine::choice(std::string_view name, const std::string& fallba
     return fallback;
 }
 
+std::optional<std::string> CommandLine::choiceIfGiven(std::string_view name, std::initializer_list<const char*> choices)
+{
+    if (!given(name)) return std::nullopt;
+    return choice(name, "", choices);
+}
+
 void CommandLine::fail(const std::string& message)
 {
     if (error_.empty()) error_ = message;

@@ -43,6 +43,9 @@ public:
     // The option as one of choices (compared without regard to case), spelt as in choices.
     std::string choice(std::string_view name, const std::string& fallback, std::initializer_list<const char*> choices);
 
+    // The option as one of choices, or nothing when it was not given.
+    std::optional<std::string> choiceIfGiven(std::string_view name, std::initializer_list<const char*> choices);
+
     // Records a fault found by the command itself.
     void fail(const std::string& message);
 

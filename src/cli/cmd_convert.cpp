@@ -14,13 +14,10 @@ namespace {
 int runConvert(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}, {"--coord"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one profile file to convert");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the file to write with -o FILE");
-    const auto coordSys = line.text("--coord") ? std::optional(line.choice("--coord", "", {"Polar", "Rectangular"}))
-                                               : std::nullopt;
+    if (const auto done = checkCommandLine(self, line, "give one profile file to convert",
+                                           "give the file to write with -o FILE"))
+        return *done;
+    const auto coordSys = line.choiceIfGiven("--coord", {"Polar", "Rectangular"});
     if (!line.ok()) return usageError(self, line.error());
     const std::string& input = line.positional()[0];
 
@@ -31,9 +28,7 @@ int runConvert(const Command& self, const std::vector<std::string>& words)
         profile.CoordSys = *coordSys;
         setCoordFlags(profile, *coordSys);
     }
-    const WriteResult written = writeprofile(profile, *output);
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    return finishWrite(writeprofile(profile, *line.text("-o")));
 }
 
 }  // namespace

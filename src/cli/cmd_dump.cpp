@@ -6,7 +6,7 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "files/profilefile.h"
+#include "profileinput.h"
 
 namespace solvane::cli {
 
@@ -34,30 +34,19 @@ void printHeader(const Profile& profile, const ReadResult& result)
 int runDump(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one profile file to dump");
-    const std::string& path = line.positional()[0];
+    if (const auto done = checkCommandLine(self, line, "give one profile file to dump")) return *done;
 
     Profile profile;
-    resetPoints(profile);
-    const ReadResult result = readprofileFile(profile, path);
-    // Not even the first field: there is nothing to show.
-    if (!result.opened || (!result.ok && result.stoppedAt == ProfileField::Version))
-        return fileError(result.opened ? path + ": " + result.message : result.message);
+    const auto result = readShownProfile(profile, line.positional()[0], "showing what was read");
+    if (!result) return ExitFileError;
 
-    printHeader(profile, result);
-    for (int i = 1; i <= result.pointsRead; ++i) {
+    printHeader(profile, *result);
+    for (int i = 1; i <= result->pointsRead; ++i) {
         const PointRec& p = profile.Points[static_cast<std::size_t>(i)];
         std::printf("%d %.9g %.9g %.9g %.9g %d\n", i, static_cast<double>(p.R), static_cast<double>(p.Theta),
                     static_cast<double>(p.X), static_cast<double>(p.Y), p.Flag);
     }
-    std::fflush(stdout);
-    if (!result.ok) {
-        warning(path + " reads only partly: " + result.message);
-        return ExitPartialRead;
-    }
-    return ExitSuccess;
+    return shownStatus(*result);
 }
 
 }  // namespace

@@ -15,19 +15,13 @@ namespace {
 int runExportCsv(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one profile file to export");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the CSV file to write with -o OUT.csv");
-    const std::string& input = line.positional()[0];
+    if (const auto done = checkCommandLine(self, line, "give one profile file to export",
+                                           "give the CSV file to write with -o OUT.csv"))
+        return *done;
 
     Profile profile;
-    if (const auto failed = readWholeProfile(profile, input)) return *failed;
-
-    const WriteResult written = writeFileSafely(*output, formatPointCsv(profile));
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    if (const auto failed = readWholeProfile(profile, line.positional()[0])) return *failed;
+    return finishWrite(writeFileSafely(*line.text("-o"), formatPointCsv(profile)));
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "files/profilefile.h"
 #include "importers/csvimport.h"
 #include "importers/pointcsv.h"
+#include "profileinput.h"
 
 namespace solvane::cli {
 
@@ -52,11 +52,10 @@ ColumnsOption parseColumns(const std::string& text)
 int runImportCsv(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}, {"--columns"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one CSV file to import");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the profile file to write with -o FILE");
+    if (const auto done = checkCommandLine(self, line, "give one CSV file to import",
+                                           "give the profile file to write with -o FILE"))
+        return *done;
+    const std::string output = *line.text("-o");
     const auto columnsText = line.text("--columns");
     const ColumnsOption columns = columnsText ? parseColumns(*columnsText) : ColumnsOption{};
     if (columnsText && !columns.columns) return usageError(self, columns.fault);
@@ -70,18 +69,13 @@ int runImportCsv(const Command& self, const std::vector<std::string>& words)
         return usageError(self, "give the columns with --columns CENTRE,PITCH,XINDEX,YINDEX,XREL,YREL");
 
     // The profile as the editor starts, then the import as its menu command does it.
-    Profile profile;
-    setCoordFlags(profile, profile.CoordSys);
-    resetPoints(profile);
+    Profile profile = startupProfile();
     DefectStore defects{};
     const CsvImportResult result = pointCsv ? importPointCsv(file.bytes, profile)
                                             : importCsvDefects(file.bytes, *columns.columns, profile, defects);
     if (result.status != ImportStatus::Ok) return fileError(input + ": " + result.message);
 
-    if (profile.PointCount == 0) warning(input + ": no row holds a defect; " + *output + " holds no points");
-    const WriteResult written = writeprofile(profile, *output);
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    return writeImported(profile, input, output, "no row holds a defect");
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "arguments.h"
 #include "command.h"
-#include "files/profilefile.h"
 #include "importers/klaimport.h"
+#include "profileinput.h"
 
 namespace solvane::cli {
 
@@ -14,20 +14,17 @@ namespace {
 int runImportKla(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}, {"--wafer"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one results file to import");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the profile file to write with -o FILE");
+    if (const auto done = checkCommandLine(self, line, "give one results file to import",
+                                           "give the profile file to write with -o FILE"))
+        return *done;
+    const std::string output = *line.text("-o");
     const bool waferGiven = line.text("--wafer").has_value();
     const int wafer = line.whole("--wafer", 1, 1, 32767);
     if (!line.ok()) return usageError(self, line.error());
     const std::string& input = line.positional()[0];
 
     // The profile as the editor starts, then the import as its menu command does it.
-    Profile profile;
-    setCoordFlags(profile, profile.CoordSys);
-    resetPoints(profile);
+    Profile profile = startupProfile();
     DefectStore defects{};
     const KlaImportResult result = importKlaFile(input, profile, defects, static_cast<std::size_t>(wafer - 1));
     switch (result.status) {
@@ -41,10 +38,7 @@ int runImportKla(const Command& self, const std::vector<std::string>& words)
     if (!waferGiven && result.wafers.size() > 1)
         warning(input + " holds " + std::to_string(result.wafers.size()) + " wafers; imported wafer 1 (WaferID \"" +
                 imported.WaferID + "\"); choose another with --wafer N");
-    if (profile.PointCount == 0) warning(input + ": the wafer has no defects; " + *output + " holds no points");
-    const WriteResult written = writeprofile(profile, *output);
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    return writeImported(profile, input, output, "the wafer has no defects");
 }
 
 }  // namespace

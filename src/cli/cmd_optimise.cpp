@@ -16,16 +16,14 @@ namespace {
 int runOptimise(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one profile file to reorder");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the file to write with -o FILE");
+    if (const auto done = checkCommandLine(self, line, "give one profile file to reorder",
+                                           "give the file to write with -o FILE"))
+        return *done;
 
     Profile profile;
     if (const auto failed = readWholeProfile(profile, line.positional()[0])) return *failed;
     const PathLengths lengths = optimiseorder(profile);
-    const WriteResult written = writeprofile(profile, *output);
+    const WriteResult written = writeprofile(profile, *line.text("-o"));
     if (!written.ok) return fileError(written.message);
     std::printf("%s\n", pathLengthsText(lengths).c_str());
     return ExitSuccess;

@@ -24,12 +24,10 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
                              {"--first-ring"},
                              {"--coord"},
                              {"--description"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one pattern kind: 5, 9, 17, polar, xy or rings");
+    if (const auto done = checkCommandLine(self, line, "give one pattern kind: 5, 9, 17, polar, xy or rings",
+                                           "give the file to write with -o FILE"))
+        return *done;
     const std::string& kind = line.positional()[0];
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the file to write with -o FILE");
 
     Profile profile;
     profile.WaferDiameter = line.number("--diameter", 200.0);
@@ -79,9 +77,7 @@ int runPattern(const Command& self, const std::vector<std::string>& words)
     }
 
     if (profile.PointCount == 0) warning("the pattern has no points inside the usable radius");
-    const WriteResult written = writeprofile(profile, *output);
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    return finishWrite(writeprofile(profile, *line.text("-o")));
 }
 
 }  // namespace

@@ -15,11 +15,9 @@ namespace {
 int runRotate(const Command& self, const std::vector<std::string>& words)
 {
     CommandLine line(words, {{"-o"}, {"--degrees"}});
-    if (line.helpAsked()) return printCommandHelp(self);
-    if (!line.ok()) return usageError(self, line.error());
-    if (line.positional().size() != 1) return usageError(self, "give one profile file to rotate");
-    const auto output = line.text("-o");
-    if (!output) return usageError(self, "give the file to write with -o FILE");
+    if (const auto done = checkCommandLine(self, line, "give one profile file to rotate",
+                                           "give the file to write with -o FILE"))
+        return *done;
     if (!line.given("--degrees")) return usageError(self, "give the angle with --degrees A");
     const double degrees = line.number("--degrees", 0.0);
     if (!line.ok()) return usageError(self, line.error());
@@ -28,9 +26,7 @@ int runRotate(const Command& self, const std::vector<std::string>& words)
     Profile profile;
     if (const auto failed = readWholeProfile(profile, line.positional()[0])) return *failed;
     rotatepoints(profile, degrees);
-    const WriteResult written = writeprofile(profile, *output);
-    if (!written.ok) return fileError(written.message);
-    return ExitSuccess;
+    return finishWrite(writeprofile(profile, *line.text("-o")));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "files/safewrite.h"
 
 namespace solvane::cli {
 
@@ -34,5 +37,17 @@ void warning(std::string_view message);
 
 // Prints the command's usage and option list on stdout and returns ExitSuccess.
 int printCommandHelp(const Command& command);
+
+class CommandLine;
+
+// The checks every command makes first, in this order: help asked (printed), a faulty option, not
+// exactly one positional word (reported as inputFault), and, when outputFault is given, no -o. The
+// exit status when one of them ends the command, nothing when it goes on.
+std::optional<int> checkCommandLine(const Command& command, const CommandLine& line, std::string_view inputFault,
+                                    std::string_view outputFault = {});
+
+// The end of a command that writes a file: status when the write went well, else ExitFileError
+// after saying why.
+int finishWrite(const WriteResult& written, int status = ExitSuccess);
 
 }  // namespace solvane::cli

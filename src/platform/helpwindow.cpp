@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "files/filechecks.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 namespace solvane {
 

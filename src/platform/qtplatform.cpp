@@ -13,10 +13,10 @@
 #include <cstdlib>
 
 #include "files/recoveryfile.h"
-#include "platform/colours.h"
 #include "platform/helpwindow.h"
 #include "platform/qtsettingsstore.h"
-#include "platform/qttext.h"
+#include "render/colours.h"
+#include "render/qttext.h"
 
 namespace solvane {
 

@@ -11,7 +11,7 @@
 
 #include "files/filechecks.h"
 #include "files/safewrite.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 namespace solvane {
 

@@ -126,7 +126,7 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
              {"pattern 5 -o *.waf", 1, "\"*.waf\" is a file name pattern, not a file name: nothing was written"},
              {"convert empty.waf -o x.waf", 1,
               "empty.waf reads only partly (line 1: the file ends before the version): nothing was written"},
-             {"dump cut.waf", 3, "warning: cut.waf reads only partly: " + theta},
+             {"dump cut.waf", 3, "warning: cut.waf reads only partly (" + theta + "): showing what was read"},
              {"import-kla damaged.dat -o x.waf", 1,
               "damaged.dat: The file is damaged at line 4: defect 1 has only 3 fields."},
              {"import-kla " + Kla + " -o x.waf --wafer 3", 2,

@@ -1,11 +1,11 @@
 // The Qt platform: file filters, the settings file, colours, the help window and the pointer.
 #include "offscreennoise.h"
-#include "platform/colours.h"
 #include "platform/helpwindow.h"
 #include "platform/instanceguard.h"
 #include "platform/qtplatform.h"
 #include "platform/qtsettingsstore.h"
-#include "platform/qttext.h"
+#include "render/colours.h"
+#include "render/qttext.h"
 #include <QtNetwork>
 #include <QtTest>
 #include <QtWidgets>

@@ -4,7 +4,7 @@
 
 #include "mainwindow/form1.h"
 #include "offscreennoise.h"
-#include "print/reportprinter.h"
+#include "render/reportprinter.h"
 #include "scriptedplatform.h"
 
 using namespace solvane;

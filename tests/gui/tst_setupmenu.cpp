@@ -4,7 +4,8 @@
 
 #include "formharness.h"
 #include "offscreennoise.h"
-#include "platform/colours.h"
+#include "platform/twips.h"
+#include "render/colours.h"
 #include "table/flexgrid.h"
 #include "view/waferview.h"
 

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "model/profile.h"
-#include "view/waferdrawing.h"
+#include "render/waferdrawing.h"
 
 using namespace solvane;
 

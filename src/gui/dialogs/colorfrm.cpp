@@ -10,8 +10,9 @@
 
 #include "dialogs/dialogparts.h"
 #include "model/profile.h"
-#include "platform/colours.h"
 #include "platform/platform.h"
+#include "platform/twips.h"
+#include "render/colours.h"
 
 namespace solvane {
 

@@ -17,7 +17,7 @@
 #include "dialogs/dialogparts.h"
 #include "model/profile.h"
 #include "platform/platform.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "text/numtext.h"
 
 namespace solvane {

@@ -5,8 +5,8 @@
 #include "files/safewrite.h"
 #include "importers/pointcsv.h"
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
-#include "view/waferimage.h"
+#include "render/qttext.h"
+#include "render/waferimage.h"
 
 namespace solvane {
 

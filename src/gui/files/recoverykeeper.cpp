@@ -5,7 +5,7 @@
 #include <QSaveFile>
 
 #include "files/profilefile.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 namespace solvane {
 

@@ -10,7 +10,7 @@
 #include "importers/klaimport.h"
 #include "importers/pointcsv.h"
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "undo/undohistory.h"
 
 namespace solvane {

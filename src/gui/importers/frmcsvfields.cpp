@@ -13,7 +13,7 @@
 
 #include "dialogs/dialogparts.h"
 #include "platform/platform.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 namespace solvane {
 

@@ -4,9 +4,9 @@
 #include <QPrinter>
 
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
 #include "print/report.h"
-#include "print/reportprinter.h"
+#include "render/qttext.h"
+#include "render/reportprinter.h"
 
 namespace solvane {
 
@@ -18,6 +18,16 @@ const QString PrinterErrorText = QStringLiteral(
     "You must physically examine the printer. Make sure all connections between\r\n"
     "computer and printer are solid. Most printers provide a display for error information\r\n"
     "such as \"Out of Paper\",\"Offline\" and so on.");
+
+// Prints the report on printer; false when painting or writing failed. A printer that prints to a PDF file
+// goes through the report's own safe PDF writing: the printer's output says nothing of a full disk.
+bool printReport(const ReportPrinter& report, QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return report.printPdfFile(printer.pageLayout(), printer.resolution(), toFileSystem(printer.outputFileName()))
+            .ok;
+    return report.print(printer).ok && printer.printerState() != QPrinter::Error;
+}
 
 }  // namespace
 
@@ -31,7 +41,7 @@ void Form1::File_PrintData_Click()
     setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
     const ReportLines report = reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
-    const bool printerError = !ReportPrinter(report).print(printer).ok;
+    const bool printerError = !printReport(ReportPrinter(report), printer);
     // A failed print goes straight to its message, without letting events run first.
     if (!printerError) platform_.doEvents();
     setPointer(Pointer::Default);

@@ -8,11 +8,11 @@
 
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
+#include "render/waferdrawing.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 #include "undo/undohistory.h"
-#include "view/waferdrawing.h"
 #include "view/waferview.h"
 
 namespace solvane {

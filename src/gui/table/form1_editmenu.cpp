@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 #include "undo/undohistory.h"

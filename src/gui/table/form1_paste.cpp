@@ -4,7 +4,7 @@
 
 #include "mainwindow/form1.h"
 #include "model/pastedpoints.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "undo/undohistory.h"
 
 namespace solvane {

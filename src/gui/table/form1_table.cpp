@@ -1,6 +1,6 @@
 // The main window's point table procedures: the table is rewritten from the point list.
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "view/wafersurface.h"
+#include "render/wafersurface.h"
 
 namespace solvane {
 

@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "mainwindow/form1.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "table/flexgrid.h"
 #include "undo/undohistory.h"
 

@@ -1,7 +1,7 @@
 // The main window's drawing procedures: the wafer drawing over Picture1 with the busy pointer.
 #include "mainwindow/form1.h"
+#include "render/waferdrawing.h"
 #include "table/flexgrid.h"
-#include "view/waferdrawing.h"
 #include "view/waferview.h"
 
 namespace solvane {

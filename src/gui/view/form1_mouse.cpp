@@ -7,7 +7,7 @@
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
 #include "model/snap.h"
-#include "platform/qttext.h"
+#include "render/qttext.h"
 #include "table/flexgrid.h"
 #include "text/numtext.h"
 #include "undo/undohistory.h"

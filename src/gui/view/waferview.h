@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "view/wafersurface.h"
+#include "render/wafersurface.h"
 
 namespace solvane {
 

@@ -1,9 +1,9 @@
-#include "view/waferdrawing.h"
+#include "render/waferdrawing.h"
 
 #include <cmath>
 
 #include "model/conversions.h"
-#include "platform/colours.h"
+#include "render/colours.h"
 
 namespace solvane {
 

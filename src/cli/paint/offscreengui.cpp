@@ -1,4 +1,4 @@
-#include "offscreengui.h"
+#include "paint/offscreengui.h"
 
 namespace solvane::cli {
 

@@ -1,10 +1,10 @@
-#include "view/waferimage.h"
+#include "render/waferimage.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QSvgGenerator>
 
-#include "view/waferdrawing.h"
+#include "render/waferdrawing.h"
 
 namespace solvane {
 

@@ -1,4 +1,4 @@
-#include "platform/colours.h"
+#include "render/colours.h"
 
 #include <QPalette>
 

@@ -18,9 +18,4 @@ std::uint32_t fromQColor(const QColor& colour);
 // True for a 0x800000nn system-colour reference.
 constexpr bool isSystemColour(std::uint32_t colour) { return (colour & 0xFF000000u) == 0x80000000u; }
 
-// Lengths of windows and dialogs are kept in twips, 1440 to the inch.
-constexpr double TwipsPerInch = 1440.0;
-constexpr double twipsToPixels(double twips, double logicalDpi) { return twips * logicalDpi / TwipsPerInch; }
-constexpr double pixelsToTwips(double pixels, double logicalDpi) { return pixels * TwipsPerInch / logicalDpi; }
-
 }  // namespace solvane

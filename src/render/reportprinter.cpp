@@ -1,4 +1,4 @@
-#include "print/reportprinter.h"
+#include "render/reportprinter.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -7,13 +7,12 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 namespace solvane {
 
@@ -71,9 +70,20 @@ QFont ReportPrinter::defaultFont()
     return font;
 }
 
+namespace {
+
+const QMarginsF ReportMarginsMm(15.0, 15.0, 15.0, 15.0);
+
+}  // namespace
+
 void ReportPrinter::setReportMargins(QPagedPaintDevice& device)
 {
-    device.setPageMargins(QMarginsF(15.0, 15.0, 15.0, 15.0), QPageLayout::Millimeter);
+    device.setPageMargins(ReportMarginsMm, QPageLayout::Millimeter);
+}
+
+QPageLayout ReportPrinter::defaultPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, ReportMarginsMm, QPageLayout::Millimeter);
 }
 
 ReportPrinter::Result ReportPrinter::print(QPagedPaintDevice& device) const
@@ -88,39 +98,16 @@ ReportPrinter::Result ReportPrinter::print(QPagedPaintDevice& device) const
     return result;
 }
 
-ReportPrinter::Result ReportPrinter::print(QPrinter& printer) const
-{
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
-        Result result = print(static_cast<QPagedPaintDevice&>(printer));
-        if (printer.printerState() == QPrinter::Error) result.ok = false;
-        return result;
-    }
-    QByteArray pdf;
-    Result result = paintPdf(printer, pdf);
-    if (result.ok) result.ok = writeBytes(toFileSystem(printer.outputFileName()), pdf).ok;
-    return result;
-}
-
-WriteResult ReportPrinter::printPdfFile(const QPrinter& printer, const std::string& path) const
+WriteResult ReportPrinter::printPdfFile(const QPageLayout& page, int resolution, const std::string& path) const
 {
     QByteArray pdf;
-    if (!paintPdf(printer, pdf).ok) return {false, "cannot lay out the report as PDF"};
-    return writeBytes(path, pdf);
-}
-
-ReportPrinter::Result ReportPrinter::paintPdf(const QPrinter& printer, QByteArray& pdf) const
-{
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(printer.resolution());
-    writer.setPageLayout(printer.pageLayout());
-    return print(writer);
-}
-
-WriteResult ReportPrinter::writeBytes(const std::string& path, const QByteArray& bytes)
-{
-    return writeFileSafely(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    writer.setResolution(resolution);
+    writer.setPageLayout(page);
+    if (!print(writer).ok) return {false, "cannot lay out the report as PDF"};
+    return writeFileSafely(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
 std::vector<ReportPrinter::PlacedText> ReportPrinter::layout(const QFontMetricsF& metrics, const QRectF& page) const

@@ -1,4 +1,4 @@
-#include "platform/qttext.h"
+#include "render/qttext.h"
 
 #include <QFile>
 #include <QLocale>

@@ -3,7 +3,7 @@
 #include <QPalette>
 
 #include "model/profile.h"
-#include "view/wafersurface.h"
+#include "render/wafersurface.h"
 
 namespace solvane {
 

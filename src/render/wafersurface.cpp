@@ -1,4 +1,4 @@
-#include "view/wafersurface.h"
+#include "render/wafersurface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPointF>
 #include <QString>
 #include <functional>
@@ -14,7 +15,6 @@ class QByteArray;
 class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QRectF;
 
 namespace solvane {
@@ -48,14 +48,10 @@ public:
     // Paints onto a printer, a PDF writer or any other paged device, and ends the document.
     Result print(QPagedPaintDevice& device) const;
 
-    // Paints onto a printer; one that prints to a PDF file goes through printPdfFile. ok is false
-    // when painting or writing failed.
-    Result print(QPrinter& printer) const;
-
-    // Paints the pages, laid out as on printer (page, margins, resolution), into a PDF document in
-    // memory and writes it to path with writeFileSafely: a PDF printer's own output says nothing of
-    // a full disk or of a path that is no file.
-    WriteResult printPdfFile(const QPrinter& printer, const std::string& path) const;
+    // Paints the pages (page layout and resolution in dots per inch as a printer's) into a PDF
+    // document in memory and writes it to path with writeFileSafely: a PDF writer's own output says
+    // nothing of a full disk or of a path that is no file.
+    WriteResult printPdfFile(const QPageLayout& page, int resolution, const std::string& path) const;
 
     // Paints with an active painter inside page (in the painter's coordinates, the first page
     // already begun); newPage starts the next page and returns false when it cannot.
@@ -68,10 +64,8 @@ public:
     // that needs wider ones keeps its own.
     static void setReportMargins(QPagedPaintDevice& device);
 
-private:
-    // The pages, laid out as on printer, as a PDF document in pdf.
-    Result paintPdf(const QPrinter& printer, QByteArray& pdf) const;
-    static WriteResult writeBytes(const std::string& path, const QByteArray& bytes);
+    // The page of a report written with no printer to ask: A4 upright with the report's margins.
+    static QPageLayout defaultPageLayout();
 
     ReportLines report_;
     QFont font_;
