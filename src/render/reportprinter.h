@@ -1,28 +1,33 @@
 #pragma once
 
+#include <QDate>
 #include <QFont>
 #include <QPageLayout>
+#include <QPalette>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "files/safewrite.h"
+#include "model/profile.h"
 #include "print/report.h"
 
-class QByteArray;
 class QFontMetricsF;
 class QPagedPaintDevice;
 class QPainter;
-class QRectF;
 
 namespace solvane {
 
 // Paints the point report onto pages: the header lines once at the top of the first page, then one
 // line per point. Each point's number and values end where their column titles end in the header
 // line, measured with the font's metrics on the target device, so they stand under their titles in
-// any font. A new page starts whenever the next line would not fit on the current one.
+// any font. Every later page starts with the column header line again, and every page ends with
+// "Page n of m" below its last line. The first page carries the print date at the right of its
+// first line and, where the room beside the columns allows, the wafer drawing.
 // The report's texts are single-byte (ISO-8859-1), as the core keeps them.
 class ReportPrinter {
 public:
@@ -40,10 +45,23 @@ public:
         QString text;
     };
 
+    // The report laid out on pages: every text, the square of the wafer drawing on the first page
+    // (empty when there is no drawing or no room for one), and the number of pages.
+    struct Layout {
+        std::vector<PlacedText> texts;
+        QRectF drawing;
+        int pages = 1;
+    };
+
     explicit ReportPrinter(ReportLines report, QFont font = defaultFont());
 
-    // Every text with its place on pages of the given area, measured with metrics; paint() draws exactly these.
-    std::vector<PlacedText> layout(const QFontMetricsF& metrics, const QRectF& page) const;
+    // The date the first page carries; none unless set.
+    void setPrintDate(const QDate& date) { printDate_ = date; }
+    // The wafer drawing the first page shows where there is room; none unless set.
+    void setDrawing(const Profile& profile, const QPalette& palette);
+
+    // The report on pages of the given area, measured with metrics; paint() draws exactly this.
+    Layout layout(const QFontMetricsF& metrics, const QRectF& page) const;
 
     // Paints onto a printer, a PDF writer or any other paged device, and ends the document.
     Result print(QPagedPaintDevice& device) const;
@@ -67,8 +85,15 @@ public:
     // The page of a report written with no printer to ask: A4 upright with the report's margins.
     static QPageLayout defaultPageLayout();
 
+private:
+    void paintDrawing(QPainter& painter, const QRectF& square) const;
+
     ReportLines report_;
     QFont font_;
+    QDate printDate_;
+    // The drawing's profile and the palette its system colours resolve through.
+    std::optional<Profile> drawnProfile_;
+    QPalette drawingPalette_;
 };
 
 }  // namespace solvane

@@ -6,11 +6,11 @@
 
 namespace solvane {
 
-WaferSurface::WaferSurface(QSize pixels) : image_(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32)
+WaferSurface::WaferSurface(QSize pixels, qreal devicePixelRatio)
 {
-    image_.fill(Qt::white);
     font_.setFamily(QStringLiteral("DejaVu Sans"));
     font_.setPixelSize(11);
+    resize(pixels, devicePixelRatio);
 }
 
 WaferSurface::WaferSurface(QPaintDevice& vectorDevice, QSize pixels) : WaferSurface(pixels)
@@ -18,18 +18,23 @@ WaferSurface::WaferSurface(QPaintDevice& vectorDevice, QSize pixels) : WaferSurf
     vectorDevice_ = &vectorDevice;
 }
 
-void WaferSurface::resize(QSize pixels)
+void WaferSurface::resize(QSize pixels, qreal devicePixelRatio)
 {
     endPainting();
-    image_ = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    size_ = pixels.expandedTo(QSize(1, 1));
+    devicePixelRatio_ = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
+    image_ = QImage(size_ * devicePixelRatio_, QImage::Format_RGB32);
+    // The painter then draws in logical pixels, each devicePixelRatio device pixels wide.
+    image_.setDevicePixelRatio(devicePixelRatio_);
     image_.fill(Qt::white);
+    stamps_.clear();
     ++generation_;
 }
 
 void WaferSurface::clear(const QColor& background)
 {
     if (vectorDevice_) {
-        painter().fillRect(image_.rect(), background);
+        painter().fillRect(QRect(QPoint(0, 0), size_), background);
         return;
     }
     endPainting();
@@ -47,8 +52,8 @@ void WaferSurface::restore(const QImage& picture)
 
 void WaferSurface::setScale(double left, double top, double right, double bottom)
 {
-    const double sx = image_.width() / (right - left);
-    const double sy = image_.height() / (bottom - top);
+    const double sx = size_.width() / (right - left);
+    const double sy = size_.height() / (bottom - top);
     toPixels_ = QTransform(sx, 0, 0, sy, -left * sx, -top * sy);
     toUser_ = toPixels_.inverted();
 }
@@ -93,14 +98,17 @@ const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, 
         if (stamp.radiusPx == radiusPx && stamp.outline == outline.rgba() && stamp.fill == fill.rgba())
             return stamp.image;
     if (stamps_.size() > 64) stamps_.clear();
-    const int side = 2 * static_cast<int>(std::ceil(radiusPx)) + 3;
+    // Drawn in device pixels, centred on the middle of its middle pixel.
+    const int side = 2 * static_cast<int>(std::ceil(radiusPx * devicePixelRatio_)) + 3;
     QImage stamp(side, side, QImage::Format_ARGB32_Premultiplied);
     stamp.fill(Qt::transparent);
+    stamp.setDevicePixelRatio(devicePixelRatio_);
     QPainter p(&stamp);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(outline);
     p.setBrush(fill);
-    p.drawEllipse(QPointF(side / 2.0, side / 2.0), radiusPx, radiusPx);
+    const double middle = side / 2.0 / devicePixelRatio_;
+    p.drawEllipse(QPointF(middle, middle), radiusPx, radiusPx);
     p.end();
     stamps_.push_back({radiusPx, outline.rgba(), fill.rgba(), stamp});
     return stamps_.back().image;
@@ -116,11 +124,11 @@ void WaferSurface::circle(double cx, double cy, double radius, const QColor& out
         // A centre this far out touches no image, and its whole-pixel position would overflow an int.
         constexpr double FarOffPx = 1e6;
         if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return;
-        // Stamped at the nearest whole pixel: at most half a pixel from the exact centre.
+        // Stamped at a whole device pixel: at most half a device pixel from the exact centre.
         const QImage& stamp = circleStamp(rx, outline, fill);
         const int half = stamp.width() / 2;
-        p.drawImage(QPoint(static_cast<int>(std::floor(centre.x())) - half,
-                           static_cast<int>(std::floor(centre.y())) - half),
+        const double dpr = devicePixelRatio_;
+        p.drawImage(QPointF((std::floor(centre.x() * dpr) - half) / dpr, (std::floor(centre.y() * dpr) - half) / dpr),
                     stamp);
     } else {
         p.setPen(outline);
@@ -189,14 +197,15 @@ void WaferSurface::polyline(const QPolygonF& userPoints, const QColor& colour)
     // Written straight into the image (RGB32, 32-bit pixels) with Bresenham's steps: thousands of
     // long lines across the wafer take the painter's stroker several milliseconds, this well under one.
     painter();  // counts as a change, and the painter's start has already detached a shared picture
+    const QTransform toDevice = toPixels_ * QTransform::fromScale(devicePixelRatio_, devicePixelRatio_);
     const QRgb pixel = colour.rgb();
     const int width = image_.width();
     const int height = image_.height();
     uchar* const bits = image_.bits();
     const qsizetype bytesPerLine = image_.bytesPerLine();
     for (int i = 1; i < userPoints.size(); ++i) {
-        QPointF from = toPixels_.map(userPoints[i - 1]);
-        QPointF to = toPixels_.map(userPoints[i]);
+        QPointF from = toDevice.map(userPoints[i - 1]);
+        QPointF to = toDevice.map(userPoints[i]);
         if (!clipSegment(from, to, width, height)) continue;
         int x = static_cast<int>(std::lround(from.x()));
         int y = static_cast<int>(std::lround(from.y()));

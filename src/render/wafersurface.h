@@ -16,17 +16,22 @@ namespace solvane {
 // (set by the user coordinates of its top-left and bottom-right corners). Everything drawn stays in
 // the image until the next clear, so covering and repainting the window loses nothing. It paints
 // with no window too, which is how the command-line renderer draws.
+// Pixels here are logical pixels, a window's: the image holds devicePixelRatio device pixels to each
+// of them, so that on a screen of twice the density spots and numbers are drawn at its full density.
 class WaferSurface {
 public:
-    explicit WaferSurface(QSize pixels = QSize(1, 1));
+    explicit WaferSurface(QSize pixels = QSize(1, 1), qreal devicePixelRatio = 1.0);
     // A surface of the given size that paints straight onto a vector device (an SVG generator):
     // circles stay circles, and nothing is kept in the image. The device outlives the surface,
     // whose one painter ends, completing the device's output, when the surface is destroyed.
     WaferSurface(QPaintDevice& vectorDevice, QSize pixels);
 
-    // New pixel size; the image starts blank in the background colour.
-    void resize(QSize pixels);
-    QSize size() const { return image_.size(); }
+    // New size in logical pixels; the image starts blank in the background colour.
+    void resize(QSize pixels) { resize(pixels, devicePixelRatio_); }
+    void resize(QSize pixels, qreal devicePixelRatio);
+    QSize size() const { return size_; }
+    qreal devicePixelRatio() const { return devicePixelRatio_; }
+    // The image in device pixels, its device pixel ratio set.
     const QImage& image() const { return image_; }
 
     void clear(const QColor& background);
@@ -40,7 +45,7 @@ public:
     void restore(const QImage& picture);
     void setScale(double left, double top, double right, double bottom);
 
-    // Pixel position of a user position and back.
+    // Logical pixel position of a user position and back.
     QPointF toPixels(double x, double y) const;
     QPointF toUser(QPointF pixels) const;
 
@@ -83,6 +88,8 @@ private:
     };
 
     QImage image_;
+    QSize size_;
+    qreal devicePixelRatio_ = 1.0;
     QPaintDevice* vectorDevice_ = nullptr;
     QTransform toPixels_;
     QTransform toUser_;

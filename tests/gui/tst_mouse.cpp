@@ -120,17 +120,19 @@ private slots:
         if (!panel.isEmpty()) QCOMPARE(form().statusPanel(1), panel);
     }
 
-    // A picked spot turns red (busy meanwhile); a moved one is painted over in the wafer colour and redrawn.
+    // A picked spot turns red (busy meanwhile); a moved one leaves the wafer colour where it was. Its erasing once
+    // cut into the overlapping spot 3 (at 26 mm): the drawing is redrawn after the move.
     void spotColours()
     {
-        h_->setPolarPoints({{20, 360}, {50, 90}});
+        h_->setPolarPoints({{20, 360}, {50, 90}, {26, 360}});
         run("M20,0");
         h_->platform.clear();
         run("D20,0");
         QVERIFY(h_->platform.pointerChanges() == (std::vector<Pointer>{Pointer::Busy, Pointer::Cross}));
         QCOMPARE(h_->pixelNear(20, 0).name() + h_->pixelNear(0, 50).name(), QStringLiteral("#ff0000#00ff00"));
         run("M0,-20 U0,-20");
-        QCOMPARE(h_->pixelNear(20, 0).name() + h_->pixelNear(0, -20).name(), QStringLiteral("#0000ff#00ff00"));
+        QCOMPARE(h_->pixelNear(20, 0).name() + h_->pixelNear(0, -20).name() + h_->pixelNear(23, 0).name(),
+                 QStringLiteral("#0000ff#00ff00#00ff00"));
     }
 
     // Decision: a full store refuses a click off the spots with a message; a click on a spot still selects

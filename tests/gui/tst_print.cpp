@@ -55,13 +55,14 @@ class TestPrint : public QObject {
     std::unique_ptr<Form1> form_;
     std::vector<ReportPrinter::PlacedText> layout(const Profile& p, char separator, const QRectF& page) const
     {
-        return ReportPrinter(reportLines(p, "", "Edge scan, lot 7", separator)).layout(metrics_, page);
+        return ReportPrinter(reportLines(p, "", "Edge scan, lot 7", separator)).layout(metrics_, page).texts;
     }
 
 private slots:
     void initTestCase()
     {
         quietOffscreenWarnings();
+        QLocale::setDefault(QLocale::c());                      // the print date's words
         QFile help(dir_.filePath(QStringLiteral("qdx5.hlp")));  // so start-up finds its help file
         QVERIFY(help.open(QIODevice::WriteOnly) && help.write("<html></html>") > 0);
     }
@@ -86,13 +87,15 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         const QStringList head{"Filename: ", "File Description: Edge scan, lot 7", " "};
         const QString polar = "point no.       R(mm)        Theta", rect = "point no.       X (mm)        Y (mm)";
-        QTest::newRow("untitled, empty") << true << 0 << '.' << head + QStringList{polar};
-        QTest::newRow("polar") << true << 2 << '.' << head + QStringList{polar, "1|12.50|90.00", "2|0.50|359.96"};
+        const QString footer = "Page 1 of 1";
+        QTest::newRow("untitled, empty") << true << 0 << '.' << head + QStringList{polar, footer};
+        QTest::newRow("polar") << true << 2 << '.'
+                               << head + QStringList{polar, "1|12.50|90.00", "2|0.50|359.96", footer};
         QTest::newRow("rectangular") << false << 3 << '.'
-                                     << head +
-                                            QStringList{rect, "1|0.00|-3.00", "2|-123.46|0.00", "3|-123456800.00|0.00"};
+                                     << head + QStringList{rect, "1|0.00|-3.00", "2|-123.46|0.00",
+                                                           "3|-123456800.00|0.00", footer};
         QTest::newRow("decimal comma") << false << 2 << ','
-                                       << head + QStringList{rect, "1|0,00|-3,00", "2|-123,46|0,00"};
+                                       << head + QStringList{rect, "1|0,00|-3,00", "2|-123,46|0,00", footer};
     }
     void reportLayout()
     {
@@ -109,7 +112,7 @@ private slots:
         const double ends[] = {metrics_.horizontalAdvance(QStringLiteral("point no.")),
                                metrics_.horizontalAdvance(header.left(header.indexOf(')') + 1)),
                                metrics_.horizontalAdvance(header)};
-        for (std::size_t i = 4; i < placed.size(); ++i) {
+        for (std::size_t i = 4; i < placed.size() - 1; ++i) {
             const auto& t = placed[i];
             if (t.text.size() > 12)
                 QCOMPARE(t.at.x(), placed[i - 1].at.x() + metrics_.horizontalAdvance(placed[i - 1].text + ' '));
@@ -123,9 +126,10 @@ private slots:
     {
         const std::string description = std::string(400, 'w') + std::string(120, ' ') + std::string(480, 'x');
         const QRectF page(100, 50, 2000, 3000);
-        const auto placed = ReportPrinter(reportLines(withPoints(0), "", description, '.')).layout(metrics_, page);
+        const auto placed =
+            ReportPrinter(reportLines(withPoints(0), "", description, '.')).layout(metrics_, page).texts;
         QString joined;
-        for (std::size_t i = 0; i + 2 < placed.size(); ++i) {
+        for (std::size_t i = 0; i + 3 < placed.size(); ++i) {  // up to the blank, column header and footer
             QVERIFY(metrics_.horizontalAdvance(placed[i].text) <= page.width());
             if (i > 0) joined += placed[i].text;
         }
@@ -133,16 +137,59 @@ private slots:
         QCOMPARE(joined, "File Description: " + QString::fromStdString(description));
     }
 
-    // A long report fills every page (no room for one more line) but the last, each from its top, in order.
-    void longReportFillsEveryPageButTheLast()
+    // A long report fills every page but the last, from its top, each later one under the column header again,
+    // and ends every page with its number; the point lines run on in order.
+    void pagesRepeatTheColumnHeaderAndEndWithTheirNumber()
     {
         const auto all = lines(layout(withPoints(MaxPoints), '.', QRectF(0, 0, 2100, 3000)));
-        QCOMPARE(std::pair(all.size(), all.back().first.page > 1), std::pair(std::size_t(4 + MaxPoints), true));
         const double top = all[0].first.at.y(), lineHeight = all[1].first.at.y() - top;
-        const int full = int(3000 / lineHeight);
-        for (std::size_t i = 4; i < all.size(); ++i)
-            QCOMPARE(std::tuple(all[i].first.page, all[i].first.at.y(), all[i].second.section('|', 0, 0)),
-                     std::tuple(int(i) / full + 1, top + (int(i) % full) * lineHeight, QString::number(i - 3)));
+        const int body = int(3000 / lineHeight) - 2;  // a blank and the footer close every page
+        const int pages = all.back().first.page;
+        QCOMPARE(pages, 1 + (MaxPoints - (body - 4) + body - 2) / (body - 1));
+        int point = 0;
+        for (int page = 1; page <= pages; ++page) {
+            QStringList shown;
+            for (const auto& [text, line] : all)
+                if (text.page == page) shown << line.section('|', 0, 0);
+            QCOMPARE(shown.front(), page == 1 ? "Filename: " : "point no.       X (mm)        Y (mm)");
+            QCOMPARE(shown.back(), QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+            for (int i = page == 1 ? 4 : 1; i < int(shown.size()) - 1; ++i)
+                QCOMPARE(shown[i], QString::number(++point));
+            if (page < pages) QCOMPARE(int(shown.size()) - 1, body);
+        }
+        QCOMPARE(point, int(MaxPoints));
+    }
+
+    // The first page carries the date at the right of its first line, and the wafer drawing beside the columns
+    // where the page is wide enough for it.
+    void firstPageCarriesTheDateAndTheDrawing_data()
+    {
+        QTest::addColumn<double>("pageWidth");
+        QTest::addColumn<bool>("drawing");
+        QTest::newRow("wide page") << 2000.0 << true;
+        QTest::newRow("narrow page") << 400.0 << false;
+    }
+    void firstPageCarriesTheDateAndTheDrawing()
+    {
+        QFETCH(double, pageWidth);
+        QFETCH(bool, drawing);
+        const Profile profile = withPoints(3);
+        ReportPrinter printer(reportLines(profile, "p.waf", "", '.'));
+        printer.setPrintDate(QDate(2026, 12, 6));
+        printer.setDrawing(profile, QPalette());
+        const QRectF page(100, 50, pageWidth, 3000);
+        const auto laidOut = printer.layout(metrics_, page);
+        const QString date = QStringLiteral("Sunday, 6 December 2026");
+        const auto& first = laidOut.texts.front();
+        QCOMPARE(std::tuple(first.text, first.at.x() + metrics_.horizontalAdvance(date), laidOut.texts[1].text),
+                 std::tuple(date, page.right(), QStringLiteral("Filename: p.waf")));
+        QCOMPARE(laidOut.drawing.isEmpty(), !drawing);
+        if (drawing) {
+            const auto& columnHeader = laidOut.texts[4];
+            QCOMPARE(std::tuple(laidOut.drawing.right(), laidOut.drawing.top(), laidOut.drawing.width()),
+                     std::tuple(page.right(), columnHeader.at.y() - metrics_.ascent(), laidOut.drawing.height()));
+            QVERIFY(laidOut.drawing.left() > columnHeader.at.x() + metrics_.horizontalAdvance(columnHeader.text));
+        }
     }
 
     // Printed to a PDF file: one page for an empty profile, several for 2000 points, the pointer busy meanwhile;

@@ -83,6 +83,23 @@ private slots:
                  QList<QColor>({Qt::magenta, Qt::magenta, Qt::green, Qt::blue}));
     }
 
+    // At twice the pixel density the image has four device pixels to a logical one and positions stay logical.
+    // The outline of a spot 16 logical pixels wide, centred on device pixel 800, covers device pixels 831 and 832:
+    // a logical pixel's width at a place between logical pixels, which only drawing at full density gives.
+    void spotEdgeIsSharpAtTwiceTheDensity()
+    {
+        surface_.resize(QSize(800, 800), 2.0);
+        profile_.Points[1] = PointRec{0.0f, 0.0f, False, 0.0f, 0.0f};
+        profile_.PointCount = 1;
+        draw(true, {});
+        const QImage& image = surface_.image();
+        QCOMPARE(std::tuple(image.size(), surface_.toPixels(0, 0), surface_.toUser(QPointF(800, 0))),
+                 std::tuple(QSize(1600, 1600), QPointF(400, 400), QPointF(100, 100)));
+        QList<QColor> edge;
+        for (int x = 829; x <= 834; ++x) edge.append(image.pixelColor(x, 800));
+        QCOMPARE(edge, QList<QColor>({Qt::green, Qt::green, Qt::black, Qt::black, Qt::blue, Qt::blue}));
+    }
+
     void zeroDiameterKeepsThePreviousDrawing()
     {
         draw(false, {});

@@ -1,6 +1,8 @@
 // solvane-cli report, as solvane-cli-paint runs it: the editor's printed point report of a profile,
 // as a PDF painted by the editor's own report layout, or as plain text.
 
+#include <QDate>
+#include <QGuiApplication>
 #include <filesystem>
 #include <string>
 
@@ -29,10 +31,14 @@ std::optional<ReportFormat> formatOf(const std::string& path)
 // The resolution of the editor's printer when it prints to a PDF file.
 constexpr int PdfDotsPerInch = 1200;
 
-WriteResult writePdf(const std::string& path, const ReportLines& report)
+// The report as the editor prints it: the date and the wafer drawing on its first page.
+WriteResult writePdf(const std::string& path, const ReportLines& report, const Profile& profile)
 {
     OffscreenGui gui;
-    return ReportPrinter(report).printPdfFile(ReportPrinter::defaultPageLayout(), PdfDotsPerInch, path);
+    ReportPrinter printer(report);
+    printer.setPrintDate(QDate::currentDate());
+    printer.setDrawing(profile, QGuiApplication::palette());
+    return printer.printPdfFile(ReportPrinter::defaultPageLayout(), PdfDotsPerInch, path);
 }
 
 }  // namespace
@@ -61,7 +67,8 @@ int runReport(const Command& self, const std::vector<std::string>& words)
 
     const WriteResult written = *format == ReportFormat::Text
                                     ? writeFileSafely(output, reportText(profile, fileTitle, profile.Description, '.'))
-                                    : writePdf(output, reportLines(profile, fileTitle, profile.Description, '.'));
+                                    : writePdf(output, reportLines(profile, fileTitle, profile.Description, '.'),
+                                               profile);
     return finishWrite(written, shownStatus(*read));
 }
 

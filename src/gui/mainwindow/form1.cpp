@@ -90,6 +90,7 @@ void Form1::buildControls()
     connect(Picture1, &WaferView::mouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &WaferView::mouseMove, this, &Form1::Picture1_MouseMove);
     connect(Picture1, &WaferView::mouseUp, this, &Form1::Picture1_MouseUp);
+    connect(Picture1, &WaferView::redrawNeeded, this, &Form1::redrawall);
 
     grdData = new FlexGrid(client);
     connect(grdData, &FlexGrid::leaveCell, this, &Form1::grdData_LeaveCell);

@@ -1,5 +1,6 @@
 // The main window's Print command: the point report on the printer the user picks (a PDF file
 // included).
+#include <QDate>
 #include <QLineEdit>
 #include <QPrinter>
 
@@ -41,7 +42,10 @@ void Form1::File_PrintData_Click()
     setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
     const ReportLines report = reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
-    const bool printerError = !printReport(ReportPrinter(report), printer);
+    ReportPrinter layout(report);
+    layout.setPrintDate(QDate::currentDate());
+    layout.setDrawing(profile_, palette());
+    const bool printerError = !printReport(layout, printer);
     // A failed print goes straight to its message, without letting events run first.
     if (!printerError) platform_.doEvents();
     setPointer(Pointer::Default);

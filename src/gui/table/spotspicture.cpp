@@ -40,7 +40,7 @@ bool SpotsPicture::isCurrent(const WaferSurface& surface, const Profile& profile
     if (!kept_) return false;
     const quint64 shown = surface.generation();
     if (shown != keptGeneration_ && shown != highlightGeneration_) return false;
-    if (picture_.size() != surface.size()) return false;
+    if (picture_.size() != surface.image().size()) return false;
     // Spots are drawn where their R and Theta put them, numbered by their place in the list.
     if (profile.SpotColor != spotColour_ || profile.BeamDiameter != beamDiameter_) return false;
     if (static_cast<std::size_t>(profile.PointCount) != spots_.size()) return false;

@@ -185,7 +185,9 @@ void Form1::Picture1_MouseUp(float X, float Y)
             drawnumber(point.R, point.Theta, DragPoint);
             updaterow(DragPoint);
             profile_.DataChanged = True;
-            if (showPath_) redrawall();  // the path follows the moved point
+            // Erasing the old spot cut into its neighbours, their numbers, the grid and the path.
+            redrawall();
+            setPointer(pointerFor(CursorMode));
         }
     } else if (DragPoint != 0) {
         // Dropped off the usable area: the point goes, as with the Delete command, unasked.

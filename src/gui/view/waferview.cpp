@@ -11,6 +11,7 @@ WaferView::WaferView(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Picture1"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    surface_.resize(size(), devicePixelRatioF());
 }
 
 QPoint WaferView::toWidget(double x, double y) const
@@ -25,8 +26,19 @@ QPointF WaferView::userPosition(QPointF widgetPosition) const
     return surface_.toUser(widgetPosition + QPointF(0.5, 0.5));
 }
 
+void WaferView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) emit redrawNeeded();
+}
+
 void WaferView::paintEvent(QPaintEvent*)
 {
+    // Moved to a screen of another density: the picture is drawn again at the new one first.
+    if (surface_.devicePixelRatio() != devicePixelRatioF()) {
+        surface_.resize(size(), devicePixelRatioF());
+        emit redrawNeeded();
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, surface_.image());
 }
@@ -34,7 +46,7 @@ void WaferView::paintEvent(QPaintEvent*)
 void WaferView::resizeEvent(QResizeEvent*)
 {
     // The owner resizes the surface and redraws when it lays out; this covers any other resize.
-    if (surface_.size() != size()) surface_.resize(size());
+    if (surface_.size() != size()) surface_.resize(size(), devicePixelRatioF());
 }
 
 void WaferView::mousePressEvent(QMouseEvent* event)

@@ -6,8 +6,9 @@
 
 namespace solvane {
 
-// The wafer drawing pane (Picture1): shows its persistent surface and reports mouse events in
-// the surface's user coordinates (mm, y upwards, wafer centre at 0, 0).
+// The wafer drawing pane (Picture1): shows its persistent surface, at the screen's device pixel
+// ratio, and reports mouse events in the surface's user coordinates (mm, y upwards, wafer centre at
+// 0, 0).
 class WaferView : public QWidget {
     Q_OBJECT
 public:
@@ -19,11 +20,15 @@ public:
     QPoint toWidget(double x, double y) const;
 
 signals:
+    // The picture no longer fits the pane: the palette changed (system colours resolve anew) or the
+    // window moved to a screen of another pixel density (the surface starts blank). The owner redraws.
+    void redrawNeeded();
     void mouseDown(float x, float y);
     void mouseMove(float x, float y);
     void mouseUp(float x, float y);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
