@@ -6,6 +6,8 @@
 #include <tuple>
 #include <vector>
 
+#include "settings/dialogfolders.h"
+#include "settings/recentfiles.h"
 #include "settings/settings.h"
 
 namespace solvane {
@@ -25,12 +27,16 @@ MemorySettingsStore storeWith(const std::vector<std::pair<std::string, std::stri
 TEST(LoadSettings, EmptyStoreGivesTheFirstRunDefaultsAndCentresTheWindow)
 {
     Profile p;
-    const WindowPlacement w = loadsettings(p, MemorySettingsStore{}, Screen, "/opt/solvane");
+    const WindowPlacement w = loadsettings(p, MemorySettingsStore{}, Screen, "/home/user");
     EXPECT_EQ(std::tuple(p.ModelType, p.ProfileTitle, p.WaferDiameter, p.BeamDiameter, p.EdgeExclusion, p.Units),
               std::tuple(std::int16_t{11}, "Solvane/Wafer"s, 150.0, 8.0, 5.0f, "mms"s));
-    // An empty system is left for start-up to make "Polar"; the window is centred in single precision.
-    EXPECT_EQ(std::tuple(p.ROffset, p.TOffset, p.CoordSys, p.ProfileDir), std::tuple(0.0, 0.0f, ""s, "/opt/solvane"s));
-    EXPECT_EQ(V({w.left, w.top, w.width, w.height}), V({6600.5, 3100.5, 6000, 4600}));
+    // An empty system is left for start-up to make "Polar"; the window takes 60 % of each side of the
+    // screen and is centred, in single precision.
+    EXPECT_EQ(std::tuple(p.ROffset, p.TOffset, p.CoordSys, p.ProfileDir), std::tuple(0.0, 0.0f, ""s, "/home/user"s));
+    EXPECT_EQ(V({w.left, w.top, w.width, w.height}), V({3840.2f, 2160.2f, 11520.6f, 6480.6f}));
+    // Without a screen size the window falls back to the fixed first size.
+    const WindowPlacement blind = loadsettings(p, MemorySettingsStore{}, ScreenSizeTwips{}, "");
+    EXPECT_EQ(V({blind.width, blind.height}), V({6000, 4600}));
     const WindowPlacement sized = loadsettings(p, storeWith({{"Width", "9000"}, {"Top", "15"}}), Screen, "");
     EXPECT_EQ(std::pair(sized.left, sized.top), std::pair(5100.5, 15.0));
 }
@@ -136,6 +142,64 @@ TEST(PlaceOnScreen, KeepsTheTitleBarReachable)
         const WindowPlacement w = placeOnScreen(WindowPlacement{in[0], in[1], in[2], in[3]}, screen);
         EXPECT_EQ(V({w.left, w.top, w.width, w.height}), out) << in[0] << "," << in[1] << " " << in[2] << "x" << in[3];
     }
+}
+
+// Each step on one list, then the list as the next start reads it back: newest first, at most 8, no repeats.
+TEST(RecentFiles, KeepsTheNewestEightOnceEach)
+{
+    using L = std::vector<std::string>;
+    MemorySettingsStore store;
+    store.write("Recent Files", "File1", "/a");
+    store.write("Recent Files", "File2", "");
+    store.write("Recent Files", "File3", "/a");
+    store.write("Recent Files", "File4", "/b");
+    RecentFiles recent = RecentFiles::load(store);
+    for (const auto& [step, path, expected] :
+         std::vector<std::tuple<char, std::string, L>>{{'=', "", {"/a", "/b"}},
+                                                       {'+', "/b", {"/b", "/a"}},
+                                                       {'+', "/c", {"/c", "/b", "/a"}},
+                                                       {'-', "/b", {"/c", "/a"}},
+                                                       {'-', "/gone", {"/c", "/a"}},
+                                                       {'+', "/3", {"/3", "/c", "/a"}},
+                                                       {'+', "/4", {"/4", "/3", "/c", "/a"}},
+                                                       {'+', "/5", {"/5", "/4", "/3", "/c", "/a"}},
+                                                       {'+', "/6", {"/6", "/5", "/4", "/3", "/c", "/a"}},
+                                                       {'+', "/7", {"/7", "/6", "/5", "/4", "/3", "/c", "/a"}},
+                                                       {'+', "/8", {"/8", "/7", "/6", "/5", "/4", "/3", "/c", "/a"}},
+                                                       {'+', "/9", {"/9", "/8", "/7", "/6", "/5", "/4", "/3", "/c"}},
+                                                       {'-', "/9", {"/8", "/7", "/6", "/5", "/4", "/3", "/c"}}}) {
+        if (step == '+') recent.add(path);
+        if (step == '-') recent.remove(path);
+        EXPECT_EQ(recent.paths(), expected) << step << path;
+        recent.save(store);
+        EXPECT_EQ(RecentFiles::load(store).paths(), expected) << step << path;
+    }
+}
+
+TEST(RecentFiles, CaptionNumbersTheNameAndKeepsItsAmpersands)
+{
+    for (const auto& [index, path, caption] :
+         std::vector<std::tuple<std::size_t, std::string, std::string>>{{0, "/data/wafer one.waf", "&1 wafer one.waf"},
+                                                                        {7, "/R&D/a&b.map", "&8 a&&b.map"},
+                                                                        {2, "plain.csv", "&3 plain.csv"}})
+        EXPECT_EQ(recentFileCaption(index, path), caption);
+}
+
+// The folder last used for a kind, else the fallback; a remembered folder that is gone falls back too.
+TEST(DialogFolders, EachKindOpensWhereItWasLastUsed)
+{
+    MemorySettingsStore store;
+    const auto isFolder = [](const std::string& folder) { return folder != "/gone"; };
+    rememberDialogFolder(store, FolderKind::KlaResults, "/data/kla/lot7.001");
+    rememberDialogFolder(store, FolderKind::Exports, "/top.png");
+    rememberDialogFolder(store, FolderKind::Csv, "/gone/a.csv");
+    rememberDialogFolder(store, FolderKind::Profiles, "no folder.waf");
+    for (const auto& [kind, folder] :
+         std::vector<std::pair<FolderKind, std::string>>{{FolderKind::KlaResults, "/data/kla"},
+                                                         {FolderKind::Exports, "/"},
+                                                         {FolderKind::Csv, "/home/user"},
+                                                         {FolderKind::Profiles, "/home/user"}})
+        EXPECT_EQ(dialogFolder(store, kind, "/home/user", isFolder), folder);
 }
 
 }  // namespace

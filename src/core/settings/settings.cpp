@@ -45,7 +45,7 @@ std::string doubleText(double value) { return generalNumber(value, 15); }
 }  // namespace
 
 WindowPlacement loadsettings(Profile& profile, const SettingsStore& store, const ScreenSizeTwips& screen,
-                             const std::string& programDir)
+                             const std::string& defaultProfileDir)
 {
     profile.ModelType = toInt16(readNumber(store, MainSection, "Type", "0"));
 
@@ -63,12 +63,18 @@ WindowPlacement loadsettings(Profile& profile, const SettingsStore& store, const
     profile.TOffset = toSingle(readNumber(store, QdxSection, "T Offset", "0.0"));
 
     profile.ProfileDir = store.read(MainSection, "Profile", "");
-    if (profile.ProfileDir.empty()) profile.ProfileDir = programDir;
+    if (profile.ProfileDir.empty()) profile.ProfileDir = defaultProfileDir;
 
     // The window's lengths are single precision, like the form properties they come from.
+    // A first start fills a good part of today's screens instead of a small fixed window.
+    const auto firstStartSide = [](double screenSide, double fixed) {
+        return generalNumber(toSingle(screenSide > 0.0 ? screenSide * FirstStartScreenShare : fixed), 7);
+    };
     WindowPlacement placement;
-    placement.height = toSingle(readNumber(store, QdxSection, "Height", "4600"));
-    placement.width = toSingle(readNumber(store, QdxSection, "Width", "6000"));
+    placement.height = toSingle(
+        readNumber(store, QdxSection, "Height", firstStartSide(screen.height, DefaultHeightTwips).c_str()));
+    placement.width = toSingle(
+        readNumber(store, QdxSection, "Width", firstStartSide(screen.width, DefaultWidthTwips).c_str()));
     const float centredLeft = (toSingle(screen.width) - static_cast<float>(placement.width)) / 2.0f;
     const float centredTop = (toSingle(screen.height) - static_cast<float>(placement.height)) / 2.0f;
     placement.left = toSingle(leadingNumber(store.read(QdxSection, "Left", generalNumber(centredLeft, 7))));

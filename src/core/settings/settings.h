@@ -22,12 +22,13 @@ struct ScreenSizeTwips {
 };
 
 // Reads the persistent settings into profile (wafer parameters, coordinate system name, units,
-// offsets, ModelType, ProfileDir), chooses the product flavour with setfiletype, and returns the
-// stored window placement (centred on screen when absent). An empty stored coordinate system is
-// left empty: start-up turns it into "Polar". Values are taken as stored; only the diameter and
-// the model code are corrected. Pass the result through placeOnScreen before showing the window.
+// offsets, ModelType, ProfileDir, defaultProfileDir when none is stored), chooses the product flavour
+// with setfiletype, and returns the stored window placement. Without a stored size the window takes
+// FirstStartScreenShare of each side of the screen; without a stored position it is centred. An empty stored coordinate
+// system is left empty: start-up turns it into "Polar". Values are taken as stored; only the diameter and the model
+// code are corrected. Pass the result through placeOnScreen before showing the window.
 WindowPlacement loadsettings(Profile& profile, const SettingsStore& store, const ScreenSizeTwips& screen,
-                             const std::string& programDir);
+                             const std::string& defaultProfileDir);
 
 // Writes the settings kept between runs. Disabled offsets are zeroed in profile first, so they
 // are stored as 0. The diameter goes to "Diameter", which loadsettings does not read.
@@ -43,6 +44,9 @@ void saveShowPath(SettingsStore& store, bool show);
 // window size, a size larger than the screen shrinks to it, and the window is moved only as far as
 // needed to keep its whole title bar (its full width, MinTitleBarTwips high) on the screen.
 WindowPlacement placeOnScreen(WindowPlacement placement, const ScreenSizeTwips& screen);
+
+// The share of the screen's width and height a first start's window takes.
+inline constexpr double FirstStartScreenShare = 0.6;
 
 // The smallest window that still shows the drawing, the table and the description box usably.
 inline constexpr double MinWindowWidthTwips = 4800.0;
