@@ -16,6 +16,7 @@ namespace solvane {
 namespace {
 
 const QByteArray ShowRequest = "show\n";
+const QByteArray OpenRequest = "open ";
 const QByteArray DoneReply = "ok\n";
 const QByteArray UnknownReply = "unknown\n";
 
@@ -61,7 +62,7 @@ QString InstanceGuard::defaultSocketPath()
 InstanceGuard::InstanceGuard(QString socketPath, QObject* parent) : QObject(parent), socketPath_(std::move(socketPath))
 {}
 
-InstanceGuard::HandOver InstanceGuard::handOverToRunningInstance() const
+InstanceGuard::HandOver InstanceGuard::handOverToRunningInstance(const QString& path) const
 {
     if (socketPath_.isEmpty()) return HandOver::Unsafe;
     struct stat status {};
@@ -79,7 +80,7 @@ InstanceGuard::HandOver InstanceGuard::handOverToRunningInstance() const
         QFile::remove(socketPath_);
         return HandOver::NoneRunning;
     }
-    socket.write(ShowRequest);
+    socket.write(path.isEmpty() ? ShowRequest : OpenRequest + QFile::encodeName(path).toPercentEncoding() + '\n');
     if (!socket.waitForBytesWritten(ReplyTimeoutMs)) return HandOver::NotAnswering;
     // The running instance answers once its window is up again.
     while (!socket.canReadLine()) {
@@ -88,10 +89,11 @@ InstanceGuard::HandOver InstanceGuard::handOverToRunningInstance() const
     return socket.readLine(MaxRequestBytes) == DoneReply ? HandOver::Done : HandOver::NotAnswering;
 }
 
-bool InstanceGuard::listen(QWidget* window)
+bool InstanceGuard::listen(QWidget* window, std::function<void(const QString&)> open)
 {
     if (socketPath_.isEmpty()) return false;
     window_ = window;
+    open_ = std::move(open);
     if (!server_) {
         server_ = new QLocalServer(this);
         server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -127,23 +129,29 @@ void InstanceGuard::acceptConnections()
             socket->deleteLater();
         });
         connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            while (socket->canReadLine()) {
-                const QByteArray request = socket->readLine(MaxRequestBytes);
-                if (request != ShowRequest) {
-                    socket->write(UnknownReply);
-                    continue;
-                }
-                if (window_) {
-                    window_->showNormal();
-                    window_->raise();
-                    window_->activateWindow();
-                }
-                socket->write(DoneReply);
-            }
+            while (socket->canReadLine()) socket->write(answer(socket->readLine(MaxRequestBytes)));
             if (socket->bytesAvailable() > MaxRequestBytes) socket->abort();
             socket->flush();
         });
     }
+}
+
+QByteArray InstanceGuard::answer(const QByteArray& request)
+{
+    const bool opens = request.startsWith(OpenRequest) && request.endsWith('\n') && open_;
+    if (request != ShowRequest && !opens) return UnknownReply;
+    if (window_) {
+        window_->showNormal();
+        window_->raise();
+        window_->activateWindow();
+    }
+    if (opens) {
+        const QString path = QFile::decodeName(
+            QByteArray::fromPercentEncoding(request.mid(OpenRequest.size()).chopped(1)));
+        QMetaObject::invokeMethod(
+            this, [this, path] { open_(path); }, Qt::QueuedConnection);
+    }
+    return DoneReply;
 }
 
 }  // namespace solvane

@@ -111,7 +111,7 @@ private slots:
         if (shown.startsWith(QLatin1String("Invalid"))) h.platform.chooseFile(write("y.dat", resultsFile(1)));
         h.action("mnuFileImporter")->trigger();
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
-        QCOMPARE(h.request(h.platform.fileRequests().size() - 1),
+        QCOMPARE(h.request(0),
                  "Import File; open; *.dat; .dat; KLA results files (*.dat *.000 *.001 *.klarf)|"
                  "*.dat;*.000;*.001;*.klarf|KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|; " +
                      QString::fromStdString(h.profile().ProfileDir));
@@ -147,9 +147,10 @@ private slots:
             if (button != "no file") h.setPolarPoints({{10, 0}});
             h.action("mnuCSVFileImporter")->trigger();
             SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+            // Once a file is chosen, the dialog opens in its folder.
             QCOMPARE(h.request(0),
                      "Import File; open; *.csv; .csv; CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|; " +
-                         QString::fromStdString(h.profile().ProfileDir));
+                         (button == "CmdOK" ? QString::fromStdString(h.profile().ProfileDir) : work.path()));
             QCOMPARE(h.document(), QStringLiteral("3 points, 5 rows; title \"defects.csv\", status \"defects.csv\"; "
                                                   "Save off, unchanged"));
         }

@@ -132,9 +132,10 @@ private slots:
     // a socket that is not this user's is neither asked nor removed.
     void instanceHandOver()
     {
-        const auto handOver = [](const QString& socket) {  // from another thread: this one serves the socket
+        // From another thread: this one serves the socket.
+        const auto handOver = [](const QString& socket, const QString& path = QString()) {
             auto asked = std::async(std::launch::async,
-                                    [socket] { return InstanceGuard(socket).handOverToRunningInstance(); });
+                                    [socket, path] { return InstanceGuard(socket).handOverToRunningInstance(path); });
             while (asked.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
                 QCoreApplication::processEvents();
             return asked.get();
@@ -142,9 +143,14 @@ private slots:
         const QString live = dir_.filePath("live.socket");
         InstanceGuard first(live);
         QWidget window;
-        QVERIFY(first.listen(&window));
+        QStringList opened;
+        QVERIFY(first.listen(&window, [&opened](const QString& path) { opened.append(path); }));
         QCOMPARE(handOver(live), InstanceGuard::HandOver::Done);
         QVERIFY(window.isVisible());
+        // Any byte of a file name travels, a line feed and a percent sign too; the file opens after the answer.
+        const QString odd = QStringLiteral("/data/lot 7%41\\n\u00e9\nnext.waf");
+        QCOMPARE(handOver(live, odd), InstanceGuard::HandOver::Done);
+        QTRY_COMPARE(opened, QStringList{odd});
 
         QLocalServer silent;  // never answers: its event loop is not asked to
         QVERIFY(silent.listen(dir_.filePath("silent.socket")));

@@ -8,8 +8,10 @@
 #include <string>
 
 #include "files/description.h"
+#include "files/dialogfolder.h"
 #include "files/filechecks.h"
 #include "files/profilefile.h"
+#include "files/recentfilesmenu.h"
 #include "files/recoveryfile.h"
 #include "files/recoverykeeper.h"
 #include "mainwindow/form1.h"
@@ -35,7 +37,6 @@ FileDialogRequest profileDialog(const Profile& profile, bool save)
     request.pattern = QStringLiteral("*.") + fromBytes(profile.ProfileExt);
     request.defaultExt = fromBytes(profile.ProfileExt);
     request.filter = fromBytes(profile.ProfileFilter);
-    request.initialDir = fromFileSystem(profile.ProfileDir);
     request.title = save ? QStringLiteral("Save File As") : QStringLiteral("Open File");
     request.save = save;
     return request;
@@ -86,7 +87,10 @@ void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, Do
     updategrid();
     // A recovered document is unsaved work; anything else loaded is what its file holds.
     profile_.DataChanged = source == DocumentSource::Recovered ? True : False;
-    if (source != DocumentSource::Recovered) recovery_->discard();
+    if (source != DocumentSource::Recovered) {
+        recovery_->discard();
+        recentFiles_->add(file.path);
+    }
     if (source != DocumentSource::Imported) undo_->startEmpty(source == DocumentSource::Recovered);
     setPointer(Pointer::Default);
 }
@@ -117,36 +121,40 @@ void Form1::File_New_Click()
 void Form1::File_Open_Click()
 {
     if (!mayDiscardChanges("    Clear anyway?")) return;
-    const std::optional<FileChoice> choice = platform_.fileDialog(profileDialog(profile_, false));
-    if (!choice) return;
+    const std::optional<FileChoice> choice = askForFile(platform_, profileDialog(profile_, false), FolderKind::Profiles,
+                                                        profile_.ProfileDir);
+    if (choice) openProfileFile(*choice);
+}
 
+void Form1::openProfileFile(const FileChoice& file)
+{
     // The file is read beside the open document, which changes only when there is a profile to show.
     setPointer(Pointer::Busy);
     Profile loaded = emptiedCopy();
-    const ReadResult read = readprofileFile(loaded, toFileSystem(choice->path));
+    const ReadResult read = readprofileFile(loaded, toFileSystem(file.path));
     setPointer(Pointer::Default);
     const auto warn = [this](const QString& text) {
         platform_.messageBox(text, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
     };
     if (!readAProfile(read)) {
-        warn(readFailureText(choice->title, read));
+        warn(readFailureText(file.title, read));
         return;
     }
     // The box shows only what a save keeps unchanged; the user hears now what differs from the file.
     const std::u32string description = latin1CodePoints(loaded.Description);
     const std::string descriptionFault = descriptionFaults(description);
     loaded.Description = fittedDescription(description);
-    showLoadedDocument(loaded, *choice, read.ok ? DocumentSource::ProfileFile : DocumentSource::PartlyRead);
+    showLoadedDocument(loaded, file, read.ok ? DocumentSource::ProfileFile : DocumentSource::PartlyRead);
     // Save writes back a profile read whole; after a partial read it asks for a name first.
     File_Save->setEnabled(true);
 
     // What was read stays; the user learns that the rest is missing and why.
-    if (!read.ok) warn(readFailureText(choice->title, read));
+    if (!read.ok) warn(readFailureText(file.title, read));
     if (!descriptionFault.empty())
         warn(QStringLiteral("The description in \"%1\" %2.\r\nThe box shows it as a profile can hold it: at most "
                             "%3 characters, double quotes as apostrophes, other characters as \"?\". A save "
                             "writes it so.")
-                 .arg(choice->title, fromBytes(descriptionFault))
+                 .arg(file.title, fromBytes(descriptionFault))
                  .arg(MaxDescriptionLength));
 }
 
@@ -175,7 +183,8 @@ void Form1::File_SaveAs_Click()
 
 bool Form1::saveProfileAs()
 {
-    const std::optional<FileChoice> choice = platform_.fileDialog(profileDialog(profile_, true));
+    const std::optional<FileChoice> choice = askForFile(platform_, profileDialog(profile_, true), FolderKind::Profiles,
+                                                        profile_.ProfileDir);
     if (!choice) return false;
     return writeProfileTo(*choice);
 }
@@ -202,6 +211,7 @@ bool Form1::writeProfileTo(const FileChoice& file)
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = DocumentSource::ProfileFile;
     showDocumentName(file.title);
+    recentFiles_->add(file.path);
     profile_.DataChanged = False;
     recovery_->discard();
     undo_->markSaved();

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "files/dialogfolder.h"
 #include "files/safewrite.h"
 #include "importers/pointcsv.h"
 #include "mainwindow/form1.h"
@@ -12,13 +13,12 @@ namespace solvane {
 
 namespace {
 
-FileDialogRequest exportDialog(const Profile& profile, const char* title, const char* defaultExt, const char* filter)
+FileDialogRequest exportDialog(const char* title, const char* defaultExt, const char* filter)
 {
     FileDialogRequest request;
     request.pattern = QStringLiteral("*") + QLatin1String(defaultExt);
     request.defaultExt = QLatin1String(defaultExt);
     request.filter = QLatin1String(filter);
-    request.initialDir = fromFileSystem(profile.ProfileDir);
     request.title = QLatin1String(title);
     request.save = true;
     return request;
@@ -36,8 +36,10 @@ void Form1::addExportItems(QMenu* file)
 
 void Form1::File_ExportCsv_Click()
 {
-    const std::optional<FileChoice> choice = platform_.fileDialog(
-        exportDialog(profile_, "Export CSV", ".csv", "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"));
+    const std::optional<FileChoice> choice = askForFile(platform_,
+                                                        exportDialog("Export CSV", ".csv",
+                                                                     "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"),
+                                                        FolderKind::Exports, profile_.ProfileDir);
     if (!choice) return;
 
     setPointer(Pointer::Busy);
@@ -48,9 +50,10 @@ void Form1::File_ExportCsv_Click()
 
 void Form1::File_ExportImage_Click()
 {
-    const std::optional<FileChoice> choice = platform_.fileDialog(
-        exportDialog(profile_, "Export Image", ".png",
-                     "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*|"));
+    const std::optional<FileChoice> choice = askForFile(
+        platform_,
+        exportDialog("Export Image", ".png", "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*|"),
+        FolderKind::Exports, profile_.ProfileDir);
     if (!choice) return;
     const std::optional<WaferImageFormat> format = waferImageFormatOf(choice->path);
     if (!format) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/dialogfolder.h"
 #include "importers/csvimport.h"
 #include "importers/frmcsvfields.h"
 #include "importers/frmwaferchoice.h"
@@ -17,13 +18,12 @@ namespace solvane {
 
 namespace {
 
-FileDialogRequest importDialog(const Profile& profile, const char* pattern, const char* defaultExt, const char* filter)
+FileDialogRequest importDialog(const char* pattern, const char* defaultExt, const char* filter)
 {
     FileDialogRequest request;
     request.pattern = QLatin1String(pattern);
     request.defaultExt = QLatin1String(defaultExt);
     request.filter = QLatin1String(filter);
-    request.initialDir = fromFileSystem(profile.ProfileDir);
     request.title = QStringLiteral("Import File");
     request.save = false;
     return request;
@@ -38,65 +38,81 @@ QString importFailureText(const QString& title, const std::string& reason)
 
 void Form1::mnuFileImporter_Click()
 {
-    const UndoStep step(*undo_, QStringLiteral("KLA Import"), UndoStep::EndsSaved);
-    // Each file is looked at before the profile changes: a file of the wrong type sends the user back to the file
-    // dialog, and cancelling the dialog or the wafer choice keeps the profile that was open.
+    // A file of the wrong type sends the user back to the file dialog; cancelling the dialog or the wafer
+    // choice keeps the profile that was open.
     if (!mayDiscardChanges("    Clear anyway?")) return;
     for (;;) {
-        const std::optional<FileChoice> choice = platform_.fileDialog(
-            importDialog(profile_, "*.dat", ".dat",
-                         "KLA results files (*.dat *.000 *.001 *.klarf)|*.dat;*.000;*.001;*.klarf|"
-                         "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"));
-        if (!choice) return;
+        const std::optional<FileChoice> choice =
+            askForFile(platform_,
+                       importDialog("*.dat", ".dat",
+                                    "KLA results files (*.dat *.000 *.001 *.klarf)|*.dat;*.000;*.001;*.klarf|"
+                                    "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"),
+                       FolderKind::KlaResults, profile_.ProfileDir);
+        if (!choice || importKlaResultsFile(*choice, true)) return;
+    }
+}
 
-        setPointer(Pointer::Busy);
-        const ImportFileBytes file = loadImportFile(toFileSystem(choice->path));
-        const KlaImportResult listing = file.ok ? listKlaWafers(file.bytes) : KlaImportResult{};
-        setPointer(Pointer::Default);
-        if (!file.ok) {
-            platform_.messageBox(importFailureText(choice->title, file.message), QStringLiteral("Solvane"),
-                                 MessageIcon::Exclamation, MessageButtons::Ok);
-            return;
-        }
-        if (listing.status == ImportStatus::InvalidFileType) {
+bool Form1::importKlaResultsFile(const FileChoice& file, bool chosenInDialog)
+{
+    const UndoStep step(*undo_, QStringLiteral("KLA Import"), UndoStep::EndsSaved);
+    // The file is looked at before the profile changes.
+    setPointer(Pointer::Busy);
+    const ImportFileBytes bytes = loadImportFile(toFileSystem(file.path));
+    const KlaImportResult listing = bytes.ok ? listKlaWafers(bytes.bytes) : KlaImportResult{};
+    setPointer(Pointer::Default);
+    if (!bytes.ok) {
+        platform_.messageBox(importFailureText(file.title, bytes.message), QStringLiteral("Solvane"),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+        return true;
+    }
+    if (listing.status == ImportStatus::InvalidFileType) {
+        // From the dialog the user picks again; a file given by name is refused with the reason.
+        if (chosenInDialog) {
             platform_.messageBox(QLatin1String(KlaFileTypeErrorText), QLatin1String(KlaFileTypeErrorTitle),
                                  MessageIcon::Critical, MessageButtons::Ok);
-            continue;
+            return false;
         }
-
-        std::size_t wafer = 0;
-        if (listing.status == ImportStatus::Ok && listing.wafers.size() > 1) {
-            frmWaferChoice chooser(listing.wafers, this);
-            runDialog(chooser);
-            if (!chooser.chosenWafer()) return;
-            wafer = *chooser.chosenWafer();
-        }
-
-        setPointer(Pointer::Busy);
-        Profile imported = emptiedCopy();
-        const auto defects = std::make_unique<DefectStore>();
-        const KlaImportResult result = importKlaResults(file.bytes, imported, *defects, wafer);
-        setPointer(Pointer::Default);
-        finishImport(imported, *choice,
-                     result.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, result.message));
-        return;
+        platform_.messageBox(importFailureText(file.title, listing.message), QStringLiteral("Solvane"),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
+        return true;
     }
+
+    std::size_t wafer = 0;
+    if (listing.status == ImportStatus::Ok && listing.wafers.size() > 1) {
+        frmWaferChoice chooser(listing.wafers, this);
+        runDialog(chooser);
+        if (!chooser.chosenWafer()) return true;
+        wafer = *chooser.chosenWafer();
+    }
+
+    setPointer(Pointer::Busy);
+    Profile imported = emptiedCopy();
+    const auto defects = std::make_unique<DefectStore>();
+    const KlaImportResult result = importKlaResults(bytes.bytes, imported, *defects, wafer);
+    setPointer(Pointer::Default);
+    finishImport(imported, file,
+                 result.status == ImportStatus::Ok ? QString() : importFailureText(file.title, result.message));
+    return true;
 }
 
 void Form1::mnuCSVFileImporter_Click()
 {
-    const UndoStep step(*undo_, QStringLiteral("CSV Import"), UndoStep::EndsSaved);
     if (!mayDiscardChanges("    Clear anyway?")) return;
-    const std::optional<FileChoice> choice = platform_.fileDialog(
-        importDialog(profile_, "*.csv", ".csv", "CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|"));
-    if (!choice) return;
+    const std::optional<FileChoice> choice =
+        askForFile(platform_, importDialog("*.csv", ".csv", "CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|"),
+                   FolderKind::Csv, profile_.ProfileDir);
+    if (choice) importCsvFile(*choice);
+}
 
+void Form1::importCsvFile(const FileChoice& choice)
+{
+    const UndoStep step(*undo_, QStringLiteral("CSV Import"), UndoStep::EndsSaved);
     // A file that cannot be read ends the command before anything is asked or changed.
     setPointer(Pointer::Busy);
-    const ImportFileBytes file = loadImportFile(toFileSystem(choice->path));
+    const ImportFileBytes file = loadImportFile(toFileSystem(choice.path));
     setPointer(Pointer::Default);
     if (!file.ok) {
-        platform_.messageBox(importFailureText(choice->title, file.message), QStringLiteral("Solvane"),
+        platform_.messageBox(importFailureText(choice.title, file.message), QStringLiteral("Solvane"),
                              MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
@@ -124,8 +140,8 @@ void Form1::mnuCSVFileImporter_Click()
     const CsvImportResult result = pointCsv ? importPointCsv(file.bytes, imported)
                                             : importCsvDefects(file.bytes, columns, imported, *defects);
     setPointer(Pointer::Default);
-    finishImport(imported, *choice,
-                 result.status == ImportStatus::Ok ? QString() : importFailureText(choice->title, result.message));
+    finishImport(imported, choice,
+                 result.status == ImportStatus::Ok ? QString() : importFailureText(choice.title, result.message));
 }
 
 void Form1::finishImport(const Profile& imported, const FileChoice& file, const QString& failure)

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <cmath>
 
 #include "files/description.h"
+#include "files/fileopener.h"
 #include "files/recoverykeeper.h"
 #include "help/helpfile.h"
 #include "mainwindow/descriptionvalidator.h"
@@ -145,6 +147,7 @@ void Form1::buildMenus()
     File_PrintData = addMenuItem(file, "File_PrintData", QStringLiteral("&Print"), &Form1::File_PrintData_Click);
     file->addSeparator();
     File_Exit = addMenuItem(file, "File_Exit", QStringLiteral("E&xit"), &Form1::File_Exit_Click);
+    buildFileOpening(file);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     addUndoItems(edit);
@@ -218,7 +221,7 @@ void Form1::Form_Load()
                                                           : QRect(0, 0, 1024, 768);
     const ScreenSizeTwips screenTwips{pxToTwips(screen.width()), pxToTwips(screen.height())};
     const WindowPlacement stored = loadsettings(profile_, platform_.settings(), screenTwips,
-                                                toFileSystem(platform_.programDir()));
+                                                toFileSystem(QDir::homePath()));
     const WindowPlacement placement = placeOnScreen(stored, screenTwips);
     setMinimumSize(twipsToPx(MinWindowWidthTwips), twipsToPx(MinWindowHeightTwips));
     // The place is the frame's, so that the title bar lands where the placement keeps it: on the screen.

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,7 +22,9 @@ class QLineEdit;
 namespace solvane {
 
 class ElidingLabel;
+class FileOpener;
 class FlexGrid;
+class RecentFilesMenu;
 class RecoveryKeeper;
 class UndoHistory;
 struct ProfileSnapshot;
@@ -66,6 +69,9 @@ public:
     void quitKeepingUnsavedWork();
     void initgrid();
     void initdata();
+    // Opens the first of files named from outside the file dialogs (the command line, a later start, a
+    // drop): a profile, or a KLA results or CSV file to import, after the unsaved-changes question.
+    void openFiles(const QStringList& files);
 
     // Wafer drawing.
     void drawwafer();
@@ -195,6 +201,13 @@ private:
     // and the write itself, which names the document after file or reports why it failed.
     bool saveProfileAs();
     bool writeProfileTo(const FileChoice& file);
+    // Open and the imports once their file is known (from the dialog, the command line, a drop, the recent
+    // list). The KLA import gives false for a file of the wrong type chosen in the dialog, so it is shown again.
+    void openProfileFile(const FileChoice& file);
+    bool importKlaResultsFile(const FileChoice& file, bool chosenInDialog);
+    void importCsvFile(const FileChoice& file);
+    // The recent files, the drop target and the command-line opening share this routing.
+    void buildFileOpening(class QMenu* file);
     // Import commands: show the imported profile, or say why the file was not imported (failure not
     // empty) and keep the open document.
     void finishImport(const Profile& imported, const FileChoice& file, const QString& failure);
@@ -290,6 +303,8 @@ private:
     DocumentSource documentSource_ = DocumentSource::ProfileFile;
     std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<UndoHistory> undo_;
+    std::unique_ptr<FileOpener> opener_;
+    RecentFilesMenu* recentFiles_ = nullptr;
 
     // Status bar height in twips as the previous layout set it.
     double statusBarHeightTwips_ = 315.0;

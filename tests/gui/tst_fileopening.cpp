@@ -1,0 +1,243 @@
+// Files named from outside the file dialogs: the command line (and a later start), a drop, the recent files; and
+// the folder each kind of file dialog opens in.
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QtTest>
+
+#include "formharness.h"
+#include "render/qttext.h"
+
+using namespace solvane;
+
+namespace {
+
+const QByteArray TwoPointProfile =
+    "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
+    "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
+// One defect at X 5, Y 5 mm.
+const QByteArray OneDefectResults =
+    "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
+    "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList\r\n1 5000 5000 10 10;\r\nSummaryList\r\n1 "
+    "1;\r\n"
+    "EndOfFile;\r\n";
+const QByteArray ThreePointCsv = "n,R_mm,Theta_deg,X_mm,Y_mm\r\n1,10,0,10,0\r\n2,20,0,20,0\r\n3,30,0,30,0\r\n";
+
+// Drags files onto target as a file manager does; false when the drag was not accepted.
+bool dropFiles(QWidget& target, const QStringList& files)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files) urls.append(QUrl::fromLocalFile(file));
+    data.setUrls(urls);
+    const QPoint middle = target.rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(middle), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+    QCoreApplication::processEvents();  // the files open once the drop is over
+    return drop.isAccepted();
+}
+
+}  // namespace
+
+class TestFileOpening : public QObject {
+    Q_OBJECT
+
+private slots:
+    void routing_data()
+    {
+        QTest::addColumn<QString>("way");        // "argument" (the command line, a later start) or a drop on a widget
+        QTest::addColumn<QStringList>("files");  // in the work folder, made with the contents below
+        QTest::addColumn<QString>("shown");      // message boxes; %1 is the work folder
+        QTest::addColumn<QString>("state");      // the document afterwards
+        const QString previous = QStringLiteral(
+            "1 points, 3 rows; title \"\", status \"Untitled\"; Save off, unchanged");
+        const QString notOpened = QStringLiteral("Solvane|Exclamation|Ok|\"%1/%2\" was not opened:\r\n%3.");
+        for (const char* way : {"argument", "Form1", "descript"}) {
+            QTest::addRow("%s: profile", way)
+                << way << QStringList{"p.waf"} << ""
+                << "2 points, 4 rows; title \"p.waf\", status \"p.waf\"; Save on, unchanged";
+            QTest::addRow("%s: results file, any ending", way)
+                << way << QStringList{"lot.waf"} << ""
+                << "1 points, 3 rows; title \"lot.waf\", status \"lot.waf\"; Save off, unchanged";
+            QTest::addRow("%s: point CSV", way)
+                << way << QStringList{"points.csv"} << ""
+                << "3 points, 5 rows; title \"points.csv\", status \"points.csv\"; Save off, unchanged";
+            QTest::addRow("%s: two files", way)
+                << way << QStringList{"p.waf", "points.csv"}
+                << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened."
+                << "2 points, 4 rows; title \"p.waf\", status \"p.waf\"; Save on, unchanged";
+            QTest::addRow("%s: picture", way)
+                << way << QStringList{"a.png"}
+                << notOpened.arg("%1", "a.png",
+                                 "Solvane opens profiles (.waf, .map), KLA results files and CSV files (.csv, .txt), "
+                                 "and this file is none of these")
+                << previous;
+            QTest::addRow("%s: folder", way)
+                << way << QStringList{"folder.waf"}
+                << notOpened.arg("%1", "folder.waf", "\"%1/folder.waf\" is a folder") << previous;
+        }
+        QTest::newRow("argument: missing") << "argument" << QStringList{"gone.waf"}
+                                           << notOpened.arg("%1", "gone.waf", "there is no such file") << previous;
+        QTest::newRow("argument: unsaved, No") << "argument" << QStringList{"p.waf", "No"}
+                                               << "Data Not Saved|Question|YesNo|The data has changed\r\nsince your "
+                                                  "last save.\r\n    Clear anyway?"
+                                               << QString(previous).replace("unchanged", "changed");
+    }
+
+    // The file's kind decides: a profile opens, a results file (by its first field) or a CSV file imports; anything
+    // else is refused in plain words and the open document stays.
+    void routing()
+    {
+        QFETCH(QString, way);
+        QFETCH(QStringList, files);
+        QFETCH(QString, shown);
+        QFETCH(QString, state);
+        FormHarness h;
+        QTemporaryDir work;
+        const auto make = [&work](const char* name, const QByteArray& content) {
+            QFile file(work.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        };
+        make("p.waf", TwoPointProfile);
+        make("lot.waf", OneDefectResults);
+        make("points.csv", ThreePointCsv);
+        make("a.png", "\x89PNG\r\n");
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("folder.waf")));
+        h.setPolarPoints({{10, 0}});
+        if (files.last() == "No") {
+            files.removeLast();
+            h.profile().DataChanged = True;
+            h.platform.answerMessage(MessageAnswer::No);
+        } else if (!shown.isEmpty()) {
+            h.platform.answerMessage(MessageAnswer::Ok);
+        }
+        for (QString& file : files) file = work.filePath(file);
+
+        if (way == "argument")
+            h.form().openFiles(files);
+        else if (way == "Form1")
+            QVERIFY(dropFiles(h.form(), files));
+        else
+            QVERIFY(dropFiles(h.form().descriptionBox(), files));
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(h.boxes(), QString(shown).replace(QLatin1String("%1"), work.path()));
+        QCOMPARE(h.document(), state);
+    }
+
+    // Up to eight, newest first, between Print and Exit with a separator of their own; one that has vanished is
+    // taken off with a message, and the list is kept in the settings.
+    void recentFiles()
+    {
+        FormHarness h;
+        QTemporaryDir work;
+        const auto fileMenu = [&h] {
+            QStringList items;
+            const auto* menu = qobject_cast<const QMenu*>(h.action("File_Exit")->parent());
+            bool fromPrint = false;
+            for (const QAction* item : menu->actions()) {
+                fromPrint = fromPrint || item->objectName() == "File_PrintData";
+                if (fromPrint && item->isVisible()) items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            }
+            return items.join('|');
+        };
+        QCOMPARE(fileMenu(), "&Print|-|E&xit");
+        QStringList paths;
+        for (int i = 1; i <= 9; ++i) {
+            paths << work.filePath(QStringLiteral("p%1 & co.waf").arg(i));
+            QFile file(paths.last());
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(TwoPointProfile) > 0);
+            file.close();
+            h.form().openFiles({paths.last()});
+        }
+        QCOMPARE(fileMenu(),
+                 "&Print|-|&1 p9 && co.waf|&2 p8 && co.waf|&3 p7 && co.waf|&4 p6 && co.waf|"
+                 "&5 p5 && co.waf|&6 p4 && co.waf|&7 p3 && co.waf|&8 p2 && co.waf|-|E&xit");
+        QCOMPARE(QString::fromStdString(h.platform.memoryStore().read("Recent Files", "File8", "")), paths[1]);
+
+        QVERIFY(QFile::remove(paths[6]));
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.action("File_Recent_3")->trigger();
+        QCOMPARE(h.boxes(), "Solvane|Exclamation|Ok|\"" + paths[6] +
+                                "\" is no longer there.\r\nIt was taken off the "
+                                "recent files.");
+        QCOMPARE(h.document(), "2 points, 4 rows; title \"p9 & co.waf\", status \"p9 & co.waf\"; Save on, unchanged");
+        h.action("File_Recent_7")->trigger();  // p2, now seventh: opened, and first again
+        QCOMPARE(fileMenu(),
+                 "&Print|-|&1 p2 && co.waf|&2 p9 && co.waf|&3 p8 && co.waf|&4 p6 && co.waf|"
+                 "&5 p5 && co.waf|&6 p4 && co.waf|&7 p3 && co.waf|-|E&xit");
+        QCOMPARE(h.profile().FileTitle, "p2 & co.waf");
+        QCOMPARE(QString::fromStdString(h.platform.memoryStore().read("Recent Files", "File8", "")), QString());
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+    }
+
+    void dialogFolder_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("stored");    // "kind=folder" of the settings' "Folders" section, or none
+        QTest::addColumn<QString>("expected");  // "home", "profile folder" or "stored"
+        for (const char* command : {"File_Open", "File_SaveAs", "mnuFileImporter", "mnuCSVFileImporter",
+                                    "File_ExportCsv", "File_ExportImage"})
+            QTest::addRow("%s, nothing stored", command) << command << ""
+                                                         << "home";
+        QTest::newRow("Open, profile folder set") << "File_Open"
+                                                  << ""
+                                                  << "profile folder";
+        QTest::newRow("Save As, profiles stored") << "File_SaveAs"
+                                                  << "Profiles"
+                                                  << "stored";
+        QTest::newRow("Open, KLA stored") << "File_Open"
+                                          << "KLA"
+                                          << "home";
+        QTest::newRow("KLA, KLA stored") << "mnuFileImporter"
+                                         << "KLA"
+                                         << "stored";
+        QTest::newRow("CSV, CSV stored") << "mnuCSVFileImporter"
+                                         << "CSV"
+                                         << "stored";
+        QTest::newRow("CSV, stored folder gone") << "mnuCSVFileImporter"
+                                                 << "CSV gone"
+                                                 << "home";
+        QTest::newRow("Export Image, exports stored") << "File_ExportImage"
+                                                      << "Exports"
+                                                      << "stored";
+    }
+
+    // Each kind of file dialog opens where that kind was last chosen, else in the profile folder of the settings,
+    // else in the user's home, never in the program's folder; the folder of a file chosen is kept for the next one.
+    void dialogFolder()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        FormHarness h;
+        QTemporaryDir work;
+        h.setPolarPoints({{10, 0}});
+        if (QTest::currentDataTag() == QLatin1String("Open, profile folder set"))
+            h.profile().ProfileDir = "/srv/profiles";
+        const QString folder = work.path() + (stored.endsWith(" gone") ? "/gone" : "");
+        if (!stored.isEmpty())
+            h.platform.memoryStore().write("Folders", toFileSystem(stored.section(' ', 0, 0)), toFileSystem(folder));
+        h.platform.cancelFileDialog();
+        h.action(qPrintable(command))->trigger();
+        const QString opened = h.platform.fileRequests().at(0).initialDir;
+        QCOMPARE(opened, expected == "home" ? QDir::homePath() : expected == "stored" ? folder : "/srv/profiles");
+
+        h.platform.chooseFile(work.filePath(QStringLiteral("chosen.map")));
+        h.platform.answerMessage(MessageAnswer::Ok);  // whatever the command says of a file that is not there
+        h.action(qPrintable(command))->trigger();
+        h.platform.clear();
+        h.platform.cancelFileDialog();
+        h.action(qPrintable(command))->trigger();
+        QCOMPARE(h.platform.fileRequests().at(0).initialDir, work.path());
+    }
+};
+
+QTEST_MAIN(TestFileOpening)
+#include "tst_fileopening.moc"
