@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks what it would install: the two programs, the help file
 # beside the editor, the desktop entry, the icons, nothing else, and Depends worked out from the
-# programs' libraries. Usage: scripts/check-package.sh [BUILD_FOLDER]
+# programs' libraries. With --install it also installs the package on this machine (then removes it
+# again) and checks the desktop's view of it: the profile file type is known, and opening a profile
+# from the desktop (xdg-open, gio open) opens it in the running editor, under Xvfb.
+# Usage: scripts/check-package.sh [--install] [BUILD_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+install=0
+if [ "${1:-}" = --install ]; then
+  install=1
+  shift
+fi
 build=${1:-build}
 
 make --no-print-directory package BUILD="$build"
@@ -51,7 +59,7 @@ cmp -s help/qdx5.hlp "$root/usr/bin/qdx5.hlp" || fail "usr/bin/qdx5.hlp is not t
 
 desktop="$root/usr/share/applications/solvane.desktop"
 if [ -f "$desktop" ]; then
-  for line in "Name=Solvane" "GenericName=Wafer Profile Editor" "Exec=solvane" "Icon=solvane" "Terminal=false" \
+  for line in "Name=Solvane" "GenericName=Wafer Profile Editor" "Exec=solvane %f" "Icon=solvane" "Terminal=false" \
               "Categories=Science;Engineering;" "MimeType=application/x-solvane-profile;"; do
     grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
   done
@@ -94,6 +102,64 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
 done
 
 echo "Depends: $depends"
+
+# The installed package as the desktop sees it.
+if [ "$install" -eq 1 ]; then
+  sudo=
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  work=$(mktemp -d)
+  display=${CHECK_DISPLAY:-:59}
+  pids=()
+  cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    $sudo dpkg -r solvane >/dev/null || true
+    rm -rf "$root" "$work"
+  }
+  trap cleanup EXIT
+  $sudo dpkg -i "$deb" >/dev/null
+  printf '"Solvane 5.1"\r\n"Check"\r\n200\r\n5\r\n8\r\n"Polar"\r\n-2147483633\r\n-2147483632\r\n1\r\n50,90,#TRUE#,0\r\n' \
+    >"$work/p.waf"
+  cp "$work/p.waf" "$work/no-ending"
+  # A private home and runtime folder: no settings, recent files or running editor of the user's own.
+  mkdir -m 700 "$work/home" "$work/run"
+  export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config"
+  # The desktop's own lookup (GIO, over the shared MIME database), as a GNOME or similar session uses it.
+  export XDG_CURRENT_DESKTOP=GNOME
+  for file in p.waf no-ending; do
+    type=$(xdg-mime query filetype "$work/$file")
+    echo "xdg-mime query filetype $file: $type"
+    [ "$type" = application/x-solvane-profile ] || fail "xdg-mime takes $file for $type"
+  done
+  handler=$(xdg-mime query default application/x-solvane-profile)
+  echo "xdg-mime query default application/x-solvane-profile: $handler"
+  [ "$handler" = solvane.desktop ] || fail "profiles open with '$handler', not solvane.desktop"
+
+  Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+  pids+=($!)
+  export DISPLAY=$display
+  window_named() {  # waits up to 20 s for a window whose title holds $1
+    for _ in $(seq 100); do
+      xdotool search --name "$1" >/dev/null 2>&1 && return 0
+      sleep 0.2
+    done
+    return 1
+  }
+  /usr/bin/solvane >/dev/null 2>&1 &
+  pids+=($!)
+  window_named Untitled || fail "the installed editor shows no window"
+  xdg-open "$work/p.waf" >/dev/null 2>&1 || fail "xdg-open p.waf failed"
+  if window_named "p.waf"; then
+    echo "xdg-open p.waf: opened in the running editor"
+  else
+    fail "xdg-open p.waf did not open the profile in the running editor"
+  fi
+  sleep 1
+  # Installed editors only: other editors may run from build folders on this machine.
+  editors=$(for pid in $(pgrep -x solvane); do readlink "/proc/$pid/exe"; done | grep -cx /usr/bin/solvane || true)
+  [ "$editors" -eq 1 ] || fail "$editors editors run after xdg-open: the second start did not hand over"
+  if [ -n "${CHECK_SCREENSHOT:-}" ] && command -v import >/dev/null; then import -window root "$CHECK_SCREENSHOT"; fi
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1

@@ -4,6 +4,7 @@
 # Kept apart from install-deps.sh so `make run` and `make test` stay lean.
 set -euo pipefail
 
-packages=(dpkg-dev file)
+# xdg-utils, desktop-file-utils, xvfb and xdotool: the desktop check of an installed package (--install).
+packages=(dpkg-dev file xdg-utils desktop-file-utils xvfb xdotool)
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
