@@ -148,8 +148,7 @@ QByteArray InstanceGuard::answer(const QByteArray& request)
     if (opens) {
         const QString path = QFile::decodeName(
             QByteArray::fromPercentEncoding(request.mid(OpenRequest.size()).chopped(1)));
-        QMetaObject::invokeMethod(
-            this, [this, path] { open_(path); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this, path] { open_(path); });
     }
     return DoneReply;
 }

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -53,8 +54,7 @@ bool FileDropTarget::eventFilter(QObject* watched, QEvent* event)
         if (files.isEmpty()) break;
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        QMetaObject::invokeMethod(
-            this, [this, files] { open_(files); }, Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this, files] { open_(files); });
         return true;
     }
     default: break;
