@@ -65,10 +65,10 @@ private slots:
                 << "2 points, 4 rows; title \"p.waf\", status \"p.waf\"; Save on, unchanged";
             QTest::addRow("%s: results file, any ending", way)
                 << way << QStringList{"lot.waf"} << ""
-                << "1 points, 3 rows; title \"lot.waf\", status \"lot.waf\"; Save off, unchanged";
+                << "1 points, 3 rows; title \"lot.waf\", status \"lot.waf\"; Save on, unchanged";
             QTest::addRow("%s: point CSV", way)
                 << way << QStringList{"points.csv"} << ""
-                << "3 points, 5 rows; title \"points.csv\", status \"points.csv\"; Save off, unchanged";
+                << "3 points, 5 rows; title \"points.csv\", status \"points.csv\"; Save on, unchanged";
             QTest::addRow("%s: two files", way)
                 << way << QStringList{"p.waf", "points.csv"}
                 << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened."

@@ -52,7 +52,7 @@ private slots:
         QTest::addColumn<QString>("answer");    // the wafer choice: a button or "double click"
         QTest::addColumn<QString>("shown");     // message boxes, or the wafer list with its selection, title, prompt
         QTest::addColumn<QString>("state");     // the document, and a table row
-        const QString x = QStringLiteral("; title \"x.dat\", status \"x.dat\"; Save off, unchanged / ");
+        const QString x = QStringLiteral("; title \"x.dat\", status \"x.dat\"; Save on, unchanged / ");
         const QString previous = QStringLiteral(
             "3 points, 5 rows; title \"previous.waf\", status \"Untitled\"; Save "
             "off, unchanged / 3|30.00|0.0");
@@ -152,12 +152,11 @@ private slots:
                      "Import File; open; *.csv; .csv; CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|; " +
                          (button == "CmdOK" ? QString::fromStdString(h.profile().ProfileDir) : work.path()));
             QCOMPARE(h.document(), QStringLiteral("3 points, 5 rows; title \"defects.csv\", status \"defects.csv\"; "
-                                                  "Save off, unchanged"));
+                                                  "Save on, unchanged"));
         }
         QCOMPARE(dialogs, 2);
         QCOMPARE(seen, QString());
         QCOMPARE(h.row(1), QStringLiteral("1|67.68|274.2"));  // centre 100000 50000, pitch 10000: X 5, Y -67.4995
-        h.action("File_Save")->setEnabled(true);
         h.platform.chooseFile(work.filePath(QStringLiteral("named.waf")));
         h.action("File_Save")->trigger();
         QCOMPARE(h.request(1).section(QLatin1String("; "), 0, 1), QStringLiteral("Save File As; save"));

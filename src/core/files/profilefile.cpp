@@ -237,21 +237,6 @@ private:
 
 enum class Layout { Current, Previous, Oldest };
 
-void deriveRectangular(PointRec& point)
-{
-    const double angle = static_cast<double>(point.Theta) / (180.0 / Pi);
-    point.X = static_cast<float>(static_cast<double>(point.R) * std::cos(angle));
-    point.Y = static_cast<float>(static_cast<double>(point.R) * std::sin(angle));
-}
-
-void derivePolar(PointRec& point)
-{
-    const double x = point.X;
-    const double y = point.Y;
-    point.R = static_cast<float>(std::sqrt(x * x + y * y));
-    point.Theta = arctan(x, point.Y);
-}
-
 // Reads one point line into a scratch record; the store sees the point only when it is whole.
 std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
 {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/profile.h"
+
 namespace solvane {
 
 namespace {
@@ -62,6 +64,21 @@ XY polarToRect(double rMm, double thetaDeg)
 {
     const double a = thetaDeg * Pi / 180.0;
     return {static_cast<float>(rMm * std::cos(a)), static_cast<float>(rMm * std::sin(a))};
+}
+
+void deriveRectangular(PointRec& point)
+{
+    const double angle = static_cast<double>(point.Theta) / (180.0 / Pi);
+    point.X = static_cast<float>(static_cast<double>(point.R) * std::cos(angle));
+    point.Y = static_cast<float>(static_cast<double>(point.R) * std::sin(angle));
+}
+
+void derivePolar(PointRec& point)
+{
+    const double x = point.X;
+    const double y = point.Y;
+    point.R = static_cast<float>(std::sqrt(x * x + y * y));
+    point.Theta = arctan(x, point.Y);
 }
 
 }  // namespace solvane

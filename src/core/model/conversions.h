@@ -24,4 +24,11 @@ struct XY {
 };
 XY polarToRect(double rMm, double thetaDeg);
 
+struct PointRec;
+
+// A point given in one system gets the other pair from it: X and Y from R and Theta, or R and
+// Theta (0 up to 360) from X and Y. Every reader and editor of points derives them this way.
+void deriveRectangular(PointRec& point);
+void derivePolar(PointRec& point);
+
 }  // namespace solvane

@@ -104,16 +104,11 @@ int appendPastedPoints(Profile& profile, const std::vector<PastedPair>& pairs)
         if (profile.PolarSys) {
             point.R = static_cast<float>(pair.first);
             point.Theta = static_cast<float>(pair.second);
-            const double radians = point.Theta / (180.0 / Pi);
-            point.X = static_cast<float>(point.R * std::cos(radians));
-            point.Y = static_cast<float>(point.R * std::sin(radians));
+            deriveRectangular(point);
         } else {
             point.X = static_cast<float>(pair.first);
             point.Y = static_cast<float>(pair.second);
-            const double x = point.X;
-            const double y = point.Y;
-            point.R = static_cast<float>(std::sqrt(y * y + x * x));
-            point.Theta = arctan(point.X, point.Y);
+            derivePolar(point);
         }
         ++appended;
     }

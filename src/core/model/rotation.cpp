@@ -15,9 +15,7 @@ void rotatepoints(Profile& profile, double angleDeg)
         double theta = std::fmod(static_cast<double>(point.Theta) + angleDeg, 360.0);
         if (theta <= 0.0) theta += 360.0;
         point.Theta = static_cast<float>(theta);
-        const double radians = point.Theta / (180.0 / Pi);
-        point.X = static_cast<float>(point.R * std::cos(radians));
-        point.Y = static_cast<float>(point.R * std::sin(radians));
+        deriveRectangular(point);
     }
 }
 

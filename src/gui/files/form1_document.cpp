@@ -15,6 +15,7 @@
 #include "files/recoveryfile.h"
 #include "files/recoverykeeper.h"
 #include "mainwindow/form1.h"
+#include "model/pointlist.h"
 #include "render/colours.h"
 #include "render/qttext.h"
 #include "settings/settings.h"
@@ -67,8 +68,7 @@ bool Form1::mayDiscardChanges(const char* lastLine)
 Profile Form1::emptiedCopy() const
 {
     Profile copy = profile_;
-    resetPoints(copy);
-    copy.PointCount = 0;
+    clearPoints(copy);
     return copy;
 }
 
@@ -81,7 +81,7 @@ void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, Do
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = source;
     descript->setText(fromBytes(profile_.Description));
-    showDocumentName(file.title.isEmpty() ? QStringLiteral("Untitled") : file.title);
+    showDocumentState();
     drawwafer();
     redrawall();
     updategrid();
@@ -104,12 +104,11 @@ void Form1::File_New_Click()
     profile_.SpotColor = profile_.DefSpotColor;
     profile_.WaferColor = profile_.DefWaferColor;
     clearrows(profile_.PointCount);
-    profile_.PointCount = 0;
-    resetPoints(profile_);
+    clearPoints(profile_);
     profile_.FileTitle.clear();
+    profile_.FilePath.clear();
     documentSource_ = DocumentSource::ProfileFile;
-    showDocumentName(QStringLiteral("Untitled"));
-    File_Save->setEnabled(false);
+    showDocumentState();
     drawwafer();
     profile_.DataChanged = False;
     recovery_->discard();
@@ -145,8 +144,6 @@ void Form1::openProfileFile(const FileChoice& file)
     const std::string descriptionFault = descriptionFaults(description);
     loaded.Description = fittedDescription(description);
     showLoadedDocument(loaded, file, read.ok ? DocumentSource::ProfileFile : DocumentSource::PartlyRead);
-    // Save writes back a profile read whole; after a partial read it asks for a name first.
-    File_Save->setEnabled(true);
 
     // What was read stays; the user learns that the rest is missing and why.
     if (!read.ok) warn(readFailureText(file.title, read));
@@ -161,42 +158,33 @@ void Form1::openProfileFile(const FileChoice& file)
 void Form1::File_Save_Click()
 {
     if (profile_.PointCount <= 0) return;
-    if (profile_.FileTitle.empty()) {
+    if (documentState(profile_, documentSource_).savesInPlace())
+        writeProfileTo(FileChoice{fromFileSystem(profile_.FilePath), fromFileSystem(profile_.FileTitle)});
+    else
         saveProfileAs();
-        return;
-    }
-    // Only a profile read whole from its file, or saved there, goes back to it unasked: never write over
-    // an imported file, lose the points a partial read missed, or replace a file changed since a recovery.
-    if (documentSource_ != DocumentSource::ProfileFile) {
-        File_SaveAs_Click();
-        return;
-    }
-    if (writeProfileTo(FileChoice{fromFileSystem(profile_.FilePath), fromFileSystem(profile_.FileTitle)}))
-        File_Save->setEnabled(true);
 }
 
 void Form1::File_SaveAs_Click()
 {
     if (profile_.PointCount <= 0) return;
-    if (saveProfileAs()) File_Save->setEnabled(true);
+    saveProfileAs();
 }
 
-bool Form1::saveProfileAs()
+void Form1::saveProfileAs()
 {
-    const std::optional<FileChoice> choice = askForFile(platform_, profileDialog(profile_, true), FolderKind::Profiles,
-                                                        profile_.ProfileDir);
-    if (!choice) return false;
-    return writeProfileTo(*choice);
+    if (const std::optional<FileChoice> choice =
+            askForFile(platform_, profileDialog(profile_, true), FolderKind::Profiles, profile_.ProfileDir))
+        writeProfileTo(*choice);
 }
 
-bool Form1::writeProfileTo(const FileChoice& file)
+void Form1::writeProfileTo(const FileChoice& file)
 {
     // Someone protected that file on purpose: replacing it is the user's call.
     if (isReadOnlyFile(toFileSystem(file.path)) &&
         platform_.messageBox(QStringLiteral("\"%1\" is read-only.\r\nReplace it anyway?").arg(file.title),
                              QStringLiteral("Solvane"), MessageIcon::Question,
                              MessageButtons::YesNo) != MessageAnswer::Yes)
-        return false;
+        return;
     setPointer(Pointer::Busy);
     const WriteResult written = writeprofile(profile_, toFileSystem(file.path));
     setPointer(Pointer::Default);
@@ -205,17 +193,16 @@ bool Form1::writeProfileTo(const FileChoice& file)
         platform_.messageBox(
             QStringLiteral("The profile was not saved to \"%1\":\r\n%2.").arg(file.path, fromBytes(written.message)),
             QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
+        return;
     }
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = DocumentSource::ProfileFile;
-    showDocumentName(file.title);
     recentFiles_->add(file.path);
     profile_.DataChanged = False;
+    showDocumentState();
     recovery_->discard();
     undo_->markSaved();
-    return true;
 }
 
 void Form1::File_Exit_Click() { close(); }

@@ -19,6 +19,7 @@
 #include "mainwindow/descriptionvalidator.h"
 #include "mainwindow/elidinglabel.h"
 #include "mainwindow/layoutrule.h"
+#include "model/pointlist.h"
 #include "platform/twips.h"
 #include "render/qttext.h"
 #include "settings/settings.h"
@@ -208,10 +209,13 @@ void Form1::setStatus(int panel, const QString& text)
         statusPanel2_->setFullText(text);
 }
 
-void Form1::showDocumentName(const QString& title)
+void Form1::showDocumentState()
 {
-    setStatus(2, title);
-    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(title, fromBytes(profile_.ProfileTitle)));
+    const DocumentState state = documentState(profile_, documentSource_);
+    const QString name = fromFileSystem(state.name());
+    setStatus(2, name);
+    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, fromBytes(profile_.ProfileTitle)));
+    File_Save->setEnabled(state.saveEnabled());
 }
 
 void Form1::Form_Load()
@@ -282,7 +286,6 @@ void Form1::initgrid()
     Picture1->setGeometry(0, 0, side, side);
     Picture1->surface().resize(Picture1->size());
 
-    File_Save->setEnabled(false);
     if (profile_.RectSys) {
         Edit_SortA->setEnabled(false);
         Edit_SortR->setEnabled(false);
@@ -299,10 +302,9 @@ void Form1::initdata()
     profile_.WaferColor = ButtonFaceColour;
     profile_.SpotColor = ButtonShadowColour;
     profile_.FileTitle.clear();
-    showDocumentName(QStringLiteral("Untitled"));
-    File_Save->setEnabled(false);
-    resetPoints(profile_);
-    profile_.PointCount = 0;
+    profile_.FilePath.clear();
+    showDocumentState();
+    clearPoints(profile_);
     profile_.DataChanged = False;
     profile_.GridAngSteps = 4;
     profile_.GridRadSteps = 1;

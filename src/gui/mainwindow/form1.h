@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "files/documentstate.h"
 #include "model/patterns.h"
 #include "model/profile.h"
 #include "platform/platform.h"
@@ -162,8 +163,9 @@ private:
     void buildMenus();
     QAction* addMenuItem(class QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)());
     void setStatus(int panel, const QString& text);
-    // The document's name in status panel 2 and in the window title, with the title's modified mark.
-    void showDocumentName(const QString& title);
+    // What follows from the document state: Save's enabled state, the name in status panel 2 and in
+    // the window title, with the title's modified mark.
+    void showDocumentState();
     // Undo and Redo at the top of the Edit menu; a step's snapshot shown as a command shows its result.
     void addUndoItems(class QMenu* edit);
     void showSnapshot(const ProfileSnapshot& snapshot);
@@ -179,14 +181,6 @@ private:
     void showGridStepsDialog(const QString& title, const QString& upperCaption, const QString& lowerCaption);
     // Refuses an addition beyond the store's capacity with a message; true when there is room.
     bool roomForOneMorePoint();
-    // How the open document relates to the file it is named after. Only a profile read whole from that
-    // file, or saved there, may be written back to it without asking for a name.
-    enum class DocumentSource {
-        ProfileFile,  // untitled, read whole, or saved
-        PartlyRead,   // the read stopped early or the file held more points than a profile can
-        Imported,     // FilePath names a KLA results or CSV file
-        Recovered,    // restored from a recovery copy: the file may have changed since
-    };
     // The unsaved-change prompt with lastLine ("    Clear anyway?"); true when there are no unsaved changes
     // or the user answers Yes.
     bool mayDiscardChanges(const char* lastLine);
@@ -197,10 +191,10 @@ private:
     void showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source);
     // Stores the settings and the window's placement; the reason when the store could not be written.
     std::optional<std::string> storeSettings();
-    // Document commands: Save As without enabling Save (false when cancelled or nothing was written),
-    // and the write itself, which names the document after file or reports why it failed.
-    bool saveProfileAs();
-    bool writeProfileTo(const FileChoice& file);
+    // Document commands: the name dialog and the write, and the write itself, which names the document
+    // after file or reports why it failed.
+    void saveProfileAs();
+    void writeProfileTo(const FileChoice& file);
     // Open and the imports once their file is known (from the dialog, the command line, a drop, the recent
     // list). The KLA import gives false for a file of the wrong type chosen in the dialog, so it is shown again.
     void openProfileFile(const FileChoice& file);

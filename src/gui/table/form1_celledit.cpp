@@ -3,11 +3,10 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <cfloat>
 #include <cmath>
 
 #include "mainwindow/form1.h"
-#include "model/conversions.h"
+#include "model/pointlist.h"
 #include "render/qttext.h"
 #include "render/waferdrawing.h"
 #include "table/flexgrid.h"
@@ -67,15 +66,6 @@ double cellNumber(const QString& text, char separator)
     for (char& c : bytes)
         if (c == separator) c = '.';
     return leadingNumber(bytes);
-}
-
-// Typed numbers are kept as singles: beyond their range the largest single stands in.
-float toSingle(double value)
-{
-    if (std::isnan(value)) return 0.0f;
-    if (value > FLT_MAX) return FLT_MAX;
-    if (value < -FLT_MAX) return -FLT_MAX;
-    return static_cast<float>(value);
 }
 
 // Key codes the box's key-down handling acts on; 0 for every other key.
@@ -163,18 +153,7 @@ void Form1::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /
 
 void Form1::checkrange()
 {
-    float v = toSingle(leadingNumber(toBytes(txtedit->text())));
-    const int col = grdData->Col();
-    const bool polar = profile_.PolarSys != False;
-    if (col == 1) {
-        if (v < 0.0f && polar) v = 0.0f;
-        const double maxRadius = (profile_.WaferDiameter - profile_.BeamDiameter) / 2.0;
-        if (v > maxRadius) v = static_cast<float>(maxRadius);
-    }
-    if (col == 2 && polar) {
-        if (v < 0.0f) v = 0.0f;
-        if (v > 360.0f) v = 360.0f;
-    }
+    const float v = limitedCellValue(profile_, grdData->Col(), leadingNumber(toBytes(txtedit->text())));
     txtedit->setText(formatted(v, "##0.00", decimalSeparator()));
 }
 
@@ -214,20 +193,7 @@ void Form1::grdData_LeaveCell()
 
     checkrange();
     grdData->setText(txtedit->text());
-    const float value = toSingle(cellNumber(grdData->Text(), decimalSeparator()));
-    PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
-    if (profile_.PolarSys) {
-        (col == 1 ? point.R : point.Theta) = value;
-        const double radians = point.Theta / (180.0 / Pi);
-        point.X = static_cast<float>(point.R * std::cos(radians));
-        point.Y = static_cast<float>(point.R * std::sin(radians));
-    } else {
-        (col == 1 ? point.X : point.Y) = value;
-        const double x = point.X;
-        const double y = point.Y;
-        point.R = static_cast<float>(std::sqrt(y * y + x * x));
-        point.Theta = arctan(point.X, point.Y);
-    }
+    setPointValue(profile_, row, col, cellNumber(grdData->Text(), decimalSeparator()));
     profile_.DataChanged = True;
     txtedit->hide();
     if (appends) appendEntryRowPoint(*this);

@@ -3,39 +3,22 @@
 #include <algorithm>
 
 #include "mainwindow/form1.h"
+#include "model/pointlist.h"
 #include "render/qttext.h"
 #include "table/flexgrid.h"
-#include "text/numtext.h"
 #include "undo/undohistory.h"
 
 namespace solvane {
 
-namespace {
-
-// Ascending by key, equal keys kept in their order (a stable merge sort, n log n: a full store
-// sorts at once). Records move whole. Keys are never NaN, which no source of a point lets in.
-template <typename Key>
-void stableSortBy(Profile& profile, Key key)
-{
-    const auto first = profile.Points.begin() + 1;
-    std::stable_sort(first, first + profile.PointCount,
-                     [&key](const PointRec& a, const PointRec& b) { return key(a) < key(b); });
-}
-
-}  // namespace
-
 void Form1::deletepoint()
 {
     const int r = grdData->Row();
-    if (profile_.PointCount < 2) return;
     // The header row names no point: with it current (as after every table refresh) there is
-    // nothing selected to delete.
+    // nothing selected to delete. Below the list, the last point goes.
     if (r < 1) return;
-    auto& points = profile_.Points;
-    for (int i = r; i <= profile_.PointCount - 1; ++i)
-        points[static_cast<std::size_t>(i)] = points[static_cast<std::size_t>(i + 1)];
-    clearrow(profile_.PointCount);
-    --profile_.PointCount;
+    const int last = profile_.PointCount;
+    removePoint(profile_, std::min(r, last));
+    clearrow(last);
     profile_.TableRows = profile_.PointCount;
     drawwafer();
     updategrid();
@@ -45,14 +28,14 @@ void Form1::deletepoint()
 void Form1::sorttheta()
 {
     setPointer(Pointer::Busy);
-    stableSortBy(profile_, [](const PointRec& p) { return p.Theta; });
+    sortByAngle(profile_);
     setPointer(Pointer::Default);
 }
 
 void Form1::sortradius()
 {
     setPointer(Pointer::Busy);
-    stableSortBy(profile_, [](const PointRec& p) { return p.R; });
+    sortByRadius(profile_);
     setPointer(Pointer::Default);
 }
 
@@ -65,19 +48,7 @@ void Form1::Edit_Delete_Click()
 void Form1::Edit_Copy_Click()
 {
     // Values use the user's decimal separator, as the table and the read-out do.
-    const char separator = decimalSeparator();
-    const bool polar = profile_.PolarSys != False;
-    std::string text = polar ? "R(mm)  Theta\r\n" : "X(mm)  Y(mm)\r\n";
-    for (int i = 1; i <= profile_.PointCount; ++i) {
-        const PointRec& p = profile_.Points[static_cast<std::size_t>(i)];
-        if (polar) {
-            text += formatNumber(p.R, "##.00", separator) + '\t' + formatNumber(p.Theta, "###.0", separator);
-        } else {
-            text += formatNumber(p.X, "##.00", separator) + '\t' + formatNumber(p.Y, "##.00", separator);
-        }
-        text += "\r\n";
-    }
-    platform_.setClipboardText(fromBytes(text));
+    platform_.setClipboardText(fromBytes(pointListText(profile_, decimalSeparator())));
 }
 
 void Form1::Edit_SortA_Click()
@@ -103,8 +74,7 @@ void Form1::Edit_Clear_Click()
     profile_.SnapOn = False;
     Draw_Snap->setChecked(false);
     clearrows(profile_.PointCount);
-    profile_.PointCount = 0;
-    resetPoints(profile_);
+    clearPoints(profile_);
     drawwafer();
     profile_.DataChanged = False;
     grdData->setRows(2);

@@ -6,6 +6,7 @@
 
 #include "mainwindow/form1.h"
 #include "model/conversions.h"
+#include "model/pointlist.h"
 #include "model/snap.h"
 #include "render/qttext.h"
 #include "table/flexgrid.h"
@@ -106,7 +107,6 @@ void Form1::Picture1_MouseDown(float X, float Y)
     viewtoprofile(X, Y);
     MouseX = X;
     MouseY = Y;
-    PointerPosition at = pointerPosition(X, Y);
     DragPoint = 0;
     const double h = profile_.BeamDiameter / 2.0;
 
@@ -145,16 +145,10 @@ void Form1::Picture1_MouseDown(float X, float Y)
             snappoint(profile_, MouseX, MouseY);
             X = MouseX;
             Y = MouseY;
-            at = pointerPosition(X, Y);
         }
         profile_.PointCount = static_cast<std::int16_t>(profile_.PointCount + 1);
         const int n = profile_.PointCount;
-        PointRec& added = profile_.Points[static_cast<std::size_t>(n)];
-        added.R = static_cast<float>(at.r);
-        added.Theta = at.theta;
-        const XY rect = polarToRect(at.r, at.theta);
-        added.X = rect.X;
-        added.Y = rect.Y;
+        placePoint(profile_.Points[static_cast<std::size_t>(n)], X, Y);
         drawpoint(n);
         updaterow(n);
         profile_.DataChanged = True;
@@ -175,12 +169,7 @@ void Form1::Picture1_MouseUp(float X, float Y)
         if (std::abs(X - DragX) > h || std::abs(Y - DragY) > h) {
             PointRec& point = profile_.Points[static_cast<std::size_t>(DragPoint)];
             drawspot(point.R, point.Theta, profile_.WaferColor, profile_.WaferColor);
-            const PointerPosition at = pointerPosition(X, Y);
-            point.R = static_cast<float>(at.r);
-            point.Theta = at.theta;
-            const XY rect = polarToRect(at.r, at.theta);
-            point.X = rect.X;
-            point.Y = rect.Y;
+            placePoint(point, X, Y);
             drawspot(point.R, point.Theta, profile_.SpotColor, Black);
             drawnumber(point.R, point.Theta, DragPoint);
             updaterow(DragPoint);
