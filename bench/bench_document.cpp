@@ -52,7 +52,7 @@ void BM_Open2000Points(benchmark::State& state)
         w.platform.chooseFile(path);
         w.profile().DataChanged = False;  // nothing to ask about before the open
         state.ResumeTiming();
-        w.form().File_Open_Click();
+        w.form().documents().File_Open_Click();
     }
     if (w.profile().PointCount != MaxPoints || !w.platform.messages().empty())
         state.SkipWithError("the profile did not open whole");
@@ -80,13 +80,13 @@ void BM_Save2000Points(benchmark::State& state)
     w.platform.clear();
     w.platform.chooseFile(largeFile().path);
     w.profile().DataChanged = False;
-    w.form().File_Open_Click();
+    w.form().documents().File_Open_Click();
     const QString target = largeFile().folder.filePath(QStringLiteral("saved.waf"));
     w.platform.chooseFile(target);
-    w.form().File_SaveAs_Click();
+    w.form().documents().File_SaveAs_Click();
     for (auto _ : state) {
         w.profile().DataChanged = True;
-        w.form().File_Save_Click();
+        w.form().documents().File_Save_Click();
     }
     if (w.profile().DataChanged != False || !QFile::exists(target)) state.SkipWithError("the profile was not saved");
 }

@@ -23,11 +23,11 @@ void BM_PressSelectsSpot(benchmark::State& state)
         const int i = spots[k];
         k ^= 1;
         state.PauseTiming();
-        form.Picture1_MouseMove(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseMove(viewX(p, i), viewY(p, i));
         state.ResumeTiming();
-        form.Picture1_MouseDown(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseDown(viewX(p, i), viewY(p, i));
         state.PauseTiming();
-        form.Picture1_MouseUp(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseUp(viewX(p, i), viewY(p, i));
         state.ResumeTiming();
     }
     if (p.PointCount != MaxPoints) state.SkipWithError("a press changed the point count");
@@ -48,11 +48,11 @@ void BM_PressAfterPictureChanged(benchmark::State& state)
         state.PauseTiming();
         const PointRec& other = p.Points[1];
         form.drawspot(other.R, other.Theta, p.SpotColor, Black);
-        form.Picture1_MouseMove(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseMove(viewX(p, i), viewY(p, i));
         state.ResumeTiming();
-        form.Picture1_MouseDown(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseDown(viewX(p, i), viewY(p, i));
         state.PauseTiming();
-        form.Picture1_MouseUp(viewX(p, i), viewY(p, i));
+        form.mouse().Picture1_MouseUp(viewX(p, i), viewY(p, i));
         state.ResumeTiming();
     }
 }
@@ -65,7 +65,7 @@ void BM_MoveReadOut(benchmark::State& state)
     float x = 10.0f;
     for (auto _ : state) {
         x = x == 10.0f ? 20.0f : 10.0f;
-        form.Picture1_MouseMove(x, 30.0f);
+        form.mouse().Picture1_MouseMove(x, 30.0f);
     }
 }
 BENCHMARK(BM_MoveReadOut)->Unit(benchmark::kMicrosecond);

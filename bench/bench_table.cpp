@@ -32,10 +32,10 @@ void BM_CommitTypedValue(benchmark::State& state)
     grid.setRow(1000);
     for (auto _ : state) {
         state.PauseTiming();
-        form.grdData_KeyPress('5');
+        form.table().grdData_KeyPress('5');
         form.editBox().setText(QStringLiteral("55.5"));
         state.ResumeTiming();
-        form.txtedit_KeyDown(13);  // Enter: the table takes the focus and commits
+        form.table().txtedit_KeyDown(13);  // Enter: the table takes the focus and commits
     }
     if (!form.editBox().isHidden()) state.SkipWithError("the edit stayed open");
 }
@@ -50,7 +50,7 @@ void BM_SortThetaWithRefresh(benchmark::State& state)
         state.PauseTiming();
         scatterPolarPoints(form.profile(), MaxPoints, seed++);
         state.ResumeTiming();
-        form.Edit_SortA_Click();
+        form.edits().Edit_SortA_Click();
     }
 }
 BENCHMARK(BM_SortThetaWithRefresh)->Unit(benchmark::kMillisecond);

@@ -17,7 +17,7 @@ void BM_UndoRedoSortTheta2000(benchmark::State& state)
 {
     FullWindow& window = fullWindow();
     scatterPolarPoints(window.profile(), MaxPoints, 3);
-    window.form().Edit_SortA_Click();
+    window.form().edits().Edit_SortA_Click();
     bool undone = false;
     for (auto _ : state) {
         window.action(undone ? "Edit_Redo" : "Edit_Undo")->trigger();
@@ -37,7 +37,7 @@ void BM_History100Steps2000Points(benchmark::State& state)
             return dialog.result();
         };
         const std::size_t before = mallinfo2().uordblks;
-        for (int step = 0; step < 100; ++step) window.form().Edit_Rotate_Click();
+        for (int step = 0; step < 100; ++step) window.form().edits().Edit_Rotate_Click();
         const double megabytes = static_cast<double>(mallinfo2().uordblks - before) / 1e6;
         if (!window.action("Edit_Undo")->isEnabled()) state.SkipWithError("no step was recorded");
         state.counters["megabytes"] = megabytes;

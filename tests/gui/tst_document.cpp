@@ -206,8 +206,8 @@ private slots:
     {
         FormHarness h;
         QTemporaryDir work;
-        h.form().File_SaveAs_Click();
-        h.form().File_Save_Click();
+        h.form().documents().File_SaveAs_Click();
+        h.form().documents().File_Save_Click();
         QVERIFY(h.platform.fileRequests().empty());
         h.setPolarPoints({{50.0f, 90.0f}, {25.5f, 180.0f}});
         h.profile().DataChanged = True;
@@ -333,7 +333,7 @@ private slots:
                          : std::tuple(QStringLiteral("Untitled"), False, QString()));
         if (restore) QCOMPARE(formatprofile(restored), formatprofile(unsaved));
         if (restore) h.platform.cancelFileDialog();
-        next.File_Save_Click();
+        next.documents().File_Save_Click();
         QCOMPARE(h.platform.fileRequests().size(), std::size_t(restore));
 
         // Still unsaved after a restore, the copy stays until saved or declined.

@@ -23,16 +23,16 @@ class TestMouse : public QObject {
         for (const QString& step : script.split(' ')) {
             const double X = step.mid(1).section(',', 0, 0).toDouble(), Y = step.section(',', 1).toDouble();
             const QPoint pos = h_->at(X, Y);
-            const auto act = [&](QEvent::Type type, void (Form1::*handler)(float, float)) {
+            const auto act = [&](QEvent::Type type, void (MouseEditing::*handler)(float, float)) {
                 const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
                 QMouseEvent event(type, pos, form().picture().mapToGlobal(pos), button, Qt::MouseButtons(), {});
                 if (step[0].isUpper()) QApplication::sendEvent(&form().picture(), &event);
-                if (step[0].isLower()) (form().*handler)(-X, -Y);  // the drawing shows (X, Y) at (-X, -Y)
+                if (step[0].isLower()) (form().mouse().*handler)(-X, -Y);  // the drawing shows (X, Y) at (-X, -Y)
             };
             const QChar k = step[0].toLower();
-            if (k == 'm' || k == 'c') act(QEvent::MouseMove, &Form1::Picture1_MouseMove);
-            if (k == 'd' || k == 'c') act(QEvent::MouseButtonPress, &Form1::Picture1_MouseDown);
-            if (k == 'u' || k == 'c') act(QEvent::MouseButtonRelease, &Form1::Picture1_MouseUp);
+            if (k == 'm' || k == 'c') act(QEvent::MouseMove, &MouseEditing::Picture1_MouseMove);
+            if (k == 'd' || k == 'c') act(QEvent::MouseButtonPress, &MouseEditing::Picture1_MouseDown);
+            if (k == 'u' || k == 'c') act(QEvent::MouseButtonRelease, &MouseEditing::Picture1_MouseUp);
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "mainwindow/form1.h"
 #include "offscreennoise.h"
+#include "print/printcommand.h"
 #include "render/reportprinter.h"
 #include "scriptedplatform.h"
 
@@ -208,7 +209,7 @@ private slots:
         QFETCH(bool, ok);
         form_->profile() = withPoints(points);
         platform_->answerPrinterDialog(ok);
-        form_->File_PrintData_Click();
+        form_->printing().File_PrintData_Click();
         QFile file(platform_->pdfPath);
         QCOMPARE(file.open(QIODevice::ReadOnly), ok);
         static const QRegularExpression count(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"));
@@ -233,7 +234,7 @@ private slots:
         platform_->pdfPath = pdfPath;
         platform_->answerPrinterDialog(true);
         platform_->answerMessage(MessageAnswer::Ok);
-        form_->File_PrintData_Click();
+        form_->printing().File_PrintData_Click();
         QCOMPARE(platform_->messages().size(), std::size_t(1));
         const auto& m = platform_->messages()[0];
         QCOMPARE(m.text, QStringLiteral("An error has occured at the printer, but no other information was returned to "

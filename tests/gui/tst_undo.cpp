@@ -25,10 +25,10 @@ namespace {
 Command drag(float fromX, float fromY, float toX, float toY)
 {
     return [=](FormHarness& h) {
-        h.form().Picture1_MouseMove(-fromX, -fromY);
-        h.form().Picture1_MouseDown(-fromX, -fromY);
-        h.form().Picture1_MouseMove(-toX, -toY);
-        h.form().Picture1_MouseUp(-toX, -toY);
+        h.form().mouse().Picture1_MouseMove(-fromX, -fromY);
+        h.form().mouse().Picture1_MouseDown(-fromX, -fromY);
+        h.form().mouse().Picture1_MouseMove(-toX, -toY);
+        h.form().mouse().Picture1_MouseUp(-toX, -toY);
     };
 }
 
@@ -38,9 +38,9 @@ Command typeInCell(int row, const char* text, int key)
     return [=](FormHarness& h) {
         h.form().grid().setRow(row);
         h.form().grid().setCol(1);
-        h.form().grdData_KeyPress(text[0]);
+        h.form().table().grdData_KeyPress(text[0]);
         QTest::keyClicks(&h.form().editBox(), QString::fromLatin1(text + 1));
-        h.form().txtedit_KeyDown(key);
+        h.form().table().txtedit_KeyDown(key);
     };
 }
 
@@ -116,7 +116,7 @@ private slots:
         QTest::newRow("entry row value") << typeInCell(18, "12", 13) << "Add Point 18" << false << true;
         QTest::newRow("entry row, Down") << Command([](FormHarness& f) {
             f.form().grid().setRow(18);
-            f.form().grdData_KeyDown(40);
+            f.form().table().grdData_KeyDown(40);
         }) << "Add Point 18" << false << true;
         QTest::newRow("delete") << Command([](FormHarness& f) {
             f.form().grid().setRow(3);

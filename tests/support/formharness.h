@@ -5,8 +5,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "draw/drawcommands.h"
+#include "edit/editcommands.h"
+#include "files/documentcommands.h"
 #include "mainwindow/form1.h"
+#include "print/printcommand.h"
 #include "scriptedplatform.h"
+#include "table/pointtable.h"
+#include "view/mouseediting.h"
 
 class QAction;
 

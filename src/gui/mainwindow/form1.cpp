@@ -12,19 +12,29 @@
 #include <QStatusBar>
 #include <cmath>
 
+#include "dialogs/setupcommands.h"
+#include "draw/drawcommands.h"
+#include "edit/editcommands.h"
 #include "files/description.h"
+#include "files/documentcommands.h"
+#include "files/exportcommands.h"
 #include "files/fileopener.h"
-#include "files/recoverykeeper.h"
+#include "help/frmabout.h"
 #include "help/helpfile.h"
+#include "importers/importcommands.h"
 #include "mainwindow/descriptionvalidator.h"
 #include "mainwindow/elidinglabel.h"
 #include "mainwindow/layoutrule.h"
 #include "model/pointlist.h"
 #include "platform/twips.h"
+#include "print/printcommand.h"
 #include "render/qttext.h"
 #include "settings/settings.h"
 #include "table/flexgrid.h"
+#include "table/pointtable.h"
 #include "undo/undohistory.h"
+#include "view/drawingpane.h"
+#include "view/mouseediting.h"
 #include "view/waferview.h"
 
 namespace solvane {
@@ -35,8 +45,6 @@ namespace {
 constexpr double Label1WidthTwips = 1755.0;
 constexpr double DescriptLeftTwips = 1740.0;
 constexpr double DescriptHeightTwips = 315.0;
-// Room around a cell's text so the widest value stays readable.
-constexpr int CellPaddingPx = 8;
 // How long a hint stays in the status bar.
 constexpr int StatusHintMs = 5000;
 
@@ -45,13 +53,26 @@ constexpr int StatusHintMs = 5000;
 Form1::Form1(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform)
 {
     setObjectName(QStringLiteral("Form1"));
-    recovery_ = std::make_unique<RecoveryKeeper>(profile_, platform_.recoveryDir());
+    documents_ = new DocumentCommands(
+        *this, platform_.recoveryDir(), [this] { return storeSettings(); }, this);
     // The session may end the program without a close: the unsaved changes go to the recovery copy first.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { recovery_->keepNow(); });
+    connect(qApp, &QGuiApplication::commitDataRequest, documents_, &DocumentCommands::keepUnsavedWork);
     buildControls();
     undo_ = std::make_unique<UndoHistory>(
-        profile_, [this] { return grdData->Row(); }, [this](const ProfileSnapshot& s) { showSnapshot(s); });
+        profile_, [this] { return currentRow(); }, [this](const ProfileSnapshot& s) { showSnapshot(s); });
     connect(undo_.get(), &UndoHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    mouse_ = std::make_unique<MouseEditing>(*this);
+    imports_ = std::make_unique<ImportCommands>(*this, *documents_);
+    exports_ = std::make_unique<ExportCommands>(*this);
+    printing_ = std::make_unique<PrintCommand>(*this);
+    edits_ = std::make_unique<EditCommands>(*this);
+    draws_ = std::make_unique<DrawCommands>(*this);
+    setup_ = std::make_unique<SetupCommands>(*this);
+    WaferView* Picture1 = &picture();
+    connect(Picture1, &WaferView::mouseDown, this, [this](float x, float y) { mouse_->Picture1_MouseDown(x, y); });
+    connect(Picture1, &WaferView::mouseMove, this, [this](float x, float y) { mouse_->Picture1_MouseMove(x, y); });
+    connect(Picture1, &WaferView::mouseUp, this, [this](float x, float y) { mouse_->Picture1_MouseUp(x, y); });
+    connect(Picture1, &WaferView::redrawNeeded, this, &Form1::redrawall);
     buildMenus();
     Form_Load();
 }
@@ -89,24 +110,8 @@ void Form1::buildControls()
         },
         descript));
 
-    Picture1 = new WaferView(client);
-    connect(Picture1, &WaferView::mouseDown, this, &Form1::Picture1_MouseDown);
-    connect(Picture1, &WaferView::mouseMove, this, &Form1::Picture1_MouseMove);
-    connect(Picture1, &WaferView::mouseUp, this, &Form1::Picture1_MouseUp);
-    connect(Picture1, &WaferView::redrawNeeded, this, &Form1::redrawall);
-
-    grdData = new FlexGrid(client);
-    connect(grdData, &FlexGrid::leaveCell, this, &Form1::grdData_LeaveCell);
-    connect(grdData, &FlexGrid::enterCell, this, &Form1::grdData_EnterCell);
-    connect(grdData, &FlexGrid::keyPress, this, &Form1::grdData_KeyPress);
-    connect(grdData, &FlexGrid::keyDown, this, &Form1::grdData_KeyDown);
-    connect(grdData, &FlexGrid::dblClick, this, &Form1::grdData_DblClick);
-    connect(grdData, &FlexGrid::gotFocus, this, &Form1::grdData_GotFocus);
-
-    txtedit = new QLineEdit(client);
-    txtedit->setObjectName(QStringLiteral("txtedit"));
-    txtedit->hide();
-    txtedit->installEventFilter(this);
+    drawing_ = std::make_unique<DrawingPane>(profile_, platform_, client);
+    table_ = new PointTable(*this, client);
 
     statusPanel1_ = new QLabel(this);
     statusPanel1_->setObjectName(QStringLiteral("StatusBarPanel1"));
@@ -117,69 +122,84 @@ void Form1::buildControls()
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(statusPanel1_, 1);
     statusBar()->addPermanentWidget(statusPanel2_);
+    statusBar()->addPermanentWidget(&drawing_->pathStatus());
 }
 
-QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)())
+template <typename Part>
+QAction* Form1::addMenuItem(QMenu* menu, const char* name, const QString& caption, Part& part, void (Part::*handler)())
 {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
-    connect(item, &QAction::triggered, this, handler);
+    connect(item, &QAction::triggered, this, [&part, handler] { (part.*handler)(); });
     return item;
 }
 
 void Form1::buildMenus()
 {
+    DocumentCommands& documents = *documents_;
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    File_New = addMenuItem(file, "File_New", QStringLiteral("&New"), &Form1::File_New_Click);
+    addMenuItem(file, "File_New", QStringLiteral("&New"), documents, &DocumentCommands::File_New_Click);
     file->addSeparator();
-    File_Open = addMenuItem(file, "File_Open", QStringLiteral("&Open..."), &Form1::File_Open_Click);
-    File_Save = addMenuItem(file, "File_Save", QStringLiteral("&Save"), &Form1::File_Save_Click);
+    addMenuItem(file, "File_Open", QStringLiteral("&Open..."), documents, &DocumentCommands::File_Open_Click);
+    File_Save = addMenuItem(file, "File_Save", QStringLiteral("&Save"), documents, &DocumentCommands::File_Save_Click);
     File_Save->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
-    File_SaveAs = addMenuItem(file, "File_SaveAs", QStringLiteral("Save &As..."), &Form1::File_SaveAs_Click);
-    File_SaveAs->setShortcut(QKeySequence(Qt::Key_F12));
+    addMenuItem(file, "File_SaveAs", QStringLiteral("Save &As..."), documents, &DocumentCommands::File_SaveAs_Click)
+        ->setShortcut(QKeySequence(Qt::Key_F12));
     file->addSeparator();
-    addExportItems(file);
+    addMenuItem(file, "File_ExportCsv", QStringLiteral("Export &CSV..."), *exports_,
+                &ExportCommands::File_ExportCsv_Click);
+    addMenuItem(file, "File_ExportImage", QStringLiteral("Export &Image..."), *exports_,
+                &ExportCommands::File_ExportImage_Click);
     file->addSeparator();
-    mnuFileImporter = addMenuItem(file, "mnuFileImporter", QStringLiteral("KLA File &Importer"),
-                                  &Form1::mnuFileImporter_Click);
-    mnuCSVFileImporter = addMenuItem(file, "mnuCSVFileImporter", QStringLiteral("CSV File Importer"),
-                                     &Form1::mnuCSVFileImporter_Click);
+    addMenuItem(file, "mnuFileImporter", QStringLiteral("KLA File &Importer"), *imports_,
+                &ImportCommands::mnuFileImporter_Click);
+    addMenuItem(file, "mnuCSVFileImporter", QStringLiteral("CSV File Importer"), *imports_,
+                &ImportCommands::mnuCSVFileImporter_Click);
     file->addSeparator();
-    File_PrintData = addMenuItem(file, "File_PrintData", QStringLiteral("&Print"), &Form1::File_PrintData_Click);
+    addMenuItem(file, "File_PrintData", QStringLiteral("&Print"), *printing_, &PrintCommand::File_PrintData_Click);
     file->addSeparator();
-    File_Exit = addMenuItem(file, "File_Exit", QStringLiteral("E&xit"), &Form1::File_Exit_Click);
-    buildFileOpening(file);
+    buildFileOpening(file, addMenuItem(file, "File_Exit", QStringLiteral("E&xit"), *this, &Form1::File_Exit_Click));
 
+    EditCommands& edits = *edits_;
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     addUndoItems(edit);
-    Edit_Delete = addMenuItem(edit, "Edit_Delete", QStringLiteral("&Delete"), &Form1::Edit_Delete_Click);
-    Edit_Copy = addMenuItem(edit, "Edit_Copy", QStringLiteral("&Copy"), &Form1::Edit_Copy_Click);
-    addPasteItem(edit);
+    addMenuItem(edit, "Edit_Delete", QStringLiteral("&Delete"), edits, &EditCommands::Edit_Delete_Click);
+    addMenuItem(edit, "Edit_Copy", QStringLiteral("&Copy"), edits, &EditCommands::Edit_Copy_Click);
+    addMenuItem(edit, "Edit_Paste", QStringLiteral("&Paste"), edits, &EditCommands::Edit_Paste_Click)
+        ->setShortcut(QKeySequence::Paste);
     edit->addSeparator();
-    Edit_SortA = addMenuItem(edit, "Edit_SortA", QStringLiteral("Sort &Theta"), &Form1::Edit_SortA_Click);
-    Edit_SortR = addMenuItem(edit, "Edit_SortR", QStringLiteral("Sort &Radius"), &Form1::Edit_SortR_Click);
-    addSitePlanningEditItems(edit);
+    Edit_SortA = addMenuItem(edit, "Edit_SortA", QStringLiteral("Sort &Theta"), edits, &EditCommands::Edit_SortA_Click);
+    Edit_SortR = addMenuItem(edit, "Edit_SortR", QStringLiteral("Sort &Radius"), edits,
+                             &EditCommands::Edit_SortR_Click);
+    addMenuItem(edit, "Edit_Optimise", QStringLiteral("&Optimise Order"), edits, &EditCommands::Edit_Optimise_Click);
+    addMenuItem(edit, "Edit_Rotate", QStringLiteral("R&otate..."), edits, &EditCommands::Edit_Rotate_Click);
     edit->addSeparator();
-    Edit_Clear = addMenuItem(edit, "Edit_Clear", QStringLiteral("C&lear Points"), &Form1::Edit_Clear_Click);
+    addMenuItem(edit, "Edit_Clear", QStringLiteral("C&lear Points"), edits, &EditCommands::Edit_Clear_Click);
 
     QMenu* setup = menuBar()->addMenu(QStringLiteral("&Setup"));
-    Setup_Color = addMenuItem(setup, "Setup_Color", QStringLiteral("Co&lor"), &Form1::Setup_Color_Click);
-    Setup_Size = addMenuItem(setup, "Setup_Size", QStringLiteral("&Parameters"), &Form1::Setup_Size_Click);
+    addMenuItem(setup, "Setup_Color", QStringLiteral("Co&lor"), *setup_, &SetupCommands::Setup_Color_Click);
+    addMenuItem(setup, "Setup_Size", QStringLiteral("&Parameters"), *setup_, &SetupCommands::Setup_Size_Click);
 
+    DrawCommands& draws = *draws_;
     QMenu* draw = menuBar()->addMenu(QStringLiteral("&Draw"));
-    Draw_Snap = addMenuItem(draw, "Draw_Snap", QStringLiteral("&Snap"), &Form1::Draw_Snap_Click);
+    Draw_Snap = addMenuItem(draw, "Draw_Snap", QStringLiteral("&Snap"), draws, &DrawCommands::Draw_Snap_Click);
     Draw_Snap->setCheckable(true);
     // The check mark follows SnapOn, which only the commands change.
     connect(Draw_Snap, &QAction::triggered, this, [this] { Draw_Snap->setChecked(profile_.SnapOn != False); });
-    Draw_Grid = addMenuItem(draw, "Draw_Grid", QStringLiteral("Snap to Grid"), &Form1::Draw_Grid_Click);
+    addMenuItem(draw, "Draw_Grid", QStringLiteral("Snap to Grid"), draws, &DrawCommands::Draw_Grid_Click);
     draw->addSeparator();
-    Draw_Five = addMenuItem(draw, "Draw_Five", QStringLiteral("&5 Point"), &Form1::Draw_Five_Click);
-    Draw_Nine = addMenuItem(draw, "Draw_Nine", QStringLiteral("&9 Point"), &Form1::Draw_Nine_Click);
-    Draw_Seventeen = addMenuItem(draw, "Draw_Seventeen", QStringLiteral("&17 Point"), &Form1::Draw_Seventeen_Click);
+    addMenuItem(draw, "Draw_Five", QStringLiteral("&5 Point"), draws, &DrawCommands::Draw_Five_Click);
+    addMenuItem(draw, "Draw_Nine", QStringLiteral("&9 Point"), draws, &DrawCommands::Draw_Nine_Click);
+    addMenuItem(draw, "Draw_Seventeen", QStringLiteral("&17 Point"), draws, &DrawCommands::Draw_Seventeen_Click);
     draw->addSeparator();
-    Draw_Polar = addMenuItem(draw, "Draw_Polar", QStringLiteral("&Polar Coords"), &Form1::Draw_Polar_Click);
-    Draw_XY = addMenuItem(draw, "Draw_XY", QStringLiteral("&XY Coords"), &Form1::Draw_XY_Click);
-    addSitePlanningDrawItems(draw);
+    addMenuItem(draw, "Draw_Polar", QStringLiteral("&Polar Coords"), draws, &DrawCommands::Draw_Polar_Click);
+    addMenuItem(draw, "Draw_XY", QStringLiteral("&XY Coords"), draws, &DrawCommands::Draw_XY_Click);
+    addMenuItem(draw, "Draw_Rings", QStringLiteral("&Rings..."), draws, &DrawCommands::Draw_Rings_Click);
+    draw->addSeparator();
+    Draw_Path = draw->addAction(QStringLiteral("Show &Path"));
+    Draw_Path->setObjectName(QStringLiteral("Draw_Path"));
+    Draw_Path->setCheckable(true);
+    connect(Draw_Path, &QAction::triggered, this, [this](bool show) { draws_->Draw_Path_Click(show); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* contents = help->addAction(QStringLiteral("&Contents"));
@@ -197,23 +217,12 @@ int Form1::twipsToPx(double twips) const { return static_cast<int>(std::lround(t
 
 double Form1::pxToTwips(int pixels) const { return pixelsToTwips(pixels, logicalDpi()); }
 
-char Form1::decimalSeparator() const { return localeDecimalSeparator(); }
-
 QString Form1::statusPanel(int panel) const { return panel == 1 ? statusPanel1_->text() : statusPanel2_->fullText(); }
 
-void Form1::setStatus(int panel, const QString& text)
+void Form1::showDocument(const DocumentState& state)
 {
-    if (panel == 1)
-        statusPanel1_->setText(text);
-    else
-        statusPanel2_->setFullText(text);
-}
-
-void Form1::showDocumentState()
-{
-    const DocumentState state = documentState(profile_, documentSource_);
     const QString name = fromFileSystem(state.name());
-    setStatus(2, name);
+    statusPanel2_->setFullText(name);
     setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, fromBytes(profile_.ProfileTitle)));
     File_Save->setEnabled(state.saveEnabled());
 }
@@ -251,46 +260,28 @@ void Form1::Form_Load()
                              MessageButtons::Ok);
     }
 
-    showPath_ = loadShowPath(platform_.settings());
-    Draw_Path->setChecked(showPath_);
+    const bool showPath = loadShowPath(platform_.settings());
+    drawing_->setShowPath(showPath);
+    Draw_Path->setChecked(showPath);
 
     initgrid();
     initdata();
     drawwafer();
-    resetgrid(1);
+    table_->resetgrid(1);
 }
 
 void Form1::initgrid()
 {
-    grdData->setCols(3);
-    const QFontMetrics metrics = fontMetrics();
-    const int numberWidth = metrics.horizontalAdvance(QStringLiteral("8888")) + CellPaddingPx;
-    const int valueWidth = metrics.horizontalAdvance(QStringLiteral("888.88888")) + CellPaddingPx;
-    grdData->setColumnWidth(0, numberWidth);
-    grdData->setColumnWidth(1, valueWidth);
-    grdData->setColumnWidth(2, valueWidth);
-    grdData->setColAlignment(0, Qt::AlignCenter);
-    grdData->setColAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);
-    grdData->setColAlignment(2, Qt::AlignLeft | Qt::AlignVCenter);
-    grdData->setRows(2);
-
-    // Room for the columns, the frame and a vertical scroll bar once the list outgrows the pane.
-    const int gridWidth = numberWidth + 2 * valueWidth + 2 * grdData->frameWidth() +
-                          grdData->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    table_->initgrid();
+    FlexGrid& grdData = grid();
     const QWidget* client = centralWidget();
-    grdData->setGeometry(client->width() - gridWidth, 0, gridWidth, client->height());
+    grdData.setGeometry(client->width() - grdData.width(), 0, grdData.width(), client->height());
+    const int side = std::max(1, client->width() - grdData.width());
+    picture().setGeometry(0, 0, side, side);
+    picture().surface().resize(picture().size());
 
-    txtedit->clear();
-
-    const int side = std::max(1, static_cast<int>(std::lround(client->width() - gridWidth)));
-    Picture1->setGeometry(0, 0, side, side);
-    Picture1->surface().resize(Picture1->size());
-
-    if (profile_.RectSys) {
-        Edit_SortA->setEnabled(false);
-        Edit_SortR->setEnabled(false);
-    }
-    CursorMode = 0;
+    if (profile_.RectSys) setSortsEnabled(false);
+    mouse_->reset();
     profile_.SnapOn = False;
     Draw_Snap->setChecked(false);
 }
@@ -303,7 +294,7 @@ void Form1::initdata()
     profile_.SpotColor = ButtonShadowColour;
     profile_.FileTitle.clear();
     profile_.FilePath.clear();
-    showDocumentState();
+    documents_->showDocumentState();
     clearPoints(profile_);
     profile_.DataChanged = False;
     profile_.GridAngSteps = 4;
@@ -328,6 +319,8 @@ void Form1::Form_Resize()
     in.descriptLeft = DescriptLeftTwips;
     in.descriptWidth = pxToTwips(descript->width());
     in.descriptHeight = DescriptHeightTwips;
+    FlexGrid* grdData = &grid();
+    WaferView* Picture1 = &picture();
     in.gridWidth = pxToTwips(grdData->width());
     in.statusBarHeight = statusBarHeightTwips_;
     const LayoutResult out = layoutPanes(in);
@@ -352,7 +345,7 @@ void Form1::Form_Resize()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
+    if (documents_->Form_Unload())
         event->accept();
     else
         event->ignore();
@@ -367,16 +360,116 @@ void Form1::Menu_HelpSelection_Click(int Index)
     platform_.showHelp(HelpPath + QString::fromLatin1(HelpFileName));
 }
 
-}  // namespace solvane
+void Form1::File_Exit_Click() { close(); }
 
-namespace solvane {
-
-bool Form1::roomForOneMorePoint()
+void Form1::showAboutBox()
 {
-    if (hasRoomForPoint(profile_)) return true;
-    platform_.messageBox(QStringLiteral("The profile already holds the maximum of 2000 points."),
-                         QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
-    return false;
+    frmAbout about(profile_, platform_, this);
+    runDialog(about);
 }
+
+void Form1::recoverUnsavedWork() { documents_->recoverUnsavedWork(); }
+
+void Form1::quitKeepingUnsavedWork()
+{
+    documents_->keepUnsavedWork();
+    storeSettings();
+    // exit, not quit: quit closes the windows, and the close would ask about the unsaved changes.
+    QCoreApplication::exit(0);
+}
+
+std::optional<std::string> Form1::storeSettings()
+{
+    // Start-up places the window relative to the screen's work area: store it the same way, so that
+    // it comes back where it was.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint(0, 0);
+    const WindowPlacement current{pxToTwips(pos().x() - origin.x()), pxToTwips(pos().y() - origin.y()),
+                                  pxToTwips(width()), pxToTwips(height())};
+    savesettings(profile_, platform_.settings(), current);
+    return platform_.settings().save();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == descript && event->type() == QEvent::ShortcutOverride) return leaveUndoKeysToTheWindow(*event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+FlexGrid& Form1::grid() { return table_->grid(); }
+
+WaferView& Form1::picture() { return drawing_->view(); }
+
+QLineEdit& Form1::editBox() { return table_->editBox(); }
+
+void Form1::drawwafer() { drawing_->drawwafer(); }
+
+void Form1::drawsnapgrid() { drawing_->drawsnapgrid(); }
+
+void Form1::redrawall() { drawing_->redrawall(); }
+
+void Form1::drawpoint(int i) { drawing_->drawpoint(i); }
+
+void Form1::drawspot(double R, float Theta, Colour fill, Colour outline)
+{
+    drawing_->drawspot(R, Theta, fill, outline);
+}
+
+void Form1::drawnumber(double R, float Theta, int n) { drawing_->drawnumber(R, Theta, n); }
+
+void Form1::highlightPoint(int row) { drawing_->drawSpotsHighlighting(row); }
+
+bool Form1::showsPath() const { return drawing_->showsPath(); }
+
+void Form1::setShowPath(bool show) { drawing_->setShowPath(show); }
+
+void Form1::setDrawingScale(double waferDiameter)
+{
+    // A size of 0 or less cannot span a scale, so the last drawable one stays.
+    const double d = waferDiameter;
+    if (d > 0.0) picture().surface().setScale(-d / 2.0, d / 2.0, d / 2.0, -d / 2.0);
+}
+
+void Form1::updategrid() { table_->updategrid(); }
+
+void Form1::updaterow(int row) { table_->updaterow(row); }
+
+void Form1::clearrows(int last) { table_->clearrows(last); }
+
+int Form1::currentRow() const { return table_->grid().Row(); }
+
+void Form1::setCurrentRow(int row) { table_->grid().setRow(row); }
+
+void Form1::showDraggedPosition(int row, const QString& first, const QString& second)
+{
+    table_->showDraggedPosition(row, first, second);
+}
+
+void Form1::showAppendedPoint() { table_->showAppendedPoint(); }
+
+void Form1::emptyPointList()
+{
+    table_->clearrows(profile_.PointCount);
+    clearPoints(profile_);
+    table_->grid().setRows(2);
+}
+
+void Form1::deletepoint() { edits_->deletepoint(); }
+
+void Form1::setStatus(const QString& text) { statusPanel1_->setText(text); }
+
+void Form1::setPathStatus(const QString& text) { drawing_->pathStatus().setText(text); }
+
+void Form1::setSnapChecked(bool on) { Draw_Snap->setChecked(on); }
+
+void Form1::setSortsEnabled(bool enabled)
+{
+    Edit_SortA->setEnabled(enabled);
+    Edit_SortR->setEnabled(enabled);
+}
+
+QString Form1::descriptionText() const { return descript->text(); }
+
+void Form1::setDescriptionText(const QString& text) { descript->setText(text); }
 
 }  // namespace solvane

@@ -100,10 +100,7 @@ void UndoHistory::show(const std::shared_ptr<const ProfileSnapshot>& snapshot)
 }
 
 UndoStep::UndoStep(UndoHistory& history, const QString& text, Outcome outcome)
-    : history_(history),
-      text_(text),
-      outcome_(outcome),
-      outermost_(history.openGuards_++ == 0)
+    : history_(history), text_(text), outcome_(outcome), outermost_(history.openGuards_++ == 0)
 {
     if (outermost_) before_ = history_.snapshotNow();
 }

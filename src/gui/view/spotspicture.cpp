@@ -1,4 +1,4 @@
-#include "table/spotspicture.h"
+#include "view/spotspicture.h"
 
 #include <cstring>
 

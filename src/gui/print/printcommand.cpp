@@ -1,13 +1,14 @@
-// The main window's Print command: the point report on the printer the user picks (a PDF file
-// included).
-#include <QDate>
-#include <QLineEdit>
-#include <QPrinter>
+#include "print/printcommand.h"
 
-#include "mainwindow/form1.h"
+#include <QDate>
+#include <QPrinter>
+#include <QWidget>
+
+#include "platform/platform.h"
 #include "print/report.h"
 #include "render/qttext.h"
 #include "render/reportprinter.h"
+#include "window/windowservices.h"
 
 namespace solvane {
 
@@ -32,27 +33,29 @@ bool printReport(const ReportPrinter& report, QPrinter& printer)
 
 }  // namespace
 
-void Form1::File_PrintData_Click()
+void PrintCommand::File_PrintData_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     ReportPrinter::setReportMargins(printer);
     // Cancelling the printer dialog prints nothing and says nothing.
-    if (!platform_.printerDialog(printer)) return;
+    if (!window_.platform().printerDialog(printer)) return;
 
-    setPointer(Pointer::Busy);
+    window_.platform().setPointer(Pointer::Busy);
     // The columns follow the table's system (PolarSys), the description the box as it reads now.
-    const ReportLines report = reportLines(profile_, profile_.FileTitle, toBytes(descript->text()), decimalSeparator());
+    const Profile& profile = window_.profile();
+    const ReportLines report = reportLines(profile, profile.FileTitle, toBytes(window_.descriptionText()),
+                                           localeDecimalSeparator());
     ReportPrinter layout(report);
     layout.setPrintDate(QDate::currentDate());
-    layout.setDrawing(profile_, palette());
+    layout.setDrawing(profile, window_.dialogParent()->palette());
     const bool printerError = !printReport(layout, printer);
     // A failed print goes straight to its message, without letting events run first.
-    if (!printerError) platform_.doEvents();
-    setPointer(Pointer::Default);
+    if (!printerError) window_.platform().doEvents();
+    window_.platform().setPointer(Pointer::Default);
 
     if (printerError) {
-        platform_.messageBox(PrinterErrorText, QStringLiteral("Printer Error"), MessageIcon::Exclamation,
-                             MessageButtons::Ok);
+        window_.platform().messageBox(PrinterErrorText, QStringLiteral("Printer Error"), MessageIcon::Exclamation,
+                                      MessageButtons::Ok);
     }
 }
 

@@ -1,13 +1,13 @@
-// The main window's export commands: the points as CSV and the drawing as a PNG or SVG image.
-#include <QAction>
-#include <QMenu>
+#include "files/exportcommands.h"
+
+#include <QWidget>
 
 #include "files/dialogfolder.h"
 #include "files/safewrite.h"
 #include "importers/pointcsv.h"
-#include "mainwindow/form1.h"
 #include "render/qttext.h"
 #include "render/waferimage.h"
+#include "window/windowservices.h"
 
 namespace solvane {
 
@@ -26,34 +26,26 @@ FileDialogRequest exportDialog(const char* title, const char* defaultExt, const 
 
 }  // namespace
 
-void Form1::addExportItems(QMenu* file)
+void ExportCommands::File_ExportCsv_Click()
 {
-    File_ExportCsv = addMenuItem(file, "File_ExportCsv", QStringLiteral("Export &CSV..."),
-                                 &Form1::File_ExportCsv_Click);
-    File_ExportImage = addMenuItem(file, "File_ExportImage", QStringLiteral("Export &Image..."),
-                                   &Form1::File_ExportImage_Click);
-}
-
-void Form1::File_ExportCsv_Click()
-{
-    const std::optional<FileChoice> choice = askForFile(platform_,
+    const std::optional<FileChoice> choice = askForFile(window_.platform(),
                                                         exportDialog("Export CSV", ".csv",
                                                                      "CSV File (*.csv)|*.csv|All Files (*.*)|*.*|"),
-                                                        FolderKind::Exports, profile_.ProfileDir);
+                                                        FolderKind::Exports, window_.profile().ProfileDir);
     if (!choice) return;
 
-    setPointer(Pointer::Busy);
-    const WriteResult written = writeFileSafely(toFileSystem(choice->path), formatPointCsv(profile_));
-    setPointer(Pointer::Default);
+    window_.platform().setPointer(Pointer::Busy);
+    const WriteResult written = writeFileSafely(toFileSystem(choice->path), formatPointCsv(window_.profile()));
+    window_.platform().setPointer(Pointer::Default);
     if (!written.ok) showExportFailure(*choice, fromBytes(written.message));
 }
 
-void Form1::File_ExportImage_Click()
+void ExportCommands::File_ExportImage_Click()
 {
     const std::optional<FileChoice> choice = askForFile(
-        platform_,
+        window_.platform(),
         exportDialog("Export Image", ".png", "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|All Files (*.*)|*.*|"),
-        FolderKind::Exports, profile_.ProfileDir);
+        FolderKind::Exports, window_.profile().ProfileDir);
     if (!choice) return;
     const std::optional<WaferImageFormat> format = waferImageFormatOf(choice->path);
     if (!format) {
@@ -64,27 +56,28 @@ void Form1::File_ExportImage_Click()
     int sidePx = exportImageSidePx_;
     if (*format == WaferImageFormat::Png) {
         const QString label = QStringLiteral("Width and height of the image, in pixels:");
-        const std::optional<int> asked = platform_.askWholeNumber(QStringLiteral("Export Image"), label, sidePx, 16,
-                                                                  8000);
+        const std::optional<int> asked = window_.platform().askWholeNumber(QStringLiteral("Export Image"), label,
+                                                                           sidePx, 16, 8000);
         if (!asked) return;
         sidePx = exportImageSidePx_ = *asked;
     }
 
-    setPointer(Pointer::Busy);
-    const QByteArray image = waferImageBytes(profile_, palette(), showPath_, *format, sidePx);
+    window_.platform().setPointer(Pointer::Busy);
+    const QByteArray image = waferImageBytes(window_.profile(), window_.dialogParent()->palette(), window_.showsPath(),
+                                             *format, sidePx);
     const WriteResult written = image.isEmpty()
                                     ? WriteResult{false, "the drawing could not be encoded"}
                                     : writeFileSafely(toFileSystem(choice->path),
                                                       std::string_view(image.constData(),
                                                                        static_cast<std::size_t>(image.size())));
-    setPointer(Pointer::Default);
+    window_.platform().setPointer(Pointer::Default);
     if (!written.ok) showExportFailure(*choice, fromBytes(written.message));
 }
 
-void Form1::showExportFailure(const FileChoice& file, const QString& reason)
+void ExportCommands::showExportFailure(const FileChoice& file, const QString& reason)
 {
-    platform_.messageBox(QStringLiteral("\"%1\" was not written:\r\n%2.").arg(file.path, reason),
-                         QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
+    window_.platform().messageBox(QStringLiteral("\"%1\" was not written:\r\n%2.").arg(file.path, reason),
+                                  QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 }  // namespace solvane

@@ -1,18 +1,19 @@
-// The main window's import commands: KLA results files and CSV files.
+#include "importers/importcommands.h"
+
 #include <QFile>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "files/dialogfolder.h"
-#include "importers/csvimport.h"
+#include "files/documentcommands.h"
 #include "importers/frmcsvfields.h"
 #include "importers/frmwaferchoice.h"
 #include "importers/klaimport.h"
 #include "importers/pointcsv.h"
-#include "mainwindow/form1.h"
 #include "render/qttext.h"
 #include "undo/undohistory.h"
+#include "window/windowservices.h"
 
 namespace solvane {
 
@@ -36,30 +37,34 @@ QString importFailureText(const QString& title, const std::string& reason)
 
 }  // namespace
 
-void Form1::mnuFileImporter_Click()
+ImportCommands::ImportCommands(WindowServices& window, DocumentCommands& documents)
+    : window_(window), platform_(window.platform()), documents_(documents)
+{}
+
+void ImportCommands::mnuFileImporter_Click()
 {
     // A file of the wrong type sends the user back to the file dialog; cancelling the dialog or the wafer
     // choice keeps the profile that was open.
-    if (!mayDiscardChanges("    Clear anyway?")) return;
+    if (!documents_.mayDiscardChanges("    Clear anyway?")) return;
     for (;;) {
         const std::optional<FileChoice> choice =
             askForFile(platform_,
                        importDialog("*.dat", ".dat",
                                     "KLA results files (*.dat *.000 *.001 *.klarf)|*.dat;*.000;*.001;*.klarf|"
                                     "KLA Resource File (*.dat)|*.dat|All Files (*.*)|*.*|"),
-                       FolderKind::KlaResults, profile_.ProfileDir);
+                       FolderKind::KlaResults, window_.profile().ProfileDir);
         if (!choice || importKlaResultsFile(*choice, true)) return;
     }
 }
 
-bool Form1::importKlaResultsFile(const FileChoice& file, bool chosenInDialog)
+bool ImportCommands::importKlaResultsFile(const FileChoice& file, bool chosenInDialog)
 {
-    const UndoStep step(*undo_, QStringLiteral("KLA Import"), UndoStep::EndsSaved);
+    const UndoStep step(window_.undoHistory(), QStringLiteral("KLA Import"), UndoStep::EndsSaved);
     // The file is looked at before the profile changes.
-    setPointer(Pointer::Busy);
+    platform_.setPointer(Pointer::Busy);
     const ImportFileBytes bytes = loadImportFile(toFileSystem(file.path));
     const KlaImportResult listing = bytes.ok ? listKlaWafers(bytes.bytes) : KlaImportResult{};
-    setPointer(Pointer::Default);
+    platform_.setPointer(Pointer::Default);
     if (!bytes.ok) {
         platform_.messageBox(importFailureText(file.title, bytes.message), QStringLiteral("Solvane"),
                              MessageIcon::Exclamation, MessageButtons::Ok);
@@ -79,38 +84,38 @@ bool Form1::importKlaResultsFile(const FileChoice& file, bool chosenInDialog)
 
     std::size_t wafer = 0;
     if (listing.status == ImportStatus::Ok && listing.wafers.size() > 1) {
-        frmWaferChoice chooser(listing.wafers, this);
-        runDialog(chooser);
+        frmWaferChoice chooser(listing.wafers, window_.dialogParent());
+        window_.showModal(chooser);
         if (!chooser.chosenWafer()) return true;
         wafer = *chooser.chosenWafer();
     }
 
-    setPointer(Pointer::Busy);
-    Profile imported = emptiedCopy();
+    platform_.setPointer(Pointer::Busy);
+    Profile imported = documents_.emptiedCopy();
     const auto defects = std::make_unique<DefectStore>();
     const KlaImportResult result = importKlaResults(bytes.bytes, imported, *defects, wafer);
-    setPointer(Pointer::Default);
+    platform_.setPointer(Pointer::Default);
     finishImport(imported, file,
                  result.status == ImportStatus::Ok ? QString() : importFailureText(file.title, result.message));
     return true;
 }
 
-void Form1::mnuCSVFileImporter_Click()
+void ImportCommands::mnuCSVFileImporter_Click()
 {
-    if (!mayDiscardChanges("    Clear anyway?")) return;
+    if (!documents_.mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice =
         askForFile(platform_, importDialog("*.csv", ".csv", "CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|"),
-                   FolderKind::Csv, profile_.ProfileDir);
+                   FolderKind::Csv, window_.profile().ProfileDir);
     if (choice) importCsvFile(*choice);
 }
 
-void Form1::importCsvFile(const FileChoice& choice)
+void ImportCommands::importCsvFile(const FileChoice& choice)
 {
-    const UndoStep step(*undo_, QStringLiteral("CSV Import"), UndoStep::EndsSaved);
+    const UndoStep step(window_.undoHistory(), QStringLiteral("CSV Import"), UndoStep::EndsSaved);
     // A file that cannot be read ends the command before anything is asked or changed.
-    setPointer(Pointer::Busy);
+    platform_.setPointer(Pointer::Busy);
     const ImportFileBytes file = loadImportFile(toFileSystem(choice.path));
-    setPointer(Pointer::Default);
+    platform_.setPointer(Pointer::Default);
     if (!file.ok) {
         platform_.messageBox(importFailureText(choice.title, file.message), QStringLiteral("Solvane"),
                              MessageIcon::Exclamation, MessageButtons::Ok);
@@ -121,37 +126,29 @@ void Form1::importCsvFile(const FileChoice& choice)
     // the dialog opens empty every time; Cancel keeps the columns of the last OK and still imports.
     const bool pointCsv = isPointCsv(file.bytes);
     if (!pointCsv) {
-        frmCSVfields fields(platform_, this);
-        runDialog(fields);
-        if (const std::optional<CsvColumns> confirmed = fields.columns()) {
-            CsvCenterLocCol = confirmed->CsvCenterLocCol;
-            CsvDiePitchCol = confirmed->CsvDiePitchCol;
-            CsvXRelCol = confirmed->CsvXRelCol;
-            CsvYRelCol = confirmed->CsvYRelCol;
-            CsvXIndexCol = confirmed->CsvXIndexCol;
-            CsvYIndexCol = confirmed->CsvYIndexCol;
-        }
+        frmCSVfields fields(platform_, window_.dialogParent());
+        window_.showModal(fields);
+        if (const std::optional<CsvColumns> confirmed = fields.columns()) csvColumns_ = *confirmed;
     }
-    const CsvColumns columns{CsvCenterLocCol, CsvDiePitchCol, CsvXIndexCol, CsvYIndexCol, CsvXRelCol, CsvYRelCol};
 
-    setPointer(Pointer::Busy);
-    Profile imported = emptiedCopy();
+    platform_.setPointer(Pointer::Busy);
+    Profile imported = documents_.emptiedCopy();
     const auto defects = std::make_unique<DefectStore>();
     const CsvImportResult result = pointCsv ? importPointCsv(file.bytes, imported)
-                                            : importCsvDefects(file.bytes, columns, imported, *defects);
-    setPointer(Pointer::Default);
+                                            : importCsvDefects(file.bytes, csvColumns_, imported, *defects);
+    platform_.setPointer(Pointer::Default);
     finishImport(imported, choice,
                  result.status == ImportStatus::Ok ? QString() : importFailureText(choice.title, result.message));
 }
 
-void Form1::finishImport(const Profile& imported, const FileChoice& file, const QString& failure)
+void ImportCommands::finishImport(const Profile& imported, const FileChoice& file, const QString& failure)
 {
     // A refused or damaged file leaves the open document as it was.
     if (!failure.isEmpty()) {
         platform_.messageBox(failure, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    showLoadedDocument(imported, file, DocumentSource::Imported);
+    documents_.showLoadedDocument(imported, file, DocumentSource::Imported);
 }
 
 }  // namespace solvane

@@ -1,17 +1,15 @@
-// The main window's mouse editing on the wafer drawing: a press picks up the spot under the pointer
-// or appends a point there, a release moves the held spot or, outside the usable area, deletes it.
-// Every position is turned into the profile frame first; the drawing shows the profile turned by
-// 180 degrees.
+#include "view/mouseediting.h"
+
 #include <cmath>
 
-#include "mainwindow/form1.h"
 #include "model/conversions.h"
 #include "model/pointlist.h"
 #include "model/snap.h"
+#include "platform/platform.h"
 #include "render/qttext.h"
-#include "table/flexgrid.h"
 #include "text/numtext.h"
 #include "undo/undohistory.h"
+#include "window/windowservices.h"
 
 namespace solvane {
 
@@ -65,7 +63,9 @@ QString pointNumber(int n) { return QString::fromStdString(generalNumber(n)); }
 
 }  // namespace
 
-void Form1::Picture1_MouseMove(float X, float Y)
+MouseEditing::MouseEditing(WindowServices& window) : window_(window), profile_(window.profile()) {}
+
+void MouseEditing::Picture1_MouseMove(float X, float Y)
 {
     viewtoprofile(X, Y);
     MouseX = X;
@@ -76,34 +76,31 @@ void Form1::Picture1_MouseMove(float X, float Y)
     if (at.r <= profile_.WaferDiameter / 2.0 - profile_.EdgeExclusion) {
         CursorMode = 2;
         if (Dragging == False) {
-            setStatus(1, readOut(at, decimalSeparator()));
+            window_.setStatus(readOut(at, localeDecimalSeparator()));
         } else if (std::abs(MouseX - DragX) > h || std::abs(MouseY - DragY) > h) {
-            setStatus(1, QStringLiteral(" Point ") + pointNumber(DragPoint) +
-                             QStringLiteral(" is being dragged, release mouse to reposition "));
-            grdData->setCol(1);
-            grdData->setRow(DragPoint);
+            window_.setStatus(QStringLiteral(" Point ") + pointNumber(DragPoint) +
+                              QStringLiteral(" is being dragged, release mouse to reposition "));
             // The row follows the pointer with one decimal; the point itself changes on release.
-            const char separator = decimalSeparator();
+            const char separator = localeDecimalSeparator();
             if (profile_.PolarSys) {
-                grdData->setText(formatted(at.r, "##0.0", separator));
-                grdData->setCol(2);
-                grdData->setText(formatted(at.theta, "##0.0", separator));
+                window_.showDraggedPosition(DragPoint, formatted(at.r, "##0.0", separator),
+                                            formatted(at.theta, "##0.0", separator));
             } else if (profile_.RectSys) {
-                grdData->setText(formatted(at.xAgain, "##0.0", separator));
-                grdData->setCol(2);
-                grdData->setText(formatted(at.yAgain, "##0.0", separator));
+                window_.showDraggedPosition(DragPoint, formatted(at.xAgain, "##0.0", separator),
+                                            formatted(at.yAgain, "##0.0", separator));
             }
         }
     } else {
         CursorMode = 0;
-        if (Dragging != False) setStatus(1, QStringLiteral("Release Mouse to Erase Point ") + pointNumber(DragPoint));
+        if (Dragging != False)
+            window_.setStatus(QStringLiteral("Release Mouse to Erase Point ") + pointNumber(DragPoint));
     }
-    setPointer(pointerFor(CursorMode));
+    window_.platform().setPointer(pointerFor(CursorMode));
 }
 
-void Form1::Picture1_MouseDown(float X, float Y)
+void MouseEditing::Picture1_MouseDown(float X, float Y)
 {
-    const UndoStep step(*undo_, QStringLiteral("Add Point %1").arg(profile_.PointCount + 1));
+    const UndoStep step(window_.undoHistory(), QStringLiteral("Add Point %1").arg(profile_.PointCount + 1));
     viewtoprofile(X, Y);
     MouseX = X;
     MouseY = Y;
@@ -112,11 +109,11 @@ void Form1::Picture1_MouseDown(float X, float Y)
 
     // Only a press after a move inside the usable area edits anything.
     if (CursorMode != 2) {
-        setPointer(pointerFor(CursorMode));
+        window_.platform().setPointer(pointerFor(CursorMode));
         return;
     }
 
-    setPointer(Pointer::Busy);
+    window_.platform().setPointer(Pointer::Busy);
     Dragging = False;
     // No early exit: where spots overlap, the highest-numbered one (drawn on top) is taken.
     for (int i = 1; i <= profile_.PointCount; ++i) {
@@ -128,17 +125,17 @@ void Form1::Picture1_MouseDown(float X, float Y)
     }
 
     if (Dragging != False) {
-        grdData->setRow(DragPoint);
+        window_.setCurrentRow(DragPoint);
         // Every spot again, the held one in red with its number.
-        drawSpotsHighlighting(DragPoint);
+        window_.highlightPoint(DragPoint);
         const Position start = pointPosition(profile_.Points[static_cast<std::size_t>(DragPoint)]);
         DragX = static_cast<float>(start.x);
         DragY = static_cast<float>(start.y);
     } else {
         // A full store refuses the click and keeps everything as it was.
         if (!hasRoomForPoint(profile_)) {
-            setPointer(pointerFor(CursorMode));
-            roomForOneMorePoint();
+            window_.platform().setPointer(pointerFor(CursorMode));
+            window_.roomForOneMorePoint();
             return;
         }
         if (profile_.SnapOn) {
@@ -149,17 +146,17 @@ void Form1::Picture1_MouseDown(float X, float Y)
         profile_.PointCount = static_cast<std::int16_t>(profile_.PointCount + 1);
         const int n = profile_.PointCount;
         placePoint(profile_.Points[static_cast<std::size_t>(n)], X, Y);
-        drawpoint(n);
-        updaterow(n);
+        window_.drawpoint(n);
+        window_.showAppendedPoint();
         profile_.DataChanged = True;
-        grdData->setRow(n);
+        window_.setCurrentRow(n);
     }
-    setPointer(pointerFor(CursorMode));
+    window_.platform().setPointer(pointerFor(CursorMode));
 }
 
-void Form1::Picture1_MouseUp(float X, float Y)
+void MouseEditing::Picture1_MouseUp(float X, float Y)
 {
-    const UndoStep step(*undo_,
+    const UndoStep step(window_.undoHistory(),
                         QString::fromLatin1(CursorMode == 2 ? "Move Point %1" : "Delete Point %1").arg(DragPoint));
     viewtoprofile(X, Y);
     const double h = profile_.BeamDiameter / 2.0;
@@ -168,20 +165,20 @@ void Form1::Picture1_MouseUp(float X, float Y)
         // A release within half a beam of the start was a plain click: it only selected the spot.
         if (std::abs(X - DragX) > h || std::abs(Y - DragY) > h) {
             PointRec& point = profile_.Points[static_cast<std::size_t>(DragPoint)];
-            drawspot(point.R, point.Theta, profile_.WaferColor, profile_.WaferColor);
+            window_.drawspot(point.R, point.Theta, profile_.WaferColor, profile_.WaferColor);
             placePoint(point, X, Y);
-            drawspot(point.R, point.Theta, profile_.SpotColor, Black);
-            drawnumber(point.R, point.Theta, DragPoint);
-            updaterow(DragPoint);
+            window_.drawspot(point.R, point.Theta, profile_.SpotColor, Black);
+            window_.drawnumber(point.R, point.Theta, DragPoint);
+            window_.updaterow(DragPoint);
             profile_.DataChanged = True;
             // Erasing the old spot cut into its neighbours, their numbers, the grid and the path.
-            redrawall();
-            setPointer(pointerFor(CursorMode));
+            window_.redrawall();
+            window_.platform().setPointer(pointerFor(CursorMode));
         }
     } else if (DragPoint != 0) {
         // Dropped off the usable area: the point goes, as with the Delete command, unasked.
-        grdData->setRow(DragPoint);
-        deletepoint();
+        window_.setCurrentRow(DragPoint);
+        window_.deletepoint();
     }
     Dragging = False;
     DragPoint = 0;

@@ -1,10 +1,6 @@
-// The main window's document commands: New, Open, Save, Save As, Exit and the close check.
-#include <QAction>
+#include "files/documentcommands.h"
+
 #include <QFile>
-#include <QGuiApplication>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QScreen>
 #include <string>
 
 #include "files/description.h"
@@ -14,13 +10,10 @@
 #include "files/recentfilesmenu.h"
 #include "files/recoveryfile.h"
 #include "files/recoverykeeper.h"
-#include "mainwindow/form1.h"
 #include "model/pointlist.h"
-#include "render/colours.h"
 #include "render/qttext.h"
-#include "settings/settings.h"
-#include "table/flexgrid.h"
 #include "undo/undohistory.h"
+#include "window/windowservices.h"
 
 namespace solvane {
 
@@ -58,66 +51,83 @@ QString readFailureText(const QString& title, const ReadResult& read)
 
 }  // namespace
 
-bool Form1::mayDiscardChanges(const char* lastLine)
+DocumentCommands::DocumentCommands(WindowServices& window, const QString& recoveryDir,
+                                   std::function<std::optional<std::string>()> storeSettings, QObject* parent)
+    : QObject(parent),
+      window_(window),
+      profile_(window.profile()),
+      platform_(window.platform()),
+      storeSettings_(std::move(storeSettings)),
+      recovery_(std::make_unique<RecoveryKeeper>(profile_, recoveryDir))
+{}
+
+DocumentCommands::~DocumentCommands() = default;
+
+void DocumentCommands::addRecentFiles(QMenu& file, QAction& before, std::function<void(const QString&)> open)
+{
+    recentFiles_ = new RecentFilesMenu(platform_, file, before, std::move(open), this);
+}
+
+void DocumentCommands::showDocumentState() { window_.showDocument(documentState(profile_, documentSource_)); }
+
+bool DocumentCommands::mayDiscardChanges(const char* lastLine)
 {
     if (!profile_.DataChanged) return true;
     return platform_.messageBox(unsavedChangesPrompt(lastLine), QStringLiteral("Data Not Saved"), MessageIcon::Question,
                                 MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-Profile Form1::emptiedCopy() const
+Profile DocumentCommands::emptiedCopy() const
 {
     Profile copy = profile_;
     clearPoints(copy);
     return copy;
 }
 
-void Form1::showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source)
+void DocumentCommands::showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source)
 {
-    setPointer(Pointer::Busy);
-    clearrows(profile_.PointCount);
+    platform_.setPointer(Pointer::Busy);
+    window_.clearrows(profile_.PointCount);
     profile_ = loaded;
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);
     documentSource_ = source;
-    descript->setText(fromBytes(profile_.Description));
+    window_.setDescriptionText(fromBytes(profile_.Description));
     showDocumentState();
-    drawwafer();
-    redrawall();
-    updategrid();
+    window_.drawwafer();
+    window_.redrawall();
+    window_.updategrid();
     // A recovered document is unsaved work; anything else loaded is what its file holds.
     profile_.DataChanged = source == DocumentSource::Recovered ? True : False;
     if (source != DocumentSource::Recovered) {
         recovery_->discard();
         recentFiles_->add(file.path);
     }
-    if (source != DocumentSource::Imported) undo_->startEmpty(source == DocumentSource::Recovered);
-    setPointer(Pointer::Default);
+    if (source != DocumentSource::Imported) window_.undoHistory().startEmpty(source == DocumentSource::Recovered);
+    platform_.setPointer(Pointer::Default);
 }
 
-void Form1::File_New_Click()
+void DocumentCommands::File_New_Click()
 {
     if (!mayDiscardChanges("    Clear anyway?")) return;
-    setPointer(Pointer::Busy);
+    platform_.setPointer(Pointer::Busy);
     profile_.SnapOn = False;
-    Draw_Snap->setChecked(false);
+    window_.setSnapChecked(false);
     profile_.SpotColor = profile_.DefSpotColor;
     profile_.WaferColor = profile_.DefWaferColor;
-    clearrows(profile_.PointCount);
-    clearPoints(profile_);
+    window_.emptyPointList();
     profile_.FileTitle.clear();
     profile_.FilePath.clear();
     documentSource_ = DocumentSource::ProfileFile;
     showDocumentState();
-    drawwafer();
+    window_.drawwafer();
     profile_.DataChanged = False;
     recovery_->discard();
-    undo_->startEmpty();
-    grdData->setRows(2);
-    setPointer(Pointer::Default);
+    window_.undoHistory().startEmpty();
+    platform_.setPointer(Pointer::Default);
 }
 
-void Form1::File_Open_Click()
+void DocumentCommands::File_Open_Click()
 {
     if (!mayDiscardChanges("    Clear anyway?")) return;
     const std::optional<FileChoice> choice = askForFile(platform_, profileDialog(profile_, false), FolderKind::Profiles,
@@ -125,13 +135,13 @@ void Form1::File_Open_Click()
     if (choice) openProfileFile(*choice);
 }
 
-void Form1::openProfileFile(const FileChoice& file)
+void DocumentCommands::openProfileFile(const FileChoice& file)
 {
     // The file is read beside the open document, which changes only when there is a profile to show.
-    setPointer(Pointer::Busy);
+    platform_.setPointer(Pointer::Busy);
     Profile loaded = emptiedCopy();
     const ReadResult read = readprofileFile(loaded, toFileSystem(file.path));
-    setPointer(Pointer::Default);
+    platform_.setPointer(Pointer::Default);
     const auto warn = [this](const QString& text) {
         platform_.messageBox(text, QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
     };
@@ -155,7 +165,7 @@ void Form1::openProfileFile(const FileChoice& file)
                  .arg(MaxDescriptionLength));
 }
 
-void Form1::File_Save_Click()
+void DocumentCommands::File_Save_Click()
 {
     if (profile_.PointCount <= 0) return;
     if (documentState(profile_, documentSource_).savesInPlace())
@@ -164,20 +174,20 @@ void Form1::File_Save_Click()
         saveProfileAs();
 }
 
-void Form1::File_SaveAs_Click()
+void DocumentCommands::File_SaveAs_Click()
 {
     if (profile_.PointCount <= 0) return;
     saveProfileAs();
 }
 
-void Form1::saveProfileAs()
+void DocumentCommands::saveProfileAs()
 {
-    if (const std::optional<FileChoice> choice =
-            askForFile(platform_, profileDialog(profile_, true), FolderKind::Profiles, profile_.ProfileDir))
+    if (const std::optional<FileChoice> choice = askForFile(platform_, profileDialog(profile_, true),
+                                                            FolderKind::Profiles, profile_.ProfileDir))
         writeProfileTo(*choice);
 }
 
-void Form1::writeProfileTo(const FileChoice& file)
+void DocumentCommands::writeProfileTo(const FileChoice& file)
 {
     // Someone protected that file on purpose: replacing it is the user's call.
     if (isReadOnlyFile(toFileSystem(file.path)) &&
@@ -185,9 +195,9 @@ void Form1::writeProfileTo(const FileChoice& file)
                              QStringLiteral("Solvane"), MessageIcon::Question,
                              MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    setPointer(Pointer::Busy);
+    platform_.setPointer(Pointer::Busy);
     const WriteResult written = writeprofile(profile_, toFileSystem(file.path));
-    setPointer(Pointer::Default);
+    platform_.setPointer(Pointer::Default);
     if (!written.ok) {
         // The document keeps its name and its unsaved state: the user must know the profile is not on disk.
         platform_.messageBox(
@@ -202,34 +212,20 @@ void Form1::writeProfileTo(const FileChoice& file)
     profile_.DataChanged = False;
     showDocumentState();
     recovery_->discard();
-    undo_->markSaved();
+    window_.undoHistory().markSaved();
 }
 
-void Form1::File_Exit_Click() { close(); }
-
-bool Form1::Form_Unload()
+bool DocumentCommands::Form_Unload()
 {
     if (!mayDiscardChanges("    Quit anyway?")) return false;
-    if (const std::optional<std::string> failure = storeSettings())
+    if (const std::optional<std::string> failure = storeSettings_())
         platform_.messageBox(QStringLiteral("The settings could not be saved:\r\n%1.").arg(fromBytes(*failure)),
                              QStringLiteral("Solvane"), MessageIcon::Exclamation, MessageButtons::Ok);
     recovery_->discard();
     return true;
 }
 
-std::optional<std::string> Form1::storeSettings()
-{
-    // Start-up places the window relative to the screen's work area: store it the same way, so that
-    // it comes back where it was.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint(0, 0);
-    const WindowPlacement current{pxToTwips(pos().x() - origin.x()), pxToTwips(pos().y() - origin.y()),
-                                  pxToTwips(width()), pxToTwips(height())};
-    savesettings(profile_, platform_.settings(), current);
-    return platform_.settings().save();
-}
-
-void Form1::recoverUnsavedWork()
+void DocumentCommands::recoverUnsavedWork()
 {
     if (const std::optional<RecoveryCopy> copy = recovery_->found()) {
         const QString path = fromFileSystem(copy->originalPath);
@@ -247,12 +243,6 @@ void Form1::recoverUnsavedWork()
     recovery_->start();
 }
 
-void Form1::quitKeepingUnsavedWork()
-{
-    recovery_->keepNow();
-    storeSettings();
-    // exit, not quit: quit closes the windows, and the close would ask about the unsaved changes.
-    QCoreApplication::exit(0);
-}
+void DocumentCommands::keepUnsavedWork() { recovery_->keepNow(); }
 
 }  // namespace solvane

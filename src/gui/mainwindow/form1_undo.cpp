@@ -6,7 +6,7 @@
 
 #include "mainwindow/form1.h"
 #include "render/qttext.h"
-#include "table/flexgrid.h"
+#include "table/pointtable.h"
 #include "undo/undohistory.h"
 
 namespace solvane {
@@ -39,19 +39,17 @@ bool Form1::leaveUndoKeysToTheWindow(QEvent& shortcutOverride)
 void Form1::showSnapshot(const ProfileSnapshot& snapshot)
 {
     // An open edit would commit into a row the step may have taken away: the step wins.
-    txtedit->hide();
+    table_->dropCellEdit();
     const bool waferChanged = !sameWafer(profile_, snapshot);
     restoreSnapshot(profile_, snapshot);
     const QString description = fromBytes(profile_.Description);
     if (descript->text() != description) descript->setText(description);
-    const bool polar = profile_.RectSys != True;
-    Edit_SortA->setEnabled(polar);
-    Edit_SortR->setEnabled(polar);
+    setSortsEnabled(profile_.RectSys != True);
 
     if (waferChanged) drawwafer();
     updategrid();
     redrawall();
-    if (snapshot.currentRow >= 1 && snapshot.currentRow <= profile_.PointCount) grdData->setRow(snapshot.currentRow);
+    if (snapshot.currentRow >= 1 && snapshot.currentRow <= profile_.PointCount) setCurrentRow(snapshot.currentRow);
 }
 
 }  // namespace solvane
