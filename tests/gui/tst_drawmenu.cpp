@@ -35,7 +35,7 @@ private slots:
                                  << "9: 1|0.00|0.0 .. 9|91.00|360.0 10||, 11 rows, grid 0, centre #00ff00";
         QTest::newRow("17 point") << "Draw_Seventeen" << QList<QPoint>{} << ""
                                   << "17: 1|0.00|0.0 .. 17|91.00|360.0 18||, 19 rows, grid 0, centre #00ff00";
-        // The dialog opens on the counts the last pattern left; Cancel builds with them all the same.
+        // The dialog opens on the counts the last pattern left; Cancel ends the command, the points stay.
         QTest::newRow("polar, cancel") << "Draw_Seventeen Draw_Polar" << QList<QPoint>{cancel} << polar + " 8| 2\n"
                                        << "17: 1|0.00|0.0 .. 17|91.00|360.0 18||, 19 rows, grid 0, centre #00ff00";
         QTest::newRow("polar, 3 x 2") << "Draw_Seventeen Draw_Polar" << QList<QPoint>{{3, 2}} << polar + " 8| 2\n"
@@ -44,20 +44,24 @@ private slots:
         QTest::newRow("xy, 2 x 2") << "Draw_Seventeen Draw_XY" << QList<QPoint>{{2, 2}} << xy + " 8| 2\n"
                                    << "5: 1|91.00|180.0 .. 5|91.00|360.0 6||, 19 rows, grid 0, centre #00ff00";
         // The start-up counts, 4 X steps and 1 Y step, keep only the two nodes on the Y axis.
-        QTest::newRow("xy, cancel") << "Draw_XY" << QList<QPoint>{cancel} << xy + " 4| 1\n"
-                                    << two + ", grid 0, centre #0000ff";
-        // Snap to Grid, even cancelled, turns snapping on in cyan with its dots over the spots (a full redraw
-        // puts them under); its counts are not the patterns' counts, and the next showing opens on them.
-        QTest::newRow("snap to grid") << "Draw_Five Draw_Grid" << QList<QPoint>{cancel} << grid + " 4| 1\n"
-                                      << five + ", snap, grid 808000, centre #008080";
+        QTest::newRow("xy, cancel") << "Draw_Five Draw_XY" << QList<QPoint>{cancel} << xy + " 4| 1\n"
+                                    << five + ", grid 0, centre #00ff00";
+        // The start-up counts, 4 X steps and 1 Y step, keep only the two nodes on the Y axis.
+        QTest::newRow("xy, 4 x 1") << "Draw_XY" << QList<QPoint>{{4, 1}} << xy + " 4| 1\n"
+                                   << two + ", grid 0, centre #0000ff";
+        // Snap to Grid cancelled leaves snapping as it was. OK turns it on in cyan with its dots over the spots
+        // (a full redraw puts them under); its counts are not the patterns' counts, and the next showing opens
+        // on them.
+        QTest::newRow("snap to grid, cancel") << "Draw_Five Draw_Grid" << QList<QPoint>{cancel} << grid + " 4| 1\n"
+                                              << five + ", grid 0, centre #00ff00";
         QTest::newRow("snap to grid, OK") << "Draw_Five Draw_Grid Draw_Grid Draw_Polar"
                                           << QList<QPoint>{{6, 3}, cancel, cancel}
                                           << grid + " 4| 1\n" + grid + " 6| 3\n" + polar + " 4| 1\n"
-                                          << five + ", snap, grid 808000, centre #00ff00";
+                                          << five + ", snap, grid 808000, centre #008080";
         // Before any grid set-up the toggle shows the start-up grid in black; it never asks for counts.
-        QTest::newRow("snap toggle on") << "Draw_XY Draw_Snap" << QList<QPoint>{cancel} << xy + " 4| 1\n"
+        QTest::newRow("snap toggle on") << "Draw_XY Draw_Snap" << QList<QPoint>{{4, 1}} << xy + " 4| 1\n"
                                         << two + ", snap, grid 0, centre #000000";
-        QTest::newRow("snap toggle off") << "Draw_XY Draw_Snap Draw_Snap" << QList<QPoint>{cancel} << xy + " 4| 1\n"
+        QTest::newRow("snap toggle off") << "Draw_XY Draw_Snap Draw_Snap" << QList<QPoint>{{4, 1}} << xy + " 4| 1\n"
                                          << two + ", grid 0, centre #0000ff";
         // clang-format on
     }

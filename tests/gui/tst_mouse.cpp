@@ -1,5 +1,6 @@
 // Mouse editing on the wafer drawing: read-out, usable area, selecting, appending, dragging, the full store.
 #include <QAction>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QtTest>
 
@@ -82,13 +83,14 @@ private slots:
         // The start-up snap grid here: the centre (whose angle is 90) and 91 mm at 90, 180, 270 and 360 degrees.
         QTest::newRow("snapped") << "snap" << "C50,10 C3,-2" << "" << "1|91.00|360.0 2|0.00|90.0 3|| @2 cross changed";
         // Held, nothing follows within half a beam, beyond it the row (with one decimal; the read-out of the row
-        // made current covers the drag message at once); the release moves the point, an unsaved change.
+        // made current covers the drag message at once); the release moves the point, an unsaved change. The
+        // spot keeps its grab offset: taken half a millimetre off its centre, it lands half a millimetre off.
         const QString grab = "m30,0 d30.5,0.5 m33.5,3.5 ", drag = "R 30.00 Theta 360.0  X  30.00 Y 0.00";
         QTest::newRow("held") << "one" << grab << "" << "1|30.00|360.0 2|| @1 cross";
-        QTest::newRow("dragging") << "one" << grab + "m30,10" << drag << "1|31.6|18.4 2|| @1 cross";
-        QTest::newRow("moved") << "one" << grab + "m30,10 u30,10" << drag << "1|31.62|18.4 2|| @1 cross changed";
+        QTest::newRow("dragging") << "one" << grab + "m30,10" << drag << "1|31.0|17.9 2|| @1 cross";
+        QTest::newRow("moved") << "one" << grab + "m30,10 u30,10" << drag << "1|30.99|17.9 2|| @1 cross changed";
         QTest::newRow("moved, rect") << "rect" << grab + "m30,10 u30,10" << drag
-                                     << "1|30.00|10.00 2|| @1 cross changed";
+                                     << "1|29.50|9.50 2|| @1 cross changed";
         // Spot 3 of 5 dropped off the usable area: deleted unasked; back inside before the release: moved.
         const QString one = "1|0.00|0.0 2|91.00|90.0 3|", last = "4|91.00|270.0 5|91.00|360.0 6|| @3 ";
         QTest::newRow("held outside") << "five" << "M-91,0 D-91,0 M-98,0" << "Release Mouse to Erase Point 3"
@@ -114,10 +116,35 @@ private slots:
         profile().DataChanged = False;
         QFETCH(QString, script);
         run(script);
-        const QString pointer = h_->platform.pointer() == Pointer::Cross ? " cross" : " arrow";
+        // The crosshair is the drawing's own pointer; the window's stays the arrow.
+        QCOMPARE(h_->platform.pointer(), Pointer::Default);
+        const QString pointer = form().picture().cursor().shape() == Qt::CrossCursor ? " cross" : " arrow";
         const QString state = h_->rows() + " @" + QString::number(form().grid().Row()) + pointer;
         QTEST(state + (profile().DataChanged ? " changed" : ""), "state");
         if (!panel.isEmpty()) QCOMPARE(form().statusPanel(1), panel);
+    }
+
+    // Escape during a drag puts the spot back: the row shows the point again, and the release moves nothing.
+    void escapePutsTheHeldSpotBack()
+    {
+        h_->setPolarPoints({{30, 360}});
+        run("m30,0 d30,0 m30,10");
+        form().mouse().putHeldSpotBack();
+        run("u30,10");
+        QCOMPARE(h_->rows() + (profile().DataChanged ? " changed" : ""), QStringLiteral("1|30.00|360.0 2||"));
+    }
+
+    // Decision: a value half typed into the entry row is committed, as its own point, before a click on the
+    // drawing adds the clicked one.
+    void aClickCommitsTheEntryRowFirst()
+    {
+        h_->setPolarPoints({{30, 360}});
+        form().grid().setCol(1);
+        form().grid().setRow(2);
+        QTest::keyClick(&form().grid(), '2');
+        QTest::keyClick(&form().editBox(), '5');
+        run("c0,10");
+        QCOMPARE(h_->rows(), QStringLiteral("1|30.00|360.0 2|25.00|0.0 3|10.00|90.0 4||"));
     }
 
     // A picked spot turns red (busy meanwhile); a moved one leaves the wafer colour where it was. Its erasing once
@@ -128,7 +155,7 @@ private slots:
         run("M20,0");
         h_->platform.clear();
         run("D20,0");
-        QVERIFY(h_->platform.pointerChanges() == (std::vector<Pointer>{Pointer::Busy, Pointer::Cross}));
+        QVERIFY(h_->platform.pointerChanges() == (std::vector<Pointer>{Pointer::Busy, Pointer::Default}));
         QCOMPARE(h_->pixelNear(20, 0).name() + h_->pixelNear(0, 50).name(), QStringLiteral("#ff0000#00ff00"));
         run("M0,-20 U0,-20");
         QCOMPARE(h_->pixelNear(20, 0).name() + h_->pixelNear(0, -20).name() + h_->pixelNear(23, 0).name(),

@@ -54,12 +54,13 @@ void DrawCommands::Draw_Snap_Click()
 
 void DrawCommands::Draw_Grid_Click()
 {
-    profile_.GridColor = Cyan16;
     profile_.DlgAngSteps = profile_.SnapAngSteps;
     profile_.DlgRadSteps = profile_.SnapRadSteps;
-    showGridStepsDialog(QStringLiteral("Snap to Grid"), QStringLiteral("No. of Angle Steps"),
-                        QStringLiteral("No. of Radius Steps"));
-    // After Cancel the pair is as it was put in, and the grid is set up all the same.
+    // Cancel leaves snapping as it was.
+    if (!showGridStepsDialog(QStringLiteral("Snap to Grid"), QStringLiteral("No. of Angle Steps"),
+                             QStringLiteral("No. of Radius Steps")))
+        return;
+    profile_.GridColor = Cyan16;
     profile_.SnapAngSteps = profile_.DlgAngSteps;
     profile_.SnapRadSteps = profile_.DlgRadSteps;
 
@@ -88,36 +89,33 @@ void DrawCommands::Draw_Nine_Click() { fixedPattern(QStringLiteral("9 Point Patt
 
 void DrawCommands::Draw_Seventeen_Click() { fixedPattern(QStringLiteral("17 Point Pattern"), SeventeenPointCounts); }
 
-void DrawCommands::Draw_Polar_Click()
+void DrawCommands::gridPattern(const QString& text, const QString& title, const QString& upperCaption,
+                               const QString& lowerCaption, void (*generate)(Profile&))
 {
-    const UndoStep step(window_.undoHistory(), QStringLiteral("Polar Pattern"));
+    const UndoStep step(window_.undoHistory(), text);
     profile_.DlgAngSteps = profile_.GridAngSteps;
     profile_.DlgRadSteps = profile_.GridRadSteps;
-    showGridStepsDialog(QStringLiteral("Polar"), QStringLiteral("No. of Angle Steps"),
-                        QStringLiteral("No. of Radius Steps"));
-    // After Cancel the pattern is built again with the counts the dialog opened with.
+    // Cancel ends the command: the points stay as they were.
+    if (!showGridStepsDialog(title, upperCaption, lowerCaption)) return;
     profile_.GridAngSteps = profile_.DlgAngSteps;
     profile_.GridRadSteps = profile_.DlgRadSteps;
 
-    generateBusy(window_.platform(), [this] { polarpattern(profile_); });
+    generateBusy(window_.platform(), [this, generate] { generate(profile_); });
     window_.drawwafer();
     window_.updategrid();
     window_.redrawall();
 }
 
+void DrawCommands::Draw_Polar_Click()
+{
+    gridPattern(QStringLiteral("Polar Pattern"), QStringLiteral("Polar"), QStringLiteral("No. of Angle Steps"),
+                QStringLiteral("No. of Radius Steps"), polarpattern);
+}
+
 void DrawCommands::Draw_XY_Click()
 {
-    const UndoStep step(window_.undoHistory(), QStringLiteral("XY Pattern"));
-    profile_.DlgAngSteps = profile_.GridAngSteps;
-    profile_.DlgRadSteps = profile_.GridRadSteps;
-    showGridStepsDialog(QStringLiteral("X Y"), QStringLiteral("No. of X Steps"), QStringLiteral("No. of Y Steps"));
-    profile_.GridAngSteps = profile_.DlgAngSteps;
-    profile_.GridRadSteps = profile_.DlgRadSteps;
-
-    generateBusy(window_.platform(), [this] { xypattern(profile_); });
-    window_.drawwafer();
-    window_.updategrid();
-    window_.redrawall();
+    gridPattern(QStringLiteral("XY Pattern"), QStringLiteral("X Y"), QStringLiteral("No. of X Steps"),
+                QStringLiteral("No. of Y Steps"), xypattern);
 }
 
 void DrawCommands::Draw_Rings_Click()

@@ -30,6 +30,9 @@ private:
     bool showGridStepsDialog(const QString& title, const QString& upperCaption, const QString& lowerCaption);
     // A fixed pattern of the given ring counts, as one undo step named text.
     void fixedPattern(const QString& text, PatternCounts counts);
+    // A pattern of the grid steps the dialog asks for, as one undo step named text; Cancel changes nothing.
+    void gridPattern(const QString& text, const QString& title, const QString& upperCaption,
+                     const QString& lowerCaption, void (*generate)(Profile&));
 
     WindowServices& window_;
     Profile& profile_;

@@ -163,7 +163,14 @@ void Form1::buildMenus()
     EditCommands& edits = *edits_;
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     addUndoItems(edit);
-    addMenuItem(edit, "Edit_Delete", QStringLiteral("&Delete"), edits, &EditCommands::Edit_Delete_Click);
+    QAction* remove = edit->addAction(QStringLiteral("&Delete"));
+    remove->setObjectName(QStringLiteral("Edit_Delete"));
+    // Text boxes keep the key for their own text while they have the focus.
+    remove->setShortcut(QKeySequence::Delete);
+    connect(remove, &QAction::triggered, this, [this] {
+        mouse_->letGoOfHeldSpot();
+        edits_->Edit_Delete_Click();
+    });
     addMenuItem(edit, "Edit_Copy", QStringLiteral("&Copy"), edits, &EditCommands::Edit_Copy_Click);
     addMenuItem(edit, "Edit_Paste", QStringLiteral("&Paste"), edits, &EditCommands::Edit_Paste_Click)
         ->setShortcut(QKeySequence::Paste);
@@ -268,6 +275,8 @@ void Form1::Form_Load()
     initdata();
     drawwafer();
     table_->resetgrid(1);
+    // Typing starts in the table: the first key opens the entry row's first cell.
+    grid().setFocus();
 }
 
 void Form1::initgrid()
@@ -452,6 +461,16 @@ void Form1::emptyPointList()
     table_->clearrows(profile_.PointCount);
     clearPoints(profile_);
     table_->grid().setRows(2);
+}
+
+void Form1::commitCellEdit() { table_->commitCellEdit(); }
+
+void Form1::showCrossOnDrawing(bool cross)
+{
+    if (cross)
+        picture().setCursor(Qt::CrossCursor);
+    else
+        picture().unsetCursor();
 }
 
 void Form1::deletepoint() { edits_->deletepoint(); }

@@ -107,6 +107,7 @@ public:
     void drawnumber(double R, float Theta, int n) override;
     void highlightPoint(int row) override;
     bool showsPath() const override;
+    void showCrossOnDrawing(bool cross) override;
     void setShowPath(bool show) override;
     void setDrawingScale(double waferDiameter) override;
     void updategrid() override;
@@ -117,6 +118,7 @@ public:
     void showDraggedPosition(int row, const QString& first, const QString& second) override;
     void showAppendedPoint() override;
     void emptyPointList() override;
+    void commitCellEdit() override;
     void deletepoint() override;
     void setStatus(const QString& text) override;
     void setPathStatus(const QString& text) override;

@@ -18,6 +18,7 @@ namespace solvane {
 
 namespace {
 
+constexpr int KeyTab = 9;
 constexpr int KeyEnter = 13;
 constexpr int KeyEscape = 27;
 constexpr int KeyUp = 38;
@@ -49,6 +50,17 @@ QString cellStepText(const FlexGrid& grid, const Profile& profile)
     return QString::fromLatin1(grid.Row() == entryRow(profile) ? "Add Point %1" : "Edit Point %1").arg(grid.Row());
 }
 
+// A value as the table shows it: in the pattern, or beyond ten digits in the exponent form, which
+// keeps a huge typed value from filling the cell and the status bar with digits.
+QString cellText(double value, std::string_view pattern, char separator)
+{
+    if (std::abs(value) < 1e10) return formatted(value, pattern, separator);
+    std::string text = generalNumber(value, 7);
+    for (char& c : text)
+        if (c == '.') c = separator;
+    return fromBytes(text);
+}
+
 // A cell's text as written with the user's decimal separator.
 double cellNumber(const QString& text, char separator)
 {
@@ -67,6 +79,8 @@ int editKeyCode(const QKeyEvent& key)
     case Qt::Key_Escape: return KeyEscape;
     case Qt::Key_Up: return KeyUp;
     case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return KeyTab;
     default: return 0;
     }
 }
@@ -148,11 +162,11 @@ void PointTable::writeRow(int row, char separator)
     const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
     grdData->setTextMatrix(row, 0, QString::number(row));
     if (profile_.PolarSys) {
-        grdData->setTextMatrix(row, 1, formatted(point.R, "0.00", separator));
-        grdData->setTextMatrix(row, 2, formatted(point.Theta, "##0.0", separator));
+        grdData->setTextMatrix(row, 1, cellText(point.R, "0.00", separator));
+        grdData->setTextMatrix(row, 2, cellText(point.Theta, "##0.0", separator));
     } else if (profile_.RectSys) {
-        grdData->setTextMatrix(row, 1, formatted(point.X, "0.00", separator));
-        grdData->setTextMatrix(row, 2, formatted(point.Y, "0.00", separator));
+        grdData->setTextMatrix(row, 1, cellText(point.X, "0.00", separator));
+        grdData->setTextMatrix(row, 2, cellText(point.Y, "0.00", separator));
     }
     if (row == profile_.PointCount) clearrow(row + 1);
 }
@@ -244,7 +258,7 @@ void PointTable::MSFlexGridEdit(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyAsc
     edt.setFocus();
 }
 
-void PointTable::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int /*Shift*/)
+void PointTable::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, int Shift)
 {
     const UndoStep step(window_.undoHistory(), cellStepText(MSflexgrid, profile_));
     // The table's focus handler commits. Focus events may come later (an inactive window) or not at
@@ -275,20 +289,34 @@ void PointTable::EditKeyCode(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyCode, 
         }
         MSflexgrid.setRow(MSflexgrid.Row() + 1);
         break;
+    case KeyTab: {
+        // On to the next value cell, or back with Shift, row by row; the header stays out of reach.
+        focusTable();
+        window_.platform().doEvents();
+        const int row = MSflexgrid.Row();
+        const bool back = Shift != 0;
+        if (MSflexgrid.Col() == (back ? 2 : 1)) {
+            MSflexgrid.setCol(back ? 1 : 2);
+        } else if (back ? row > 1 : row + 1 < MSflexgrid.Rows()) {
+            MSflexgrid.setCol(back ? 2 : 1);
+            MSflexgrid.setRow(row + (back ? -1 : 1));
+        }
+        break;
+    }
     default: break;
     }
 }
 
 void PointTable::checkrange()
 {
-    const float v = limitedCellValue(profile_, grdData->Col(), leadingNumber(toBytes(txtedit->text())));
-    txtedit->setText(formatted(v, "##0.00", localeDecimalSeparator()));
+    const char separator = localeDecimalSeparator();
+    const float v = limitedCellValue(profile_, grdData->Col(), cellNumber(txtedit->text(), separator));
+    txtedit->setText(cellText(v, "##0.00", separator));
 }
 
 void PointTable::grdData_KeyPress(int KeyAscii)
 {
     if (!isEditableCell(*grdData, profile_)) return;
-    window_.platform().setPointer(Pointer::Text);
     MSFlexGridEdit(*grdData, *txtedit, KeyAscii);
 }
 
@@ -359,11 +387,19 @@ void PointTable::grdData_KeyDown(int KeyCode)
     grdData->setRow(grdData->Row() + 1);
 }
 
-void PointTable::txtedit_KeyDown(int KeyCode) { EditKeyCode(*grdData, *txtedit, KeyCode, 0); }
+void PointTable::txtedit_KeyDown(int KeyCode, int Shift) { EditKeyCode(*grdData, *txtedit, KeyCode, Shift); }
+
+void PointTable::commitCellEdit()
+{
+    if (isOpen(*txtedit)) grdData_LeaveCell();
+}
 
 int PointTable::txtedit_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == AsciiPoint || KeyAscii == AsciiBackspace || isDigit(KeyAscii)) return KeyAscii;
+    // The point, or the separator the table shows (a decimal comma).
+    if (KeyAscii == AsciiPoint || KeyAscii == localeDecimalSeparator() || KeyAscii == AsciiBackspace ||
+        isDigit(KeyAscii))
+        return KeyAscii;
     return 0;
 }
 
@@ -372,7 +408,7 @@ bool PointTable::eventFilter(QObject* watched, QEvent* event)
     if (watched != txtedit || event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);
     if (const int code = editKeyCode(key)) {
-        txtedit_KeyDown(code);
+        txtedit_KeyDown(code, key.key() == Qt::Key_Backtab || key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0);
         return true;
     }
     const int typed = typedCharacter(key);

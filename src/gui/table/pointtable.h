@@ -38,6 +38,8 @@ public:
     void showDraggedPosition(int row, const QString& first, const QString& second);
     // Closes an open edit box without committing it (a step of the history replaced the list).
     void dropCellEdit();
+    // Commits an open edit box into the point list, as leaving the cell does.
+    void commitCellEdit();
 
     // In-place cell editing.
     void MSFlexGridEdit(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyAscii);
@@ -51,7 +53,8 @@ public:
     void grdData_LeaveCell();
     void grdData_EnterCell();
     void grdData_KeyDown(int KeyCode);
-    void txtedit_KeyDown(int KeyCode);
+    // Shift: 1 with the Shift key (Shift+Tab moves back).
+    void txtedit_KeyDown(int KeyCode, int Shift = 0);
     // Returns the character to keep, 0 to discard it.
     int txtedit_KeyPress(int KeyAscii);
 

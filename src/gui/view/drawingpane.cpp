@@ -15,6 +15,8 @@ DrawingPane::DrawingPane(Profile& profile, Platform& platform, QWidget* parent)
 {
     // Panel 1 belongs to the read-outs of the pointer and the current cell: the path has its own.
     statusPanelPath_->setObjectName(QStringLiteral("StatusBarPath"));
+    // A click on a spot picks it: the focus follows, so that Delete acts on it and not on a text box.
+    Picture1->setFocusPolicy(Qt::ClickFocus);
 }
 
 WaferDrawing DrawingPane::drawing()

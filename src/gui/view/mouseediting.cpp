@@ -1,5 +1,7 @@
 #include "view/mouseediting.h"
 
+#include <QShortcut>
+#include <QWidget>
 #include <cmath>
 
 #include "model/conversions.h"
@@ -57,13 +59,41 @@ Position pointPosition(const PointRec& point)
     return {point.R * std::cos(a), point.R * std::sin(a)};
 }
 
-Pointer pointerFor(std::int16_t cursorMode) { return cursorMode == 2 ? Pointer::Cross : Pointer::Default; }
-
 QString pointNumber(int n) { return QString::fromStdString(generalNumber(n)); }
 
 }  // namespace
 
-MouseEditing::MouseEditing(WindowServices& window) : window_(window), profile_(window.profile()) {}
+MouseEditing::MouseEditing(WindowServices& window)
+    : window_(window),
+      profile_(window.profile()),
+      escape_(new QShortcut(QKeySequence(Qt::Key_Escape), window.dialogParent()))
+{
+    escape_->setEnabled(false);
+    QObject::connect(escape_, &QShortcut::activated, escape_, [this] { putHeldSpotBack(); });
+}
+
+void MouseEditing::showPointer()
+{
+    window_.platform().setPointer(Pointer::Default);
+    window_.showCrossOnDrawing(CursorMode == 2);
+}
+
+void MouseEditing::holdSpot(int i)
+{
+    Dragging = i != 0 ? True : False;
+    DragPoint = static_cast<std::int16_t>(i);
+    escape_->setEnabled(i != 0);
+}
+
+void MouseEditing::letGoOfHeldSpot() { holdSpot(0); }
+
+void MouseEditing::putHeldSpotBack()
+{
+    if (DragPoint == 0) return;
+    window_.updaterow(DragPoint);
+    window_.setStatus(QString());
+    holdSpot(0);
+}
 
 void MouseEditing::Picture1_MouseMove(float X, float Y)
 {
@@ -77,17 +107,18 @@ void MouseEditing::Picture1_MouseMove(float X, float Y)
         CursorMode = 2;
         if (Dragging == False) {
             window_.setStatus(readOut(at, localeDecimalSeparator()));
-        } else if (std::abs(MouseX - DragX) > h || std::abs(MouseY - DragY) > h) {
+        } else if (std::abs(MouseX + GrabDX - DragX) > h || std::abs(MouseY + GrabDY - DragY) > h) {
             window_.setStatus(QStringLiteral(" Point ") + pointNumber(DragPoint) +
                               QStringLiteral(" is being dragged, release mouse to reposition "));
-            // The row follows the pointer with one decimal; the point itself changes on release.
+            // The row follows the spot with one decimal; the point itself changes on release.
+            const PointerPosition spot = pointerPosition(X + GrabDX, Y + GrabDY);
             const char separator = localeDecimalSeparator();
             if (profile_.PolarSys) {
-                window_.showDraggedPosition(DragPoint, formatted(at.r, "##0.0", separator),
-                                            formatted(at.theta, "##0.0", separator));
+                window_.showDraggedPosition(DragPoint, formatted(spot.r, "##0.0", separator),
+                                            formatted(spot.theta, "##0.0", separator));
             } else if (profile_.RectSys) {
-                window_.showDraggedPosition(DragPoint, formatted(at.xAgain, "##0.0", separator),
-                                            formatted(at.yAgain, "##0.0", separator));
+                window_.showDraggedPosition(DragPoint, formatted(spot.xAgain, "##0.0", separator),
+                                            formatted(spot.yAgain, "##0.0", separator));
             }
         }
     } else {
@@ -95,34 +126,34 @@ void MouseEditing::Picture1_MouseMove(float X, float Y)
         if (Dragging != False)
             window_.setStatus(QStringLiteral("Release Mouse to Erase Point ") + pointNumber(DragPoint));
     }
-    window_.platform().setPointer(pointerFor(CursorMode));
+    showPointer();
 }
 
 void MouseEditing::Picture1_MouseDown(float X, float Y)
 {
+    // A value half typed into the table is committed as its own step first: never into the new point.
+    window_.commitCellEdit();
     const UndoStep step(window_.undoHistory(), QStringLiteral("Add Point %1").arg(profile_.PointCount + 1));
     viewtoprofile(X, Y);
     MouseX = X;
     MouseY = Y;
-    DragPoint = 0;
+    holdSpot(0);
     const double h = profile_.BeamDiameter / 2.0;
 
     // Only a press after a move inside the usable area edits anything.
     if (CursorMode != 2) {
-        window_.platform().setPointer(pointerFor(CursorMode));
+        showPointer();
         return;
     }
 
     window_.platform().setPointer(Pointer::Busy);
-    Dragging = False;
     // No early exit: where spots overlap, the highest-numbered one (drawn on top) is taken.
+    int hit = 0;
     for (int i = 1; i <= profile_.PointCount; ++i) {
         const Position p = pointPosition(profile_.Points[static_cast<std::size_t>(i)]);
-        if (std::abs(X - p.x) < h && std::abs(Y - p.y) < h) {
-            Dragging = True;
-            DragPoint = static_cast<std::int16_t>(i);
-        }
+        if (std::abs(X - p.x) < h && std::abs(Y - p.y) < h) hit = i;
     }
+    holdSpot(hit);
 
     if (Dragging != False) {
         window_.setCurrentRow(DragPoint);
@@ -131,10 +162,13 @@ void MouseEditing::Picture1_MouseDown(float X, float Y)
         const Position start = pointPosition(profile_.Points[static_cast<std::size_t>(DragPoint)]);
         DragX = static_cast<float>(start.x);
         DragY = static_cast<float>(start.y);
+        // The spot moves with the pointer from where it was grabbed, not centred on it.
+        GrabDX = DragX - X;
+        GrabDY = DragY - Y;
     } else {
         // A full store refuses the click and keeps everything as it was.
         if (!hasRoomForPoint(profile_)) {
-            window_.platform().setPointer(pointerFor(CursorMode));
+            showPointer();
             window_.roomForOneMorePoint();
             return;
         }
@@ -151,7 +185,7 @@ void MouseEditing::Picture1_MouseDown(float X, float Y)
         profile_.DataChanged = True;
         window_.setCurrentRow(n);
     }
-    window_.platform().setPointer(pointerFor(CursorMode));
+    showPointer();
 }
 
 void MouseEditing::Picture1_MouseUp(float X, float Y)
@@ -160,28 +194,29 @@ void MouseEditing::Picture1_MouseUp(float X, float Y)
                         QString::fromLatin1(CursorMode == 2 ? "Move Point %1" : "Delete Point %1").arg(DragPoint));
     viewtoprofile(X, Y);
     const double h = profile_.BeamDiameter / 2.0;
+    const float spotX = X + GrabDX;
+    const float spotY = Y + GrabDY;
 
     if (DragPoint != 0 && CursorMode == 2) {
         // A release within half a beam of the start was a plain click: it only selected the spot.
-        if (std::abs(X - DragX) > h || std::abs(Y - DragY) > h) {
+        if (std::abs(spotX - DragX) > h || std::abs(spotY - DragY) > h) {
             PointRec& point = profile_.Points[static_cast<std::size_t>(DragPoint)];
             window_.drawspot(point.R, point.Theta, profile_.WaferColor, profile_.WaferColor);
-            placePoint(point, X, Y);
+            placePoint(point, spotX, spotY);
             window_.drawspot(point.R, point.Theta, profile_.SpotColor, Black);
             window_.drawnumber(point.R, point.Theta, DragPoint);
             window_.updaterow(DragPoint);
             profile_.DataChanged = True;
             // Erasing the old spot cut into its neighbours, their numbers, the grid and the path.
             window_.redrawall();
-            window_.platform().setPointer(pointerFor(CursorMode));
+            showPointer();
         }
     } else if (DragPoint != 0) {
         // Dropped off the usable area: the point goes, as with the Delete command, unasked.
         window_.setCurrentRow(DragPoint);
         window_.deletepoint();
     }
-    Dragging = False;
-    DragPoint = 0;
+    holdSpot(0);
 }
 
 }  // namespace solvane

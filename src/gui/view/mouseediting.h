@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class QShortcut;
+
 #include "model/profile.h"
 
 namespace solvane {
@@ -22,6 +24,10 @@ public:
 
     // Forgets a held spot and the pointer's place (start-up, a new document).
     void reset() { CursorMode = 0; }
+    // Lets go of a spot held by the mouse without moving it: its row shows the point again.
+    void putHeldSpotBack();
+    // Forgets the held spot, for a command (Delete) that takes it away.
+    void letGoOfHeldSpot();
 
 private:
     WindowServices& window_;
@@ -34,6 +40,15 @@ private:
     float MouseY = 0.0f;
     float DragX = 0.0f;
     float DragY = 0.0f;
+    // Where the held spot's centre lies from the pointer, kept through the drag.
+    float GrabDX = 0.0f;
+    float GrabDY = 0.0f;
+    // Escape puts a held spot back; enabled only while one is held.
+    QShortcut* escape_;
+
+    void holdSpot(int i);
+    // The arrow everywhere, the crosshair over the drawing's usable area.
+    void showPointer();
 };
 
 }  // namespace solvane

@@ -35,6 +35,8 @@ public:
     // Every spot in SpotColor, then point row's spot in red (0: none), as a current-cell change shows it.
     virtual void highlightPoint(int row) = 0;
     virtual bool showsPath() const = 0;
+    // The pointer over the drawing only: the crosshair over the usable area, the arrow elsewhere.
+    virtual void showCrossOnDrawing(bool cross) = 0;
     virtual void setShowPath(bool show) = 0;
     // The scale of the drawing for a wafer diameter; the picture follows at the next redraw.
     virtual void setDrawingScale(double waferDiameter) = 0;
@@ -51,6 +53,8 @@ public:
     virtual void showAppendedPoint() = 0;
     // The point list emptied, and the table with it.
     virtual void emptyPointList() = 0;
+    // Commits a value half typed into the table's edit box, as leaving the cell does.
+    virtual void commitCellEdit() = 0;
 
     // Edit procedures other parts use: the current row's point deleted.
     virtual void deletepoint() = 0;
