@@ -45,6 +45,15 @@ TEST(NumberFields, AcceptOnlyAWholeDecimalNumber)
         {"+5", 5.0},           {"+-5", std::nullopt},     {"NaN", std::nullopt},  {"-Infinity", std::nullopt},
         {"1E-999", 0.0},       {"1E-999x", std::nullopt}, {"1e+", std::nullopt},  {"1 2", std::nullopt}};
     for (const auto& [field, value] : cases) EXPECT_EQ(parseNumberField(field), value) << field;
+    // Rounded correctly whether the digits take the quick exact path or not.
+    for (const auto& [field, value] :
+         std::vector<std::pair<const char*, double>>{{"1.25000000e+004", 12500.0},
+                                                     {"0.0001234", 0.0001234},
+                                                     {"1e23", 1e23},
+                                                     {"9007199254740993", 0x1p53},
+                                                     {"0.30000000000000004", 0.30000000000000004}})
+        EXPECT_EQ(parseNumberField(field), value) << field;
+    EXPECT_EQ(parseNumberField("-."), std::nullopt);
 }
 
 TEST(FieldReader, ReadsTypedFieldsAndFailsPastTheLast)

@@ -109,6 +109,26 @@ TEST(ProfileReader, ReadsEveryLayoutAndTheFilesSystem)
     }
 }
 
+// A point line of any other form than the writer's reads as the plain one would, and the next line
+// is read from where it ends.
+TEST(ProfileReader, PointLinesOfEveryFormReadAlike)
+{
+    struct Case {
+        const char* line;
+        float r, theta;
+        std::int16_t flag;
+    };
+    for (const Case& c : {Case{"50,90,#TRUE#,0\r\n", 50, 90, True}, Case{" 50 ,\t90 , #FALSE# , 0 \r\n", 50, 90, False},
+                          Case{"+5E+01,\"90\",#TRUE#,7\n", 50, 90, True}, Case{"50\r90\r#TRUE#\r0\r", 50, 90, True},
+                          Case{"0.50000000000000000001e2,90.0,#FALSE#,1e-400\r\n", 50, 90, False}}) {
+        Profile p;
+        const ReadResult r = readprofile(p, Header + "2\r\n" + c.line + "1,2,#TRUE#,0");
+        EXPECT_EQ(std::tuple(r.message, p.Points[1].R, p.Points[1].Theta, p.Points[1].Flag, p.Points[2].Theta),
+                  std::tuple(std::string(), c.r, c.theta, c.flag, 2.0f))
+            << c.line;
+    }
+}
+
 // What was read before the fault stays; the failing point is not stored even in part, and PointCount
 // counts only the points read, so a save never writes out empty ones.
 TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
@@ -133,6 +153,10 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
                            {Header + "-5\r\n", ProfileField::PointCount, 0, "line 9: the point count -5 is negative"},
                            {Header + "3\r\n50,90,#TRUE#,0\r\n30,18", ProfileField::Points, 1,
                             "line 11: the file ends before the flag of point 2"},
+                           {Header + "1\r\n" + std::string(65, '1') + ",90,#TRUE#,0\r\n", ProfileField::Points, 0,
+                            "line 10: expected a number for the R of point 1, found \"111111111111111111111111...\""},
+                           {Header + "1\r\n50,1E39,#TRUE#,0\r\n", ProfileField::Points, 0,
+                            "line 10: the Theta of point 1 \"1E39\" is out of range"},
                            {Header + "1\r\n50,90,#true#,0\r\n", ProfileField::Points, 0,
                             "line 10: expected #TRUE# or #FALSE# for the flag of point 1, found \"#true#\""},
                            {Header + "99999999\r\n50,90,#TRUE#,0\r\n", ProfileField::Points, 1,

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -119,6 +120,67 @@ WriteResult writeprofile(Profile& profile, const std::string& path, const Replac
 
 namespace {
 
+// The fields of one point line that the model keeps: the pair the file holds (R and Theta, or X
+// and Y) and, outside the oldest layout, the flag.
+struct PointLine {
+    float first = 0.0f;
+    float second = 0.0f;
+    bool flag = false;
+};
+
+// Steps of reading a point line in the writer's own plain form straight from the text. Each takes
+// the position reached so far (nullptr once the line has shown another form) and gives the next.
+
+// A number field up to the next comma or line end, read as the field-by-field reading reads it.
+const char* plainNumber(const char* p, const char* end, double& value)
+{
+    if (p == nullptr) return nullptr;
+    const char* fieldEnd = p;
+    while (fieldEnd < end && *fieldEnd != ',' && *fieldEnd != '\r' && *fieldEnd != '\n') ++fieldEnd;
+    const auto number = parseNumberField(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)));
+    if (!number) return nullptr;
+    value = *number;
+    return fieldEnd;
+}
+
+const char* plainSingle(const char* p, const char* end, float& value)
+{
+    double wide = 0.0;
+    p = plainNumber(p, end, wide);
+    if (p == nullptr || std::fabs(wide) > static_cast<double>(FLT_MAX)) return nullptr;
+    value = static_cast<float>(wide);
+    return p;
+}
+
+const char* plainFlag(const char* p, const char* end, bool& flag)
+{
+    constexpr std::string_view True = "#TRUE#";
+    constexpr std::string_view False = "#FALSE#";
+    if (p == nullptr) return nullptr;
+    const auto left = static_cast<std::size_t>(end - p);
+    // memcmp of a fixed length is a few compares, not a call.
+    if (left >= True.size() && std::memcmp(p, True.data(), True.size()) == 0) {
+        flag = true;
+        return p + True.size();
+    }
+    if (left >= False.size() && std::memcmp(p, False.data(), False.size()) == 0) {
+        flag = false;
+        return p + False.size();
+    }
+    return nullptr;
+}
+
+const char* pastComma(const char* p, const char* end) { return p != nullptr && p < end && *p == ',' ? p + 1 : nullptr; }
+
+// Past one line end (CR LF, LF or CR); the end of the text ends the line as well.
+const char* pastLineEnd(const char* p, const char* end)
+{
+    if (p == nullptr || p == end) return p;
+    if (*p == '\n') return p + 1;
+    if (*p == '\r') return p + 1 < end && p[1] == '\n' ? p + 2 : p + 1;
+    return nullptr;
+}
+
 // Names a field in a message: "the wafer diameter", "the Y of point 3". Built only on a fault.
 struct FieldName {
     const char* name;
@@ -190,6 +252,26 @@ public:
         return std::nullopt;
     }
 
+    // The point line at the reading position when it is laid out exactly as the writer writes it:
+    // two numbers, the flag (or in the oldest layout a number), a number, the line end. Nearly
+    // every line is, and is read here straight from the text; a line of any other form is left
+    // unread, for the field-by-field reading that gives the same values or names the fault.
+    std::optional<PointLine> plainPointLine(bool flagThird)
+    {
+        const char* const begin = text_.data();
+        const char* const end = begin + text_.size();
+        PointLine line;
+        double ignored = 0.0;
+        const char* p = begin + reader_.position();
+        p = pastComma(plainSingle(p, end, line.first), end);
+        p = pastComma(plainSingle(p, end, line.second), end);
+        p = pastComma(flagThird ? plainFlag(p, end, line.flag) : plainNumber(p, end, ignored), end);
+        p = pastLineEnd(plainNumber(p, end, ignored), end);
+        if (p == nullptr) return std::nullopt;
+        reader_.continueAtLine(static_cast<std::size_t>(p - begin));
+        return line;
+    }
+
     // Records a fault found by the caller, on the line of the field read last.
     void fail(const std::string& what)
     {
@@ -237,10 +319,10 @@ private:
 
 enum class Layout { Current, Previous, Oldest };
 
-// Reads one point line into a scratch record; the store sees the point only when it is whole.
-std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
+// Reads one point line field by field, naming the field that is missing or unreadable.
+std::optional<PointLine> readPointFields(ProfileFields& fields, Layout layout, bool polar, int index)
 {
-    PointRec point = before;
+    PointLine line;
     if (layout == Layout::Oldest) {
         const auto r = fields.single({"the R", index});
         if (!r) return std::nullopt;
@@ -248,10 +330,9 @@ std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool pol
         if (!theta) return std::nullopt;
         if (!fields.number({"the third field", index}) || !fields.number({"the fourth field", index}))
             return std::nullopt;
-        point.R = *r;
-        point.Theta = *theta;
-        deriveRectangular(point);
-        return point;
+        line.first = *r;
+        line.second = *theta;
+        return line;
     }
 
     const auto first = fields.single({polar ? "the R" : "the X", index});
@@ -261,14 +342,29 @@ std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool pol
     const auto flag = fields.boolean({"the flag", index});
     if (!flag) return std::nullopt;
     if (!fields.number({"the fourth field", index})) return std::nullopt;
-    point.Flag = *flag ? True : False;
+    line.first = *first;
+    line.second = *second;
+    line.flag = *flag;
+    return line;
+}
+
+// Reads one point line into a scratch record; the store sees the point only when it is whole.
+std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
+{
+    const bool hasFlag = layout != Layout::Oldest;
+    auto line = fields.plainPointLine(hasFlag);
+    if (!line) line = readPointFields(fields, layout, polar, index);
+    if (!line) return std::nullopt;
+
+    PointRec point = before;
+    if (hasFlag) point.Flag = line->flag ? True : False;
     if (polar) {
-        point.R = *first;
-        point.Theta = *second;
+        point.R = line->first;
+        point.Theta = line->second;
         deriveRectangular(point);
     } else {
-        point.X = *first;
-        point.Y = *second;
+        point.X = line->first;
+        point.Y = line->second;
         derivePolar(point);
     }
     return point;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace solvane {
@@ -11,6 +12,80 @@ namespace {
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 bool endsField(char c) { return c == ',' || isLineEnd(c); }
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The whole of text as a decimal of the common kind ("-12.5", ".5", "1.25e+004"): at most 15
+// significant digits and a power of ten from -22 to 22. Its digits are then an exact double, and so
+// is the power of ten: one multiplication or division rounds the exact value once, which is the
+// correctly rounded double from_chars gives too. Any other text, valid or not, gives nothing and is
+// left to from_chars.
+std::optional<double> quickDecimal(std::string_view text)
+{
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr int MaxPower = 22;
+    constexpr int MaxDigits = 15;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    const char* const mantissa = p;
+
+    // Leading zeros carry no digit. Past 19 digits the sum wraps, but such a text is refused below.
+    while (p < end && *p == '0') ++p;
+    std::uint64_t digits = 0;
+    const char* const firstDigit = p;
+    for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    int significant = static_cast<int>(p - firstDigit);
+    int power = 0;
+    if (p < end && *p == '.') {
+        const char* const fraction = ++p;
+        if (significant == 0)
+            while (p < end && *p == '0') ++p;
+        const char* const fractionDigits = p;
+        for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        significant += static_cast<int>(p - fractionDigits);
+        power = -static_cast<int>(p - fraction);
+        if (p - mantissa == 1) return std::nullopt;  // a point without digits
+    }
+    if (p == mantissa || significant > MaxDigits) return std::nullopt;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negativeExponent = p < end && *p == '-';
+        if (p < end && (*p == '-' || *p == '+')) ++p;
+        if (p == end) return std::nullopt;
+        int exponent = 0;
+        for (; p < end && isDigit(*p) && exponent <= 2 * MaxPower; ++p) exponent = exponent * 10 + (*p - '0');
+        power += negativeExponent ? -exponent : exponent;
+    }
+    if (p != end || power < -MaxPower || power > MaxPower) return std::nullopt;
+
+    const double value = power < 0 ? static_cast<double>(digits) / PowersOfTen[-power]
+                                   : static_cast<double>(digits) * PowersOfTen[power];
+    return negative ? -value : value;
+}
+
+// The whole of text as a decimal of any length and exponent, or nothing. Kept out of line: the
+// string it may build would weigh on every call of the quick path.
+[[gnu::noinline]] std::optional<double> anyDecimal(std::string_view text)
+{
+    // from_chars reads the plain decimal forms and, besides them, only the spellings of infinity and
+    // NaN, which the finite check below refuses (never hexadecimal, unlike strtod). It takes no plus
+    // sign (the caller has passed over one). It reports values past the double range, and strtod
+    // then tells an overflow (refused) from an underflow (the tiny value or 0).
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const auto parsed = std::from_chars(text.data(), last, value);
+    if (parsed.ptr != last || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range))
+        return std::nullopt;
+    if (parsed.ec == std::errc::result_out_of_range) {
+        const std::string copy(text);
+        value = std::strtod(copy.c_str(), nullptr);
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
 
 }  // namespace
 
@@ -93,28 +168,15 @@ std::optional<double> parseNumberField(std::string_view field)
     while (begin < end && (field[begin] == ' ' || field[begin] == '\t')) ++begin;
     while (end > begin && (field[end - 1] == ' ' || field[end - 1] == '\t')) --end;
     const std::string_view core = field.substr(begin, end - begin);
-    if (core.empty() || core.size() > 64) return std::nullopt;
+    if (core.empty() || core.size() > MaxNumberFieldChars) return std::nullopt;
 
-    // from_chars reads the plain decimal forms and, besides them, only the spellings of infinity and
-    // NaN, which the finite check below refuses (never hexadecimal, unlike strtod). It takes no plus
-    // sign: one is passed over here unless another sign follows. It reports values past the double
-    // range, and strtod then tells an overflow (refused) from an underflow (the tiny value or 0).
     std::string_view digitsOnward = core;
     if (digitsOnward[0] == '+') {
         digitsOnward.remove_prefix(1);
         if (!digitsOnward.empty() && (digitsOnward[0] == '+' || digitsOnward[0] == '-')) return std::nullopt;
     }
-    double value = 0.0;
-    const char* last = digitsOnward.data() + digitsOnward.size();
-    const auto parsed = std::from_chars(digitsOnward.data(), last, value);
-    if (parsed.ptr != last || (parsed.ec != std::errc() && parsed.ec != std::errc::result_out_of_range))
-        return std::nullopt;
-    if (parsed.ec == std::errc::result_out_of_range) {
-        const std::string text(core);
-        value = std::strtod(text.c_str(), nullptr);
-    }
-    if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    if (const auto quick = quickDecimal(digitsOnward)) return quick;
+    return anyDecimal(digitsOnward);
 }
 
 std::string shownField(std::string_view field)

@@ -39,6 +39,13 @@ public:
     // Offset in the text where the next field starts looking (for naming the line of a fault).
     std::size_t position() const { return pos_; }
 
+    // Goes on at offset, the start of a line, after the caller has read the lines before it itself.
+    void continueAtLine(std::size_t offset)
+    {
+        pos_ = offset;
+        lineEnded_ = true;
+    }
+
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -47,6 +54,9 @@ private:
 
 // text without the UTF-8 byte-order mark some editors put at its start.
 std::string_view withoutByteOrderMark(std::string_view text);
+
+// A number field longer than this is no number (blanks around it not counted).
+constexpr std::size_t MaxNumberFieldChars = 64;
 
 // The whole of field as a decimal number (blanks around it allowed), or nothing.
 std::optional<double> parseNumberField(std::string_view field);
