@@ -83,13 +83,16 @@ std::string contents(const fs::path& path)
     return text.str();
 }
 
-// Every file below a folder with its bytes, to show that a failed save changed nothing.
+// Every file below a folder with its bytes (a link with its target), to show that a failed save
+// changed nothing.
 std::vector<std::pair<std::string, std::string>> snapshot(const fs::path& folder)
 {
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         files.emplace_back(entry.path().lexically_relative(folder).string(),
-                           entry.is_regular_file() ? contents(entry.path()) : std::string("<folder>"));
+                           entry.is_symlink()        ? "<link to " + fs::read_symlink(entry.path()).string() + ">"
+                           : entry.is_regular_file() ? contents(entry.path())
+                                                     : std::string("<folder>"));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -141,6 +144,7 @@ TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
     write(folder_ / "wafer.waf", OldBytes);
     fs::create_directories(folder_ / "profiles");
     write(folder_ / "profiles" / "inside.waf", OldBytes);
+    fs::create_symlink(folder_ / "wafer.waf", folder_ / "link.waf");
     const auto before = snapshot(folder_);
 
     bool replaceCalled = false;
@@ -167,30 +171,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveFault{"PathIsAFolder", "profiles", false, "\""},
                       SaveFault{"ParentIsAFile", "wafer.waf/x.waf", false, "cannot create a file in \""},
                       SaveFault{"ReplaceFails", "wafer.waf", true, "cannot replace \""},
-                      SaveFault{"ReplaceFailsForANewFile", "new.waf", true, "cannot replace \""}),
+                      SaveFault{"ReplaceFailsForANewFile", "new.waf", true, "cannot replace \""},
+                      SaveFault{"ReplaceFailsThroughALink", "link.waf", true, "cannot replace \""}),
     [](const ::testing::TestParamInfo<SaveFault>& info) { return std::string(info.param.name); });
-
-TEST_F(Folder, SavingOntoAFolderSaysItIsAFolder)
-{
-    fs::create_directories(folder_ / "profiles");
-    Profile profile = threePoints();
-    const WriteResult result = writeprofile(profile, (folder_ / "profiles").string());
-    EXPECT_EQ(result.message, "\"" + (folder_ / "profiles").string() + "\" is a folder");
-}
-
-TEST_F(Folder, AFailedReplaceThroughALinkKeepsTheLinkAndItsFile)
-{
-    write(folder_ / "real.waf", OldBytes);
-    fs::create_symlink(folder_ / "real.waf", folder_ / "link.waf");
-    Profile profile = threePoints();
-    const ReplaceFileStep refuse = [](const fs::path&, const fs::path&) {
-        return std::make_error_code(std::errc::io_error);
-    };
-    const WriteResult result = writeprofile(profile, (folder_ / "link.waf").string(), refuse);
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(fs::is_symlink(folder_ / "link.waf"));
-    EXPECT_EQ(contents(folder_ / "real.waf"), OldBytes);
-}
 
 // A save keeps the target's permissions (a new file gets 0666 less the umask), writes through a link
 // to its file, even a dangling one, and leaves room for names up to the system's 255 bytes.
@@ -229,12 +212,17 @@ TEST_F(Folder, SavesKeepModesFollowLinksAndTakeLongNames)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 7);  // no temporary left
 }
 
-TEST_F(Folder, SavingOntoAFifoIsRefusedAtOnce)
+// A folder or a FIFO in the file's place is named for what it is; the FIFO is refused at once.
+TEST_F(Folder, SavingOntoWhatIsNotAPlainFileSaysWhatItIs)
 {
+    fs::create_directories(folder_ / "profiles");
     ASSERT_EQ(::mkfifo((folder_ / "pipe.waf").c_str(), 0600), 0);
-    Profile profile = threePoints();
-    EXPECT_EQ(writeprofile(profile, (folder_ / "pipe.waf").string()).message,
-              "\"" + (folder_ / "pipe.waf").string() + "\" is not a plain file");
+    for (const auto& [name, what] :
+         std::vector<std::pair<const char*, const char*>>{{"profiles", "a folder"}, {"pipe.waf", "not a plain file"}}) {
+        Profile profile = threePoints();
+        EXPECT_EQ(writeprofile(profile, (folder_ / name).string()).message,
+                  "\"" + (folder_ / name).string() + "\" is " + what);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -407,43 +395,40 @@ protected:
     }
 };
 
-TEST_F(LargeFiles, AProfileFileAboveTheLimitIsRefusedUnread)
+// Each loader with its limit: one byte more is refused unread (in under a megabyte of heap); a file
+// at the limit is read, and a profile of zero bytes is then refused by the reader.
+TEST_F(LargeFiles, AreRefusedUnreadAboveTheLimit)
 {
-    const fs::path path = sparse("huge.waf", MaxProfileFileBytes + 1);
-    Profile profile;
-    profile.PointCount = 5;
-    const HeapWatch heap;
-    const ReadResult result = readprofileFile(profile, path.string());
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.opened);
-    EXPECT_EQ(result.message, "\"" + path.string() + "\" is larger than 64 MB, too large for a profile");
-    EXPECT_EQ(profile.PointCount, 0);
-    EXPECT_LT(heap.extraPeak(), 1024u * 1024u);
-}
-
-TEST_F(LargeFiles, AProfileFileAtTheLimitIsRead)
-{
-    // Zero bytes are no profile, but the file is read: the refusal comes from the reader.
-    const fs::path path = sparse("limit.waf", MaxProfileFileBytes);
-    Profile profile;
-    const ReadResult result = readprofileFile(profile, path.string());
-    EXPECT_TRUE(result.opened);
-    EXPECT_EQ(result.stoppedAt, ProfileField::WaferDiameter);
-}
-
-TEST_F(LargeFiles, ImportFilesAboveTheLimitAreRefusedUnread)
-{
-    const fs::path path = sparse("huge.dat", MaxImportFileBytes + 1);
     auto profile = std::make_unique<Profile>();
     auto defects = std::make_unique<DefectStore>();
-    const HeapWatch heap;
-    const KlaImportResult kla = importKlaFile(path.string(), *profile, *defects);
-    const CsvImportResult csv = importCsvFile(path.string(), CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects);
-    EXPECT_EQ(kla.status, ImportStatus::FileError);
-    EXPECT_EQ(csv.status, ImportStatus::FileError);
-    EXPECT_EQ(kla.message, "\"" + path.string() + "\" is larger than 64 MB, too large to import");
-    EXPECT_EQ(csv.message, kla.message);
-    EXPECT_LT(heap.extraPeak(), 1024u * 1024u);
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        std::function<std::string(const std::string&)> read;
+        const char* message;  // after the quoted path; "" for a file that is read
+    };
+    const auto profileRead = [&](const std::string& path) {
+        const ReadResult r = readprofileFile(*profile, path);
+        EXPECT_EQ(r.opened, r.stoppedAt == ProfileField::WaferDiameter) << path;
+        return r.opened ? std::string() : r.message;
+    };
+    const auto klaRead = [&](const std::string& path) { return importKlaFile(path, *profile, *defects).message; };
+    const auto csvRead = [&](const std::string& path) {
+        return importCsvFile(path, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"huge.waf", MaxProfileFileBytes + 1, profileRead, " is larger than 64 MB, too large for a profile"},
+             {"limit.waf", MaxProfileFileBytes, profileRead, ""},
+             {"huge.dat", MaxImportFileBytes + 1, klaRead, " is larger than 64 MB, too large to import"},
+             {"huge.csv", MaxImportFileBytes + 1, csvRead, " is larger than 64 MB, too large to import"}}) {
+        const std::string path = sparse(c.name, c.size).string();
+        profile->PointCount = 5;
+        const HeapWatch heap;
+        const std::string message = c.read(path);
+        EXPECT_EQ(message, *c.message ? "\"" + path + "\"" + c.message : "") << c.name;
+        EXPECT_EQ(profile->PointCount, 0) << c.name;
+        if (*c.message) EXPECT_LT(heap.extraPeak(), 1024u * 1024u) << c.name;
+    }
 }
 
 }  // namespace

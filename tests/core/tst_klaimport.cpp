@@ -101,6 +101,8 @@ TEST(KlaImport, LastPoints)
                   "1 0 0 0 0;\nSummaryList\nLotID \"xEndOfFilex\";\nDefectList\n2 0 0 0 0;\n",
               1, -1.0f, -1.0f},
              {resultsFile("1 0 0 10 10\r\n2 5000 0 10 10 \r\n"), 2, 5.0f, 0.0f},
+             {resultsFile("1 0 0 10 10 \"q; r\" 3\r\n2 5000 0 10 10\t7;\r\n"), 2, 5.0f,
+              0.0f},                                                       // quotes, \";\" at the end
              {manyDefects(1000), 1000, 1.0f, 0.5f},                        // 100 + 1 - 100
              {"", 2, 9.7495f, 0.0f, Fixtures / "bom_lf_noend.dat"},        // BOM, LF, no last line end
              {"", 4, 7.7f, 8.8f, Fixtures / "crlf_imagelist_blocks.dat"},  // image pairs, four lists

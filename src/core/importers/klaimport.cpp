@@ -102,6 +102,19 @@ constexpr std::array<bool, 256> WordEnds = [] {
 
 bool endsWord(char c) { return WordEnds[static_cast<unsigned char>(c)]; }
 
+// What a byte is to the sweep over a plain defect line: part of a word, a blank between words, or
+// a ";" or double quote, which only the token rules read. Looked up, not compared: every byte of
+// the defect lists passes through here.
+enum class Sweep : unsigned char { Word, Blank, Stop };
+constexpr std::array<Sweep, 256> SweepClasses = [] {
+    std::array<Sweep, 256> classes{};
+    classes[' '] = classes['\t'] = Sweep::Blank;
+    classes[';'] = classes['"'] = Sweep::Stop;
+    return classes;
+}();
+
+Sweep sweepClass(char c) { return SweepClasses[static_cast<unsigned char>(c)]; }
+
 // The next token of a line from col: a word (a quoted text is one word, quotes included, so a ";"
 // inside it ends nothing), a ";" or the end of the line.
 Token nextToken(std::string_view line, std::size_t& col)
@@ -190,7 +203,9 @@ private:
     void applyRecordSpec(int line);
     void beginDefectList(int line);
     void scanDefectList(const Line& line, std::size_t col);
+    bool plainDefectLine(const Line& line, std::size_t col);
     void defectWord(std::string_view word, int line);
+    void imageListCount(std::string_view word, int line);
     void defectLineEnd();
     void finishDefect();
     void endDefectList(int line);
@@ -432,6 +447,7 @@ void KlaParser::beginDefectList(int line)
 
 void KlaParser::scanDefectList(const Line& line, std::size_t col)
 {
+    if (plainDefectLine(line, col)) return;
     while (!failed_) {
         const Token token = nextToken(line.text, col);
         if (token.kind == TokenKind::End) {
@@ -447,14 +463,75 @@ void KlaParser::scanDefectList(const Line& line, std::size_t col)
     }
 }
 
+// Nearly every defect lies whole on a line of plain words, no quoted word and no ";" among them:
+// such a line is read here in one sweep, as the token rules and defectWord would read it, and the
+// defect stored. Any other line gives false with nothing changed, for the token rules to read.
+bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
+{
+    if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
+    const char* p = line.text.data() + col;
+    const char* const end = line.text.data() + line.text.size();
+    std::array<std::string_view, SlotCount> slots{};
+    unsigned filled = 0;
+    int fieldPos = 0;
+    long imageWordsLeft = 0;
+    bool complete = false;
+    while (!complete) {
+        while (p < end && sweepClass(*p) == Sweep::Blank) ++p;
+        if (p == end) break;
+        const char* const start = p;
+        while (p < end && sweepClass(*p) == Sweep::Word) ++p;
+        if (p == start || (p < end && sweepClass(*p) == Sweep::Stop)) return false;
+        const std::string_view word(start, static_cast<std::size_t>(p - start));
+
+        if (!layout_.named) {
+            if (fieldPos < SlotCount) {
+                slots[static_cast<std::size_t>(fieldPos)] = word;
+                filled |= 1u << fieldPos;
+            }
+            ++fieldPos;
+            continue;
+        }
+        if (imageWordsLeft > 0) {
+            if (--imageWordsLeft == 0) ++fieldPos;
+        } else if (fieldPos == layout_.imageListPos) {
+            const auto count = parseNumberField(word);
+            if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) return false;
+            imageWordsLeft = 2 * static_cast<long>(*count);
+            if (imageWordsLeft == 0) ++fieldPos;
+        } else {
+            const int slot = layout_.slotAt[static_cast<std::size_t>(fieldPos)];
+            if (slot >= 0) {
+                slots[static_cast<std::size_t>(slot)] = word;
+                filled |= 1u << slot;
+            }
+            ++fieldPos;
+        }
+        complete = fieldPos == layout_.fieldCount && imageWordsLeft == 0;
+    }
+    // Image pairs that run onto the next line, and a ";" after a complete defect, take the token rules.
+    if (fieldPos == 0 || imageWordsLeft > 0 ||
+        (complete && std::memchr(p, ';', static_cast<std::size_t>(end - p)) != nullptr))
+        return false;
+
+    slots_ = slots;
+    filled_ = filled;
+    fieldPos_ = fieldPos;
+    imageWordsLeft_ = 0;
+    defectLine_ = line.number;
+    finishDefect();
+    return true;
+}
+
 void KlaParser::defectWord(std::string_view word, int line)
 {
     if (ignoreRestOfLine_) return;
-    if (!layout_.known) {
-        fail(line, "a defect list comes before any DefectRecordSpec");
-        return;
-    }
     if (!open_) {
+        // A record spec once read stays: only a defect's first word needs to ask.
+        if (!layout_.known) {
+            fail(line, "a defect list comes before any DefectRecordSpec");
+            return;
+        }
         open_ = true;
         fieldPos_ = 0;
         imageWordsLeft_ = 0;
@@ -474,14 +551,8 @@ void KlaParser::defectWord(std::string_view word, int line)
     if (imageWordsLeft_ > 0) {
         if (--imageWordsLeft_ == 0) ++fieldPos_;
     } else if (fieldPos_ == layout_.imageListPos) {
-        const auto count = parseNumberField(word);
-        if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) {
-            fail(line, "the IMAGELIST count " + shownField(word) + " of defect " + std::to_string(defectNumber() + 1) +
-                           " is not a whole number");
-            return;
-        }
-        imageWordsLeft_ = 2 * static_cast<long>(*count);
-        if (imageWordsLeft_ == 0) ++fieldPos_;
+        imageListCount(word, line);
+        if (failed_) return;
     } else {
         const int slot = layout_.slotAt[static_cast<std::size_t>(fieldPos_)];
         if (slot >= 0) {
@@ -496,6 +567,19 @@ void KlaParser::defectWord(std::string_view word, int line)
         finishDefect();
         ignoreRestOfLine_ = true;
     }
+}
+
+// The count of image pairs that follows it in the IMAGELIST field.
+void KlaParser::imageListCount(std::string_view word, int line)
+{
+    const auto count = parseNumberField(word);
+    if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) {
+        fail(line, "the IMAGELIST count " + shownField(word) + " of defect " + std::to_string(defectNumber() + 1) +
+                       " is not a whole number");
+        return;
+    }
+    imageWordsLeft_ = 2 * static_cast<long>(*count);
+    if (imageWordsLeft_ == 0) ++fieldPos_;
 }
 
 void KlaParser::defectLineEnd()
