@@ -181,6 +181,55 @@ struct ColumnLayout {
     unsigned required = 0;    // bit mask of the slots a defect must have
 };
 
+// The words of a defect taken so far: the ones the import reads, by slot, and where the next goes.
+struct DefectWords {
+    std::array<std::string_view, SlotCount> slots{};
+    unsigned filled = 0;  // bit mask of the slots given
+    int fieldPos = 0;
+    long imageWordsLeft = 0;  // words of IMAGELIST pairs still to come
+};
+
+enum class WordTaken { More, Complete, BadImageCount };
+
+// Takes the next word of a defect by the layout. A defect of named columns is complete after its last
+// column and image pairs; one of the fixed order only ends with its line.
+// The number of IMAGELIST pairs a word gives, or nothing when it is no whole count.
+std::optional<long> imagePairCount(std::string_view word)
+{
+    const auto count = parseNumberField(word);
+    if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) return std::nullopt;
+    return static_cast<long>(*count);
+}
+
+// Inline: the sweep over plain defect lines calls it for every word.
+inline WordTaken takeDefectWord(const ColumnLayout& layout, DefectWords& defect, std::string_view word)
+{
+    if (!layout.named) {
+        if (defect.fieldPos < SlotCount) {
+            defect.slots[static_cast<std::size_t>(defect.fieldPos)] = word;
+            defect.filled |= 1u << defect.fieldPos;
+        }
+        ++defect.fieldPos;
+        return WordTaken::More;
+    }
+    if (defect.imageWordsLeft > 0) {
+        if (--defect.imageWordsLeft == 0) ++defect.fieldPos;
+    } else if (defect.fieldPos == layout.imageListPos) {
+        const auto count = imagePairCount(word);
+        if (!count) return WordTaken::BadImageCount;
+        defect.imageWordsLeft = 2 * *count;
+        if (defect.imageWordsLeft == 0) ++defect.fieldPos;
+    } else {
+        const int slot = layout.slotAt[static_cast<std::size_t>(defect.fieldPos)];
+        if (slot >= 0) {
+            defect.slots[static_cast<std::size_t>(slot)] = word;
+            defect.filled |= 1u << slot;
+        }
+        ++defect.fieldPos;
+    }
+    return defect.fieldPos == layout.fieldCount && defect.imageWordsLeft == 0 ? WordTaken::Complete : WordTaken::More;
+}
+
 // One pass over a results file: lists its wafers and, for the chosen one, checks and stores the
 // defects. The file's layout is checked for every wafer, so a damaged file is refused whichever
 // wafer is asked for.
@@ -205,7 +254,6 @@ private:
     void scanDefectList(const Line& line, std::size_t col);
     bool plainDefectLine(const Line& line, std::size_t col);
     void defectWord(std::string_view word, int line);
-    void imageListCount(std::string_view word, int line);
     void defectLineEnd();
     void finishDefect();
     void endDefectList(int line);
@@ -237,11 +285,8 @@ private:
     // The defect being put together.
     bool open_ = false;
     bool ignoreRestOfLine_ = false;
-    int fieldPos_ = 0;
-    long imageWordsLeft_ = 0;
     int defectLine_ = 0;
-    unsigned filled_ = 0;
-    std::array<std::string_view, SlotCount> slots_{};
+    DefectWords defect_;
 };
 
 void KlaParser::fail(int line, const std::string& what)
@@ -471,53 +516,23 @@ bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
     if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
     const char* p = line.text.data() + col;
     const char* const end = line.text.data() + line.text.size();
-    std::array<std::string_view, SlotCount> slots{};
-    unsigned filled = 0;
-    int fieldPos = 0;
-    long imageWordsLeft = 0;
-    bool complete = false;
-    while (!complete) {
+    DefectWords defect;
+    WordTaken taken = WordTaken::More;
+    while (taken == WordTaken::More) {
         while (p < end && sweepClass(*p) == Sweep::Blank) ++p;
         if (p == end) break;
         const char* const start = p;
         while (p < end && sweepClass(*p) == Sweep::Word) ++p;
         if (p == start || (p < end && sweepClass(*p) == Sweep::Stop)) return false;
-        const std::string_view word(start, static_cast<std::size_t>(p - start));
-
-        if (!layout_.named) {
-            if (fieldPos < SlotCount) {
-                slots[static_cast<std::size_t>(fieldPos)] = word;
-                filled |= 1u << fieldPos;
-            }
-            ++fieldPos;
-            continue;
-        }
-        if (imageWordsLeft > 0) {
-            if (--imageWordsLeft == 0) ++fieldPos;
-        } else if (fieldPos == layout_.imageListPos) {
-            const auto count = parseNumberField(word);
-            if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) return false;
-            imageWordsLeft = 2 * static_cast<long>(*count);
-            if (imageWordsLeft == 0) ++fieldPos;
-        } else {
-            const int slot = layout_.slotAt[static_cast<std::size_t>(fieldPos)];
-            if (slot >= 0) {
-                slots[static_cast<std::size_t>(slot)] = word;
-                filled |= 1u << slot;
-            }
-            ++fieldPos;
-        }
-        complete = fieldPos == layout_.fieldCount && imageWordsLeft == 0;
+        taken = takeDefectWord(layout_, defect, std::string_view(start, static_cast<std::size_t>(p - start)));
     }
-    // Image pairs that run onto the next line, and a ";" after a complete defect, take the token rules.
-    if (fieldPos == 0 || imageWordsLeft > 0 ||
-        (complete && std::memchr(p, ';', static_cast<std::size_t>(end - p)) != nullptr))
+    // A bad image count, image pairs that run onto the next line, and a ";" after a complete defect
+    // take the token rules.
+    if (taken == WordTaken::BadImageCount || defect.fieldPos == 0 || defect.imageWordsLeft > 0 ||
+        (taken == WordTaken::Complete && std::memchr(p, ';', static_cast<std::size_t>(end - p)) != nullptr))
         return false;
 
-    slots_ = slots;
-    filled_ = filled;
-    fieldPos_ = fieldPos;
-    imageWordsLeft_ = 0;
+    defect_ = defect;
     defectLine_ = line.number;
     finishDefect();
     return true;
@@ -533,60 +548,29 @@ void KlaParser::defectWord(std::string_view word, int line)
             return;
         }
         open_ = true;
-        fieldPos_ = 0;
-        imageWordsLeft_ = 0;
-        filled_ = 0;
+        defect_ = DefectWords{};
         defectLine_ = line;
     }
-
-    if (!layout_.named) {
-        if (fieldPos_ < SlotCount) {
-            slots_[static_cast<std::size_t>(fieldPos_)] = word;
-            filled_ |= 1u << fieldPos_;
-        }
-        ++fieldPos_;
-        return;
-    }
-
-    if (imageWordsLeft_ > 0) {
-        if (--imageWordsLeft_ == 0) ++fieldPos_;
-    } else if (fieldPos_ == layout_.imageListPos) {
-        imageListCount(word, line);
-        if (failed_) return;
-    } else {
-        const int slot = layout_.slotAt[static_cast<std::size_t>(fieldPos_)];
-        if (slot >= 0) {
-            slots_[static_cast<std::size_t>(slot)] = word;
-            filled_ |= 1u << slot;
-        }
-        ++fieldPos_;
-    }
-    if (fieldPos_ == layout_.fieldCount && imageWordsLeft_ == 0) {
+    switch (takeDefectWord(layout_, defect_, word)) {
+    case WordTaken::More: break;
+    case WordTaken::BadImageCount:
+        fail(line, "the IMAGELIST count " + shownField(word) + " of defect " + std::to_string(defectNumber() + 1) +
+                       " is not a whole number");
+        break;
+    case WordTaken::Complete:
         // Anything after a complete defect on its line is passed over, as fields beyond the
         // eighth always were.
         finishDefect();
         ignoreRestOfLine_ = true;
+        break;
     }
-}
-
-// The count of image pairs that follows it in the IMAGELIST field.
-void KlaParser::imageListCount(std::string_view word, int line)
-{
-    const auto count = parseNumberField(word);
-    if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) {
-        fail(line, "the IMAGELIST count " + shownField(word) + " of defect " + std::to_string(defectNumber() + 1) +
-                       " is not a whole number");
-        return;
-    }
-    imageWordsLeft_ = 2 * static_cast<long>(*count);
-    if (imageWordsLeft_ == 0) ++fieldPos_;
 }
 
 void KlaParser::defectLineEnd()
 {
     ignoreRestOfLine_ = false;
     // Only image pairs run onto the next line; any other defect ends with its line.
-    if (open_ && imageWordsLeft_ == 0) finishDefect();
+    if (open_ && defect_.imageWordsLeft == 0) finishDefect();
 }
 
 void KlaParser::finishDefect()
@@ -594,8 +578,9 @@ void KlaParser::finishDefect()
     open_ = false;
     KlaWafer& wafer = result_.wafers[currentWafer_];
     const int number = wafer.DefectCount + 1;
-    if ((filled_ & layout_.required) != layout_.required) {
-        fail(defectLine_, "defect " + std::to_string(number) + " has only " + std::to_string(fieldPos_) + " fields");
+    if ((defect_.filled & layout_.required) != layout_.required) {
+        fail(defectLine_,
+             "defect " + std::to_string(number) + " has only " + std::to_string(defect_.fieldPos) + " fields");
         return;
     }
     wafer.DefectCount = number;
@@ -605,12 +590,12 @@ void KlaParser::finishDefect()
     const auto badField = [&](Slot slot, const char* kind) {
         const std::string field = layout_.named ? std::string(SlotNames[slot]) + " field"
                                                 : "field " + std::to_string(slot + 1);
-        fail(defectLine_, shownField(slots_[slot]) + " is not " + kind + " (" + field + " of defect " +
+        fail(defectLine_, shownField(defect_.slots[slot]) + " is not " + kind + " (" + field + " of defect " +
                               std::to_string(number) + ")");
     };
     const auto whole = [&](Slot slot, std::int16_t& out) {
-        if (!(filled_ & (1u << slot))) return true;
-        const auto value = parseInt16(slots_[slot]);
+        if (!(defect_.filled & (1u << slot))) return true;
+        const auto value = parseInt16(defect_.slots[slot]);
         if (!value) {
             badField(slot, "a whole number from -32768 to 32767");
             return false;
@@ -619,7 +604,7 @@ void KlaParser::finishDefect()
         return true;
     };
     const auto real = [&](Slot slot, double& out) {
-        const auto value = parseNumberField(slots_[slot]);
+        const auto value = parseNumberField(defect_.slots[slot]);
         if (!value) {
             badField(slot, "a number");
             return false;
@@ -634,8 +619,8 @@ void KlaParser::finishDefect()
     if (!layout_.named) {
         double* reals[] = {&defect.Real6, &defect.Real7, &defect.Real8};
         for (int s = Real6Slot; s <= Real8Slot; ++s) {
-            if (!(filled_ & (1u << s))) continue;
-            const auto value = parseNumberField(slots_[static_cast<std::size_t>(s)]);
+            if (!(defect_.filled & (1u << s))) continue;
+            const auto value = parseNumberField(defect_.slots[static_cast<std::size_t>(s)]);
             if (value) *reals[s - Real6Slot] = *value;
         }
     }
@@ -645,7 +630,7 @@ void KlaParser::finishDefect()
 void KlaParser::endDefectList(int line)
 {
     if (open_) {
-        if (imageWordsLeft_ > 0) {
+        if (defect_.imageWordsLeft > 0) {
             fail(line, "defect " + std::to_string(defectNumber() + 1) + " ends before its IMAGELIST pairs");
             return;
         }
