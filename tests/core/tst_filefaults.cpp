@@ -427,7 +427,9 @@ TEST_F(LargeFiles, AreRefusedUnreadAboveTheLimit)
         const std::string message = c.read(path);
         EXPECT_EQ(message, *c.message ? "\"" + path + "\"" + c.message : "") << c.name;
         EXPECT_EQ(profile->PointCount, 0) << c.name;
-        if (*c.message) EXPECT_LT(heap.extraPeak(), 1024u * 1024u) << c.name;
+        if (*c.message) {
+            EXPECT_LT(heap.extraPeak(), 1024u * 1024u) << c.name;
+        }
     }
 }
 
