@@ -247,7 +247,7 @@ void PointTable::MSFlexGridEdit(FlexGrid& MSflexgrid, QLineEdit& edt, int KeyAsc
         edt.setCursorPosition(1);
     } else {
         edt.setText(MSflexgrid.Text());
-        edt.setCursorPosition(edt.text().size());
+        edt.end(false);
     }
     const QRect cell = MSflexgrid.currentCellRect();
     QWidget* host = edt.parentWidget();
