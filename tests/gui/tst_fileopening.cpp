@@ -180,7 +180,7 @@ private slots:
     void dialogFolder_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("stored");    // "kind=folder" of the settings' "Folders" section, or none
+        QTest::addColumn<QString>("stored");    // the kind whose folder the settings hold ("gone": not there), or none
         QTest::addColumn<QString>("expected");  // "home", "profile folder" or "stored"
         for (const char* command : {"File_Open", "File_SaveAs", "mnuFileImporter", "mnuCSVFileImporter",
                                     "File_ExportCsv", "File_ExportImage"})
