@@ -23,7 +23,7 @@ namespace solvane::cli {
     COMMAND(reportCommand)
 
 #define SOLVANE_CLI_DECLARE(command) extern const Command command;
-#define SOLVANE_CLI_ENTRY(command) &command,
+#define SOLVANE_CLI_ENTRY(command) &(command),
 SOLVANE_CLI_COMMANDS(SOLVANE_CLI_DECLARE)
 const Command* const Commands[] = {SOLVANE_CLI_COMMANDS(SOLVANE_CLI_ENTRY)};
 #undef SOLVANE_CLI_ENTRY

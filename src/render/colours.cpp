@@ -1,6 +1,7 @@
 #include "render/colours.h"
 
 #include <QPalette>
+#include <iterator>
 
 namespace solvane {
 
@@ -9,34 +10,36 @@ namespace {
 // The palette role closest to each system colour index; indices past the table fall back to Window.
 QPalette::ColorRole roleOfSystemColour(std::uint32_t index)
 {
-    switch (index) {
-    case 0x00: return QPalette::Mid;              // scroll bar
-    case 0x01: return QPalette::Window;           // desktop
-    case 0x02: return QPalette::Highlight;        // active caption
-    case 0x03: return QPalette::Mid;              // inactive caption
-    case 0x04: return QPalette::Window;           // menu
-    case 0x05: return QPalette::Base;             // window background
-    case 0x06: return QPalette::Shadow;           // window frame
-    case 0x07: return QPalette::WindowText;       // menu text
-    case 0x08: return QPalette::WindowText;       // window text
-    case 0x09: return QPalette::HighlightedText;  // caption text
-    case 0x0A: return QPalette::Midlight;         // active border
-    case 0x0B: return QPalette::Midlight;         // inactive border
-    case 0x0C: return QPalette::Mid;              // application workspace
-    case 0x0D: return QPalette::Highlight;        // highlight
-    case 0x0E: return QPalette::HighlightedText;  // highlight text
-    case 0x0F: return QPalette::Button;           // button face
-    case 0x10: return QPalette::Dark;             // button shadow
-    case 0x11: return QPalette::PlaceholderText;  // grey text
-    case 0x12: return QPalette::ButtonText;       // button text
-    case 0x13: return QPalette::WindowText;       // inactive caption text
-    case 0x14: return QPalette::Light;            // button highlight
-    case 0x15: return QPalette::Shadow;           // 3-D dark shadow
-    case 0x16: return QPalette::Light;            // 3-D light
-    case 0x17: return QPalette::ToolTipText;      // info text
-    case 0x18: return QPalette::ToolTipBase;      // info background
-    default: return QPalette::Window;
-    }
+    // clang-format off
+    static constexpr QPalette::ColorRole Roles[] = {
+        QPalette::Mid,              // 0x00 scroll bar
+        QPalette::Window,           // 0x01 desktop
+        QPalette::Highlight,        // 0x02 active caption
+        QPalette::Mid,              // 0x03 inactive caption
+        QPalette::Window,           // 0x04 menu
+        QPalette::Base,             // 0x05 window background
+        QPalette::Shadow,           // 0x06 window frame
+        QPalette::WindowText,       // 0x07 menu text
+        QPalette::WindowText,       // 0x08 window text
+        QPalette::HighlightedText,  // 0x09 caption text
+        QPalette::Midlight,         // 0x0A active border
+        QPalette::Midlight,         // 0x0B inactive border
+        QPalette::Mid,              // 0x0C application workspace
+        QPalette::Highlight,        // 0x0D highlight
+        QPalette::HighlightedText,  // 0x0E highlight text
+        QPalette::Button,           // 0x0F button face
+        QPalette::Dark,             // 0x10 button shadow
+        QPalette::PlaceholderText,  // 0x11 grey text
+        QPalette::ButtonText,       // 0x12 button text
+        QPalette::WindowText,       // 0x13 inactive caption text
+        QPalette::Light,            // 0x14 button highlight
+        QPalette::Shadow,           // 0x15 3-D dark shadow
+        QPalette::Light,            // 0x16 3-D light
+        QPalette::ToolTipText,      // 0x17 info text
+        QPalette::ToolTipBase,      // 0x18 info background
+    };
+    // clang-format on
+    return index < std::size(Roles) ? Roles[index] : QPalette::Window;
 }
 
 }  // namespace

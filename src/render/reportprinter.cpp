@@ -63,7 +63,7 @@ QStringList wrapped(const QString& text, const QFontMetricsF& metrics, double wi
 
 }  // namespace
 
-ReportPrinter::ReportPrinter(ReportLines report, QFont font) : report_(std::move(report)), font_(std::move(font)) {}
+ReportPrinter::ReportPrinter(ReportLines report, const QFont& font) : report_(std::move(report)), font_(font) {}
 
 QFont ReportPrinter::defaultFont()
 {

@@ -53,7 +53,7 @@ public:
         int pages = 1;
     };
 
-    explicit ReportPrinter(ReportLines report, QFont font = defaultFont());
+    explicit ReportPrinter(ReportLines report, const QFont& font = defaultFont());
 
     // The date the first page carries; none unless set.
     void setPrintDate(const QDate& date) { printDate_ = date; }

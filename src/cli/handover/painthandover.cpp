@@ -21,7 +21,7 @@ std::filesystem::path paintingTool()
 {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
-    const std::filesystem::path beside = folder / PaintingToolName;
+    std::filesystem::path beside = folder / PaintingToolName;
     if (::access(beside.c_str(), X_OK) == 0) return beside;
     return folder / SOLVANE_PAINTING_TOOL_FOLDER / PaintingToolName;
 }
@@ -32,6 +32,7 @@ int handOver(const Command& self, const std::vector<std::string>& words)
     std::vector<std::string> arguments{"solvane-cli", self.name};
     arguments.insert(arguments.end(), words.begin(), words.end());
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     std::fflush(nullptr);

@@ -109,7 +109,7 @@ WriteResult writeFileSafely(const std::string& path, std::string_view bytes, con
     int error = 0;
     const auto followed = followLinks(fs::path(path), error);
     if (!followed) return {false, "cannot follow the link " + inQuotes(path) + ": " + errnoText(error)};
-    const fs::path target = *followed;
+    const fs::path& target = *followed;
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
 
     mode_t mode = 0666;  // less the umask, which open applies

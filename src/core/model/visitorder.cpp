@@ -367,7 +367,7 @@ std::vector<int> listOrder(std::size_t count)
 
 std::vector<int> shortestOpenPath(const std::vector<StagePosition>& positions, const PathSearchWork& work)
 {
-    const std::vector<int> identity = listOrder(positions.size());
+    std::vector<int> identity = listOrder(positions.size());
     if (positions.size() < 3) return identity;
     const std::vector<int> found = PathSearch(positions).run(work);
     return openPathLengthMm(positions, found) < openPathLengthMm(positions, identity) ? found : identity;

@@ -17,8 +17,8 @@ LayoutResult layoutPanes(const LayoutInput& in)
     out.pictureSide = static_cast<long>(std::nearbyint(roomLeft > roomDown ? roomDown : roomLeft));
     out.gridHeight = roomDown;
     out.gridLeft = roomLeft;
-    out.pictureTop = (roomDown - out.pictureSide) / 2 + in.descriptHeight;
-    out.pictureLeft = (roomLeft - out.pictureSide) / 2;
+    out.pictureTop = (roomDown - static_cast<double>(out.pictureSide)) / 2 + in.descriptHeight;
+    out.pictureLeft = (roomLeft - static_cast<double>(out.pictureSide)) / 2;
     return out;
 }
 
