@@ -17,7 +17,7 @@ enum class DocumentSource {
 // The open document as the window presents it: its name, whether it holds unsaved changes, where
 // it came from, and what follows from that for Save and the name shown.
 struct DocumentState {
-    std::string path;   // empty while untitled
+    std::string path;   // the last file's path; New keeps it, so only the title tells untitled
     std::string title;  // the file's name without its folder; empty while untitled
     bool unsaved = false;
     DocumentSource source = DocumentSource::ProfileFile;

@@ -117,7 +117,6 @@ void DocumentCommands::File_New_Click()
     profile_.WaferColor = profile_.DefWaferColor;
     window_.emptyPointList();
     profile_.FileTitle.clear();
-    profile_.FilePath.clear();
     documentSource_ = DocumentSource::ProfileFile;
     showDocumentState();
     window_.drawwafer();

@@ -44,7 +44,9 @@ void RecoveryKeeper::keepNow()
     }
     // The writer adjusts what it writes (version, flags): a copy takes that, the document stays as it is.
     Profile copy = profile_;
-    const std::string bytes = formatRecoveryCopy({profile_.FilePath, formatprofile(copy)});
+    // After New the path still names the last file, but the work is untitled: restored, it stays so.
+    const std::string original = profile_.FileTitle.empty() ? std::string() : profile_.FilePath;
+    const std::string bytes = formatRecoveryCopy({original, formatprofile(copy)});
     if (bytes == written_) return;
 
     if (!QDir().mkpath(folder_)) return;
