@@ -83,6 +83,29 @@ private slots:
         if (!gone.isNull()) QCOMPARE(h.pixelNear(gone.x(), gone.y()).rgb(), h.form().palette().button().color().rgb());
     }
 
+    // Every refresh leaves the entry row current, where the Delete key names no point: a stray press
+    // after a command must not take the last point, as the menu item on that row does.
+    void deleteKeyTakesOnlyTheCurrentRowsPoint_data()
+    {
+        QTest::addColumn<int>("row");  // current row before the key; 0: as the refresh left it
+        QTest::addColumn<QString>("result");
+        QTest::newRow("after a refresh") << 0 << "1|5.00|10.0 2|7.00|20.0 3||";
+        QTest::newRow("a point's row") << 1 << "1|7.00|20.0 2||";
+    }
+
+    void deleteKeyTakesOnlyTheCurrentRowsPoint()
+    {
+        QFETCH(int, row);
+        FormHarness h;
+        load(h, {5, 7}, {10, 20});
+        QCOMPARE(QPoint(h.form().grid().Col(), h.form().grid().Row()), QPoint(1, 3));
+        if (row) h.form().grid().setRow(row);
+        h.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.form()));
+        QTest::keyClick(&h.form().grid(), Qt::Key_Delete);
+        QTEST(h.rows(), "result");
+    }
+
     void clearPointsEmptiesTheListAndTurnsSnapOff()
     {
         FormHarness h;

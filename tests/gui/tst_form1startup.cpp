@@ -83,7 +83,7 @@ private slots:
         h.form().updategrid();
         QCOMPARE(h.rows(), QStringLiteral("1|12.50|90.0 2|| 3|| 4||"));
         QCOMPARE(p.DataChanged, True);
-        QCOMPARE(QPoint(h.form().grid().Col(), h.form().grid().Row()), QPoint(0, 0));
+        QCOMPARE(QPoint(h.form().grid().Col(), h.form().grid().Row()), QPoint(1, 2));  // the entry row
 
         p.PolarSys = False;
         p.RectSys = True;

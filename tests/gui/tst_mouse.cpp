@@ -64,16 +64,16 @@ private slots:
         QTest::addColumn<QString>("state");   // table rows, current row, pointer, unsaved change
         // clang-format off
         // 41 characters: 10 + 15 + 9 (shorter than its cut) + 7; long numbers lose their tails.
-        const QString none = "1|| @0 cross";
+        const QString none = "1|| @1 cross";
         QTest::newRow("read-out") << "" << "m0,10" << "R 10.00   Theta 90.0     X 0.0    Y 10.0 " << none;
         QTest::newRow("read-out, Y") << "wide" << "m0,-100.5" << "R 100.50  Theta 270.0    X 0.0    Y -100." << none;
         QTest::newRow("read-out, X") << "wide" << "m-123.4,0" << "R 123.40  Theta 180.0    X -123.4  Y 0.0  " << none;
         QTest::newRow("read-out, ,") << "comma" << "m0,10" << "R 10,00   Theta 90,0     X 0,0    Y 10,0 " << none;
         // The usable edge is inside; the beam radius is not subtracted for the pointer.
         QTest::newRow("edge, X axis") << "" << "c95,0" << "" << "1|95.00|360.0 2|| @1 cross changed";
-        QTest::newRow("a hair beyond") << "" << "c95.00001,0" << "" << "1|| @0 arrow";
-        QTest::newRow("press, no move before") << "" << "d10,10 u10,10" << "" << "1|| @0 arrow";
-        QTest::newRow("press after a move out") << "" << "m10,10 m0,98 d10,10 u10,10" << "" << "1|| @0 arrow";
+        QTest::newRow("a hair beyond") << "" << "c95.00001,0" << "" << "1|| @1 arrow";
+        QTest::newRow("press, no move before") << "" << "d10,10 u10,10" << "" << "1|| @1 arrow";
+        QTest::newRow("press after a move out") << "" << "m10,10 m0,98 d10,10 u10,10" << "" << "1|| @1 arrow";
         // A hit needs strictly less than half a beam in X and in Y; of overlapping spots the higher wins.
         const QString two = "1|0.00|0.0 2|6.00|180.0 3|";
         QTest::newRow("hit 3.99, 3.99") << "two" << "c3.99,3.99" << "" << two + "| @1 cross";
@@ -96,7 +96,7 @@ private slots:
         QTest::newRow("held outside") << "five" << "M-91,0 D-91,0 M-98,0" << "Release Mouse to Erase Point 3"
                                       << one + "91.00|180.0 " + last + "arrow";
         QTest::newRow("dropped outside") << "five" << "M-91,0 D-91,0 M-98,0 U-98,0" << ""
-                                         << one + "91.00|270.0 4|91.00|360.0 5|| @0 arrow changed";
+                                         << one + "91.00|270.0 4|91.00|360.0 5|| @5 arrow changed";
         QTest::newRow("out and back") << "five" << "m-91,0 d-91,0 m-98,0 m-60,0 u-60,0" << ""
                                       << one + "60.00|180.0 " + last + "cross changed";
         // clang-format on

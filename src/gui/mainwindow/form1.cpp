@@ -163,11 +163,12 @@ void Form1::buildMenus()
     EditCommands& edits = *edits_;
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     addUndoItems(edit);
-    QAction* remove = edit->addAction(QStringLiteral("&Delete"));
-    remove->setObjectName(QStringLiteral("Edit_Delete"));
+    Edit_Delete = edit->addAction(QStringLiteral("&Delete"));
+    Edit_Delete->setObjectName(QStringLiteral("Edit_Delete"));
     // Text boxes keep the key for their own text while they have the focus.
-    remove->setShortcut(QKeySequence::Delete);
-    connect(remove, &QAction::triggered, this, [this] {
+    Edit_Delete->setShortcut(QKeySequence::Delete);
+    Edit_Delete->installEventFilter(this);
+    connect(Edit_Delete, &QAction::triggered, this, [this] {
         mouse_->letGoOfHeldSpot();
         edits_->Edit_Delete_Click();
     });
@@ -402,7 +403,15 @@ std::optional<std::string> Form1::storeSettings()
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == descript && event->type() == QEvent::ShortcutOverride) return leaveUndoKeysToTheWindow(*event);
+    // The menu item on the entry row still takes the last point; the key, pressed there, takes nothing.
+    if (watched == Edit_Delete && event->type() == QEvent::Shortcut) return !deleteKeyNamesAPoint();
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::deleteKeyNamesAPoint() const
+{
+    const int row = currentRow();
+    return row >= 1 && row <= profile_.PointCount;
 }
 
 FlexGrid& Form1::grid() { return table_->grid(); }

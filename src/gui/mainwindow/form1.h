@@ -145,6 +145,9 @@ private:
     void showSnapshot(const ProfileSnapshot& snapshot);
     // Lets Undo and Redo's keys reach the window from the description box; true when it took them.
     bool leaveUndoKeysToTheWindow(QEvent& shortcutOverride);
+    // The Delete key removes only the point it names: the current row's, or the spot picked on the
+    // drawing. On the entry row it names none, so the key does nothing there.
+    bool deleteKeyNamesAPoint() const;
     // Stores the settings and the window's placement; the reason when the store could not be written.
     std::optional<std::string> storeSettings();
     void showAboutBox();
@@ -165,6 +168,7 @@ private:
     QAction* File_Save = nullptr;
     QAction* Edit_Undo = nullptr;
     QAction* Edit_Redo = nullptr;
+    QAction* Edit_Delete = nullptr;
     QAction* Edit_SortA = nullptr;
     QAction* Edit_SortR = nullptr;
     QAction* Draw_Snap = nullptr;

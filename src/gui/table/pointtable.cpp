@@ -201,6 +201,14 @@ void PointTable::updategrid()
     grdData->setCol(0);
     grdData->setRow(0);
     grdData->setText(QString());
+    moveToEntryRow();
+}
+
+void PointTable::moveToEntryRow()
+{
+    // The header names no point and takes no typing: what is typed after a refresh starts a new point.
+    grdData->setCol(1);
+    grdData->setRow(entryRow(profile_));
 }
 
 void PointTable::resetgrid(int n)
@@ -212,6 +220,7 @@ void PointTable::resetgrid(int n)
     grdData->setText(profile_.PolarSys ? QStringLiteral("R(mm)") : QStringLiteral("X (mm)"));
     grdData->setCol(2);
     grdData->setText(profile_.PolarSys ? QStringLiteral("Theta") : QStringLiteral("Y (mm)"));
+    moveToEntryRow();
     window_.platform().setPointer(Pointer::Default);
 }
 

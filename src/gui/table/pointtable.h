@@ -66,6 +66,8 @@ private:
     void writeRow(int row, char separator);
     // Counts the entry row's slot as a new point and shows it. The caller has made sure the store has room.
     void appendEntryRowPoint();
+    // Makes the entry row's first value cell current.
+    void moveToEntryRow();
 
     WindowServices& window_;
     Profile& profile_;
