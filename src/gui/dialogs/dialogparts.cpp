@@ -40,14 +40,14 @@ QScrollBar* makeScrollBar(const char* name, int minimumWidth, QWidget* parent)
     return bar;
 }
 
-QHBoxLayout* makeOkCancelRow(QPushButton* ok, QPushButton* cancel)
+QHBoxLayout* makeOkCancelRow(QPushButton* ok, QPushButton* cancel, ButtonRowPlacement placement)
 {
     ok->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(ok);
     row->addWidget(cancel);
-    row->addStretch(1);
+    if (placement == ButtonRowPlacement::Centred) row->addStretch(1);
     return row;
 }
 

@@ -23,7 +23,9 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent);
 // keys step the value: Left and Down decrease it, Right and Up increase it.
 QScrollBar* makeScrollBar(const char* name, int minimumWidth, QWidget* parent);
 
-// OK and Cancel side by side, centred, OK the default button.
-QHBoxLayout* makeOkCancelRow(QPushButton* ok, QPushButton* cancel);
+// OK and Cancel side by side, OK the default button; centred, or at the right edge.
+enum class ButtonRowPlacement { Centred, Right };
+QHBoxLayout* makeOkCancelRow(QPushButton* ok, QPushButton* cancel,
+                             ButtonRowPlacement placement = ButtonRowPlacement::Centred);
 
 }  // namespace solvane

@@ -90,7 +90,6 @@ SetupFrm::SetupFrm(Profile& profile, Platform& platform, std::function<void()> u
 
     OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
@@ -105,14 +104,9 @@ SetupFrm::SetupFrm(Profile& profile, Platform& platform, std::function<void()> u
     grid->addWidget(BeamDia, 4, 1);
     grid->addWidget(HScroll2, 5, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(makeOkCancelRow(OKBtn, CancelBtn, ButtonRowPlacement::Right));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(Combo1, OptPolarSys);

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -60,18 +59,12 @@ SnapForm::SnapForm(Profile& profile, QWidget* parent) : QDialog(parent), profile
 
     OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
     CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(makeOkCancelRow(OKBtn, CancelBtn, ButtonRowPlacement::Right));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(HScroll1, HScroll2);
