@@ -52,14 +52,6 @@ std::optional<Pair> parsePair(std::string_view text)
     return Pair{*x, *y};
 }
 
-CsvImportResult failure(ImportStatus status, std::string message)
-{
-    CsvImportResult result;
-    result.status = status;
-    result.message = std::move(message);
-    return result;
-}
-
 }  // namespace
 
 CsvColumnsCheck checkCsvColumnBoxes(const std::array<std::string, 6>& boxTexts)
@@ -101,10 +93,11 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
     profile.PointCount = 0;
 
     if (columns.CsvXRelCol < 1 || columns.CsvYRelCol < 1)
-        return failure(ImportStatus::BadColumns, "The columns of X rel and Y rel must be given (numbers from 1 up).");
+        return csvImportFailure(ImportStatus::BadColumns,
+                                "The columns of X rel and Y rel must be given (numbers from 1 up).");
     if (columns.CsvCenterLocCol < 0 || columns.CsvDiePitchCol < 0 || columns.CsvXIndexCol < 0 ||
         columns.CsvYIndexCol < 0)
-        return failure(ImportStatus::BadColumns, "A column number below 0 cannot name a column.");
+        return csvImportFailure(ImportStatus::BadColumns, "A column number below 0 cannot name a column.");
 
     FieldReader reader(withoutByteOrderMark(bytes));
     // A row keeps its fields up to the last column asked for (at least one).
@@ -123,7 +116,7 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
             const std::string what = field ? std::string("the ") + name + " field, " + shownField(*field) +
                                                  ", is not " + kind
                                            : std::string("the row has no ") + name + " field";
-            return failure(ImportStatus::Damaged, "Row " + std::to_string(rowNumber) + ": " + what + ".");
+            return csvImportFailure(ImportStatus::Damaged, "Row " + std::to_string(rowNumber) + ": " + what + ".");
         };
         const std::string* xField = fieldAt(row, columns.CsvXRelCol);
         const std::string* yField = fieldAt(row, columns.CsvYRelCol);
@@ -169,21 +162,22 @@ CsvImportResult importCsvDefects(std::string_view bytes, const CsvColumns& colum
 
     // A binary file or one of headings only would otherwise empty the profile without a word.
     if (count == 0)
-        return failure(ImportStatus::NoDefects, "The file holds no defect rows: no row has numbers in columns " +
-                                                    std::to_string(columns.CsvXRelCol) + " and " +
-                                                    std::to_string(columns.CsvYRelCol) + " (X rel and Y rel).");
+        return csvImportFailure(ImportStatus::NoDefects,
+                                "The file holds no defect rows: no row has numbers in columns " +
+                                    std::to_string(columns.CsvXRelCol) + " and " + std::to_string(columns.CsvYRelCol) +
+                                    " (X rel and Y rel).");
     if (count > MaxDefects)
-        return failure(ImportStatus::TooManyDefects, "The file holds " + std::to_string(count) +
-                                                         " defect rows; an import takes at most " +
-                                                         std::to_string(MaxDefects) + ".");
+        return csvImportFailure(ImportStatus::TooManyDefects, "The file holds " + std::to_string(count) +
+                                                                  " defect rows; an import takes at most " +
+                                                                  std::to_string(MaxDefects) + ".");
 
     std::array<DefectPosition, MaxDefects + 1> positions{};
     for (int i = 1; i <= count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const auto position = defectPosition(defects[k], centres[k].x, centres[k].y, pitches[k].x, pitches[k].y);
         if (!position)
-            return failure(ImportStatus::Damaged,
-                           "Defect row " + std::to_string(i) + " of the file lies too far out to be a point.");
+            return csvImportFailure(ImportStatus::Damaged,
+                                    "Defect row " + std::to_string(i) + " of the file lies too far out to be a point.");
         positions[k] = *position;
     }
     storeDefectPoints(profile, positions, count);
@@ -199,7 +193,7 @@ CsvImportResult importCsvFile(const std::string& path, const CsvColumns& columns
     if (!file.ok) {
         profile.CoordSys = "Rectangular";
         profile.PointCount = 0;
-        return failure(ImportStatus::FileError, file.message);
+        return csvImportFailure(ImportStatus::FileError, file.message);
     }
     return importCsvDefects(file.bytes, columns, profile, defects);
 }

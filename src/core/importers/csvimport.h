@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "importers/klaimport.h"
 #include "model/profile.h"
@@ -59,6 +60,12 @@ struct CsvImportResult {
     std::string message;                     // one plain sentence for the user; empty when Ok
     int pointCount = 0;                      // points put into the profile
 };
+
+// A result that imported nothing, with its reason for the user.
+inline CsvImportResult csvImportFailure(ImportStatus status, std::string message)
+{
+    return {status, std::move(message)};
+}
 
 // Imports the defect rows of the CSV text in bytes with the given columns. The caller has reset the
 // point store. CoordSys becomes "Rectangular" (only the name); on Ok, PointCount is the number of

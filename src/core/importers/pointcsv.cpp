@@ -35,14 +35,6 @@ std::optional<std::pair<float, float>> pointOf(const std::vector<std::string>& r
     return std::pair(static_cast<float>(*x), static_cast<float>(*y));
 }
 
-CsvImportResult refused(ImportStatus status, std::string message)
-{
-    CsvImportResult result;
-    result.status = status;
-    result.message = std::move(message);
-    return result;
-}
-
 }  // namespace
 
 std::string formatPointCsv(const Profile& profile)
@@ -79,14 +71,15 @@ CsvImportResult importPointCsv(std::string_view bytes, Profile& profile)
         if (row.size() == 1 && row[0].empty()) continue;
         const auto point = pointOf(row);
         if (!point)
-            return refused(ImportStatus::Damaged, "Line " + std::to_string(rowNumber) +
-                                                      ": the X_mm and Y_mm fields must be numbers of millimetres.");
+            return csvImportFailure(ImportStatus::Damaged,
+                                    "Line " + std::to_string(rowNumber) +
+                                        ": the X_mm and Y_mm fields must be numbers of millimetres.");
         points.push_back(*point);
     }
     if (points.size() > static_cast<std::size_t>(MaxPoints))
-        return refused(ImportStatus::TooManyDefects, "The file holds " + std::to_string(points.size()) +
-                                                         " points; a profile takes at most " +
-                                                         std::to_string(MaxPoints) + ".");
+        return csvImportFailure(ImportStatus::TooManyDefects, "The file holds " + std::to_string(points.size()) +
+                                                                  " points; a profile takes at most " +
+                                                                  std::to_string(MaxPoints) + ".");
 
     for (std::size_t i = 0; i < points.size(); ++i) {
         PointRec& point = profile.Points[i + 1];
