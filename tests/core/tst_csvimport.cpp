@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -34,32 +35,24 @@ Imported import(std::string text, const CsvColumns& columns = RelOnly, int rows 
 // Point count and last point, converted as results files are.
 TEST(CsvImport, RowsBecomePoints)
 {
-    struct Case {
-        std::string text;
-        CsvColumns columns;
-        int rows, count;
-        float x, y;
-    };
-    for (const Case& c : std::vector<Case>{
+    // text, columns, rows added, points, the last one's X and Y
+    for (const auto& [text, columns, rows, count, x, y] :
+         std::vector<std::tuple<std::string, CsvColumns, int, int, float, float>>{
              // Our fixture (BOM, headings, blank lines, quotes, centre " X Y ", 1e3); then the help file's example.
              {loadImportFile(SOLVANE_TEST_DATA "/csv/defects.csv").bytes, {2, 3, 4, 5, 6, 7}, 0, 3, -205.0f, -69.0f},
+             // clang-format off
              {"Defect,XIndex,YIndex,XRel,YRel,Centre,Pitch\r\n1,10,10,5000,5000,100000,10000\r\n"
-              "2,3,-2,1250.5,800,100000 95000,10000 8000\r\n",
-              {6, 7, 2, 3, 4, 5},
-              0,
-              2,
-              -68.7495f,
-              -110.2f},
+              "2,3,-2,1250.5,800,100000 95000,10000 8000\r\n", {6, 7, 2, 3, 4, 5}, 0, 2, -68.7495f, -110.2f},
+             // clang-format on
              {"y,_,_,xi,x,extra\n2000,a,b,3,1000,zzz\n", {0, 0, 4, 0, 5, 1}, 0, 1, 1.0f, 2.0f},  // any order, no pitch
              {"1000,0\r2000,0\n3000,0", RelOnly, 0, 3, 3.0f, 0.0f},  // CR, LF, no last line end
              {"XRel,YRel\r\n", RelOnly, 1000, 1000, 1.0f, -0.5f}}) {
-        const auto r = import(c.text, c.columns, c.rows);
+        const auto r = import(text, columns, rows);
         EXPECT_EQ(std::tuple(r.result.status, int{r.profile->PointCount}, r.profile->CoordSys),
-                  std::tuple(ImportStatus::Ok, c.count, "Rectangular"))
-            << c.text << r.result.message;
-        const PointRec& p = r.profile->Points[static_cast<std::size_t>(c.count)];
-        EXPECT_NEAR(p.X, c.x, 2e-5f) << c.text;
-        EXPECT_NEAR(p.Y, c.y, 2e-5f) << c.text;
+                  std::tuple(ImportStatus::Ok, count, "Rectangular"))
+            << text << r.result.message;
+        const PointRec& p = r.profile->Points[static_cast<std::size_t>(count)];
+        EXPECT_LT(std::hypot(p.X - x, p.Y - y), 3e-5f) << text;
     }
 }
 

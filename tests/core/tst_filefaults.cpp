@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -129,15 +128,17 @@ const std::string OldBytes = "\"Solvane 5.1\"\r\n\"old version\"\r\n200\r\n5\r\n
 
 struct SaveFault {
     const char* name;
-    const char* target;         // relative to the test folder
-    bool replaceFails;          // the injected replace step refuses
-    const char* messageBegins;  // the reason names the step that failed
+    const char* target;   // relative to the test folder
+    bool replaceFails;    // the injected replace step refuses
+    const char* message;  // "@" stands for the test folder
 };
 
 void PrintTo(const SaveFault& c, std::ostream* out) { *out << c.name; }
 
 class SaveFaults : public Folder, public ::testing::WithParamInterface<SaveFault> {};
 
+// The reason names the step that failed, in one line; no temporary file is left behind, and nothing
+// that was there changed. A FIFO in the file's place is refused at once.
 TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
 {
     const SaveFault c = GetParam();
@@ -145,6 +146,7 @@ TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
     fs::create_directories(folder_ / "profiles");
     write(folder_ / "profiles" / "inside.waf", OldBytes);
     fs::create_symlink(folder_ / "wafer.waf", folder_ / "link.waf");
+    ASSERT_EQ(::mkfifo((folder_ / "pipe.waf").c_str(), 0600), 0);
     const auto before = snapshot(folder_);
 
     bool replaceCalled = false;
@@ -156,24 +158,40 @@ TEST_P(SaveFaults, LeaveEveryFileAsItWasAndSayWhy)
     const WriteResult result = writeprofile(profile, (folder_ / c.target).string(),
                                             c.replaceFails ? refuse : ReplaceFileStep{});
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message.rfind(c.messageBegins, 0), 0u) << result.message;
-    EXPECT_EQ(result.message.find('\n'), std::string::npos);
+    std::string message = c.message;
+    for (std::size_t at; (at = message.find('@')) != std::string::npos;) message.replace(at, 1, folder_.string());
+    EXPECT_EQ(std::pair(result.ok, result.message), std::pair(false, message));
     EXPECT_EQ(replaceCalled, c.replaceFails);
-    // No temporary file is left behind, and nothing that was there changed.
     EXPECT_EQ(snapshot(folder_), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SaveFaults,
-    ::testing::Values(SaveFault{"FolderMissing", "no such folder/wafer.waf", false, "cannot create a file in \""},
-                      SaveFault{"FolderMissingTwoLevels", "a/b/wafer.waf", false, "cannot create a file in \""},
-                      SaveFault{"PathIsAFolder", "profiles", false, "\""},
-                      SaveFault{"ParentIsAFile", "wafer.waf/x.waf", false, "cannot create a file in \""},
-                      SaveFault{"ReplaceFails", "wafer.waf", true, "cannot replace \""},
-                      SaveFault{"ReplaceFailsForANewFile", "new.waf", true, "cannot replace \""},
-                      SaveFault{"ReplaceFailsThroughALink", "link.waf", true, "cannot replace \""}),
+    ::testing::Values(
+        SaveFault{"FolderMissing", "no such folder/wafer.waf", false,
+                  "cannot create a file in \"@/no such folder\": No such file or directory"},
+        SaveFault{"FolderMissingTwoLevels", "a/b/wafer.waf", false,
+                  "cannot create a file in \"@/a/b\": No such file or directory"},
+        SaveFault{"PathIsAFolder", "profiles", false, "\"@/profiles\" is a folder"},
+        SaveFault{"PathIsAFifo", "pipe.waf", false, "\"@/pipe.waf\" is not a plain file"},
+        SaveFault{"ParentIsAFile", "wafer.waf/x.waf", false,
+                  "cannot create a file in \"@/wafer.waf\": Not a directory"},
+        SaveFault{"ReplaceFails", "wafer.waf", true, "cannot replace \"@/wafer.waf\": No space left on device"},
+        SaveFault{"ReplaceFailsForANewFile", "new.waf", true, "cannot replace \"@/new.waf\": No space left on device"},
+        SaveFault{"ReplaceFailsThroughALink", "link.waf", true,
+                  "cannot replace \"@/wafer.waf\": No space left on device"}),
     [](const ::testing::TestParamInfo<SaveFault>& info) { return std::string(info.param.name); });
+
+// A name that is a file name pattern is refused before anything is written or cleaned in the model.
+TEST(SaveFaults, AFileNamePatternIsRefusedUntouched)
+{
+    Profile profile = threePoints();
+    profile.CoordSys = "Rectangular";
+    profile.Points[1].X = 0.0004f;
+    EXPECT_EQ(writeprofile(profile, "*.waf").message,
+              "\"*.waf\" is a file name pattern, not a file name: nothing was written");
+    EXPECT_EQ(profile.Points[1].X, 0.0004f);
+}
 
 // A save keeps the target's permissions (a new file gets 0666 less the umask), writes through a link
 // to its file, even a dangling one, and leaves room for names up to the system's 255 bytes.
@@ -212,19 +230,6 @@ TEST_F(Folder, SavesKeepModesFollowLinksAndTakeLongNames)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}), 7);  // no temporary left
 }
 
-// A folder or a FIFO in the file's place is named for what it is; the FIFO is refused at once.
-TEST_F(Folder, SavingOntoWhatIsNotAPlainFileSaysWhatItIs)
-{
-    fs::create_directories(folder_ / "profiles");
-    ASSERT_EQ(::mkfifo((folder_ / "pipe.waf").c_str(), 0600), 0);
-    for (const auto& [name, what] :
-         std::vector<std::pair<const char*, const char*>>{{"profiles", "a folder"}, {"pipe.waf", "not a plain file"}}) {
-        Profile profile = threePoints();
-        EXPECT_EQ(writeprofile(profile, (folder_ / name).string()).message,
-                  "\"" + (folder_ / name).string() + "\" is " + what);
-    }
-}
-
 // ---------------------------------------------------------------------------------------------
 // Things that are not plain files
 
@@ -247,8 +252,9 @@ TEST_F(Folder, ReadersRefuseWhatIsNotAPlainFile)
                                                           {folder, "\"" + folder + "\" is a folder"}})
         EXPECT_EQ(readers(file), std::vector<std::string>(4, message));
     EXPECT_EQ(plainFileProblem(pipe), "\"" + pipe + "\" is not a plain file");
-    EXPECT_EQ(plainFileProblem((folder_ / "missing").string()),
-              std::nullopt);  // nothing there is no fault: defaults apply
+    // Nothing there is no fault (defaults apply), but there is no profile to open either.
+    EXPECT_EQ(plainFileProblem((folder_ / "missing").string()), std::nullopt);
+    EXPECT_FALSE(readprofileFile(*profile, (folder_ / "missing").string()).opened);
 }
 
 // Only an existing plain file that may not be written is read-only; links are followed.
@@ -298,21 +304,12 @@ struct LargeInput {
 // What the reader made of the input: its message (empty when it succeeded).
 std::string readLarge(Reader reader, std::string_view text)
 {
+    const auto profile = std::make_unique<Profile>();
+    const auto defects = std::make_unique<DefectStore>();
     switch (reader) {
-    case Reader::Profile: {
-        auto profile = std::make_unique<Profile>();
-        return readprofile(*profile, text).message;
-    }
-    case Reader::Kla: {
-        auto profile = std::make_unique<Profile>();
-        auto defects = std::make_unique<DefectStore>();
-        return importKlaResults(text, *profile, *defects).message;
-    }
-    case Reader::Csv: {
-        auto profile = std::make_unique<Profile>();
-        auto defects = std::make_unique<DefectStore>();
-        return importCsvDefects(text, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
-    }
+    case Reader::Profile: return readprofile(*profile, text).message;
+    case Reader::Kla: return importKlaResults(text, *profile, *defects).message;
+    case Reader::Csv: return importCsvDefects(text, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
     }
     return {};
 }
@@ -324,26 +321,20 @@ void PrintTo(const LargeInput& c, std::ostream* out) { *out << c.name; }
 
 class LargeInputs : public ::testing::TestWithParam<LargeInput> {};
 
-TEST_P(LargeInputs, AreReadInTimeAndMemoryProportionalToTheirSize)
+// A read that grows faster than its input does not end within the test's time limit.
+TEST_P(LargeInputs, AreReadInMemoryProportionalToTheirSize)
 {
     const LargeInput c = GetParam();
     const std::string text = c.make();
     ASSERT_GE(text.size(), FiftyMegabytes - 64);
 
     const HeapWatch heap;
-    const auto start = std::chrono::steady_clock::now();
     const std::string message = readLarge(c.reader, text);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     EXPECT_EQ(message.rfind(c.outcome, 0), 0u) << message;
     EXPECT_LT(message.size(), 200u);
     EXPECT_LE(static_cast<double>(heap.extraPeak()), c.memoryPerByte * static_cast<double>(text.size()))
         << heap.extraPeak() / (1024 * 1024) << " MB";
-    // A guard against reads that grow faster than the input, not a speed target: a linear read of
-    // 50 MB takes about a second even under the sanitizers.
-    EXPECT_LT(seconds, 60.0);
-    RecordProperty("heap_peak_mb", std::to_string(heap.extraPeak() / (1024 * 1024)));
-    RecordProperty("seconds", std::to_string(seconds));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -44,15 +44,11 @@ std::vector<int> places(const Profile& profile)
 
 TEST(PointList, SortsAndRemovalKeepRecordsWhole)
 {
-    struct Case {
-        const char* operation;
-        int point;  // for remove
-        std::vector<std::pair<float, float>> points;
-        bool removed;
-        std::vector<int> places;
-    };
-    const std::vector<std::pair<float, float>> four{{5, 10}, {10, 20}, {15, 30}, {20, 40}};
-    for (const Case& c : std::vector<Case>{
+    using Points = std::vector<std::pair<float, float>>;
+    const Points four{{5, 10}, {10, 20}, {15, 30}, {20, 40}};
+    // operation, the point removed, points, whether one was removed, the places afterwards
+    for (const auto& [op, point, points, removed, after] :
+         std::vector<std::tuple<std::string, int, Points, bool, std::vector<int>>>{
              {"angle", 0, {{1, 90}, {2, 0}, {3, 90}, {4, 45}}, false, {2, 4, 1, 3}},
              {"radius", 0, {{10, 1}, {0, 2}, {10, 3}}, false, {2, 1, 3}},
              {"angle", 0, {}, false, {}},
@@ -62,14 +58,11 @@ TEST(PointList, SortsAndRemovalKeepRecordsWhole)
              {"remove", 0, four, false, {1, 2, 3, 4}},
              {"remove", 5, four, false, {1, 2, 3, 4}},
          }) {
-        const auto profile = marked(c.points);
-        const std::string op = c.operation;
-        bool removed = false;
+        const auto profile = marked(points);
         if (op == "angle") sortByAngle(*profile);
         if (op == "radius") sortByRadius(*profile);
-        if (op == "remove") removed = removePoint(*profile, c.point);
-        EXPECT_EQ(removed, c.removed) << op << ' ' << c.point;
-        EXPECT_EQ(places(*profile), c.places) << op << ' ' << c.point;
+        EXPECT_EQ(op == "remove" && removePoint(*profile, point), removed) << op << ' ' << point;
+        EXPECT_EQ(places(*profile), after) << op << ' ' << point;
     }
 }
 
@@ -96,32 +89,22 @@ TEST(PointList, ClearLeavesEveryEntryZero)
 
 TEST(PointList, TextListsThePointsOfTheShownSystem)
 {
-    struct Case {
-        bool polar;
-        char separator;
-        std::vector<std::pair<float, float>> points;  // R and Theta; X = -R, Y = -Theta
-        std::string text;
-    };
-    for (const Case& c : std::vector<Case>{
+    // polar, separator, R and Theta (X = -R, Y = -Theta), text
+    for (const auto& [polar, separator, points, text] :
+         std::vector<std::tuple<bool, char, std::vector<std::pair<float, float>>, std::string>>{
              {true, '.', {{50, 90}, {0, 0}}, "R(mm)  Theta\r\n50.00\t90.0\r\n.00\t.0\r\n"},
              {true, ',', {{50, 90}, {0, 0}}, "R(mm)  Theta\r\n50,00\t90,0\r\n,00\t,0\r\n"},
              {false, '.', {{2.5f, -0.5f}, {123.456f, 1}}, "X(mm)  Y(mm)\r\n-2.50\t.50\r\n-123.46\t-1.00\r\n"},
              {true, '.', {}, "R(mm)  Theta\r\n"},
          }) {
-        EXPECT_EQ(pointListText(*marked(c.points, c.polar), c.separator), c.text);
+        EXPECT_EQ(pointListText(*marked(points, polar), separator), text);
     }
 }
 
 TEST(PointList, TypedValuesAreLimitedToTheirColumn)
 {
-    struct Case {
-        bool polar;
-        int column;
-        double typed;
-        float limited;
-    };
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const Case& c : std::vector<Case>{
+    for (const auto& [polar, column, typed, limited] : std::vector<std::tuple<bool, int, double, float>>{
              {true, 1, 120, 97.5f},
              {true, 1, 75, 75},
              {true, 1, -5, 0},
@@ -135,71 +118,44 @@ TEST(PointList, TypedValuesAreLimitedToTheirColumn)
              {false, 2, -1e300, -FLT_MAX},
              {true, 2, nan, 0},
          }) {
-        EXPECT_EQ(limitedCellValue(*marked({}, c.polar), c.column, c.typed), c.limited)
-            << c.polar << ' ' << c.column << ' ' << c.typed;
+        EXPECT_EQ(limitedCellValue(*marked({}, polar), column, typed), limited)
+            << polar << ' ' << column << ' ' << typed;
     }
 }
 
-// A typed value sets its field; the other pair follows as the profile reader derives it.
-TEST(PointList, SetValueDerivesTheOtherPair)
+// A typed value sets its field, the other pair following as the profile reader derives it; a point placed
+// at a drawing position takes both pairs from it, the angle in (0, 360] (the positive X axis gives 360).
+TEST(PointList, TypedAndPlacedPointsDeriveTheOtherPair)
 {
-    struct Case {
-        bool polar;
-        int column;
-        double value;
-        PointRec point;  // R, Theta, Flag (place), X, Y
-    };
-    for (const Case& c : std::vector<Case>{
-             {true, 1, 10, {10, 90, 1, -4.37114e-07f, 10}},
-             {true, 2, 180, {40, 180, 1, -40, 3.49691e-06f}},
-             {false, 1, 3, {5, 53.130104f, 1, 3, 4}},
-             {false, 2, -4, {5, 306.8699f, 1, 3, -4}},
+    // polar, the column typed in (0: placed at a, b), the value typed or the position, R, Theta, Flag, X, Y
+    for (const auto& [polar, column, a, b, want] : std::vector<std::tuple<bool, int, float, float, PointRec>>{
+             {true, 1, 10, 0, {10, 90, 1, -4.37114e-07f, 10}},
+             {true, 2, 180, 0, {40, 180, 1, -40, 3.49691e-06f}},
+             {false, 1, 3, 0, {5, 53.130104f, 1, 3, 4}},
+             {false, 2, -4, 0, {5, 306.8699f, 1, 3, -4}},
+             {true, 0, 95, 0, {95, 360, 1, 95, -1.01821e-05f}},
+             {true, 0, 0, 10, {10, 90, 1, 0, 10}},
+             {true, 0, -3, -4, {5, 233.1301f, 1, -3, -4}},
+             {true, 0, 0, 0, {0, 90, 1, 0, 0}},
          }) {
-        const auto profile = marked({{40, 90}}, c.polar);
-        profile->Points[1].X = 3;
-        profile->Points[1].Y = 4;
-        setPointValue(*profile, 1, c.column, c.value);
-        const PointRec& p = profile->Points[1];
-        EXPECT_FLOAT_EQ(p.R, c.point.R) << c.polar << c.column;
-        EXPECT_FLOAT_EQ(p.Theta, c.point.Theta) << c.polar << c.column;
-        EXPECT_NEAR(p.X, c.point.X, 1e-5) << c.polar << c.column;
-        EXPECT_NEAR(p.Y, c.point.Y, 1e-5) << c.polar << c.column;
-    }
-}
-
-// A drawing position in the profile frame: the angle runs (0, 360], the positive X axis giving 360.
-TEST(PointList, PlacedPointsTakeBothPairsFromThePosition)
-{
-    struct Case {
-        float x, y;
-        PointRec point;
-    };
-    for (const Case& c : std::vector<Case>{
-             {95, 0, {95, 360, 7, 95, 0}},
-             {0, 10, {10, 90, 7, 0, 10}},
-             {-3, -4, {5, 233.1301f, 7, -3, -4}},
-             {0, 0, {0, 90, 7, 0, 0}},
-         }) {
-        PointRec p{1, 2, 7, 3, 4};
-        placePoint(p, c.x, c.y);
-        EXPECT_FLOAT_EQ(p.R, c.point.R) << c.x << ',' << c.y;
-        EXPECT_FLOAT_EQ(p.Theta, c.point.Theta) << c.x << ',' << c.y;
-        EXPECT_EQ(p.Flag, 7);
-        EXPECT_NEAR(p.X, c.point.X, 1e-4) << c.x << ',' << c.y;
-        EXPECT_NEAR(p.Y, c.point.Y, 1e-4) << c.x << ',' << c.y;
+        const auto profile = marked({{40, 90}}, polar);
+        PointRec& p = profile->Points[1];
+        p.X = 3;
+        p.Y = 4;
+        column ? setPointValue(*profile, 1, column, a) : placePoint(p, a, b);
+        EXPECT_FLOAT_EQ(p.R, want.R) << polar << column << a;
+        EXPECT_FLOAT_EQ(p.Theta, want.Theta) << polar << column << a;
+        EXPECT_EQ(p.Flag, want.Flag);
+        EXPECT_NEAR(p.X, want.X, 1e-5) << polar << column << a;
+        EXPECT_NEAR(p.Y, want.Y, 1e-5) << polar << column << a;
     }
 }
 
 TEST(DocumentState, SaveAndTheNameFollowTheSource)
 {
-    struct Case {
-        std::string title;
-        DocumentSource source;
-        bool saveEnabled;
-        bool savesInPlace;
-        std::string name;
-    };
-    for (const Case& c : std::vector<Case>{
+    // title, source, Save enabled, Save writes in place, the name shown
+    for (const auto& [title, source, saveEnabled, savesInPlace, name] :
+         std::vector<std::tuple<std::string, DocumentSource, bool, bool, std::string>>{
              {"", DocumentSource::ProfileFile, false, false, "Untitled"},
              {"a.waf", DocumentSource::ProfileFile, true, true, "a.waf"},
              {"a.waf", DocumentSource::PartlyRead, true, false, "a.waf"},
@@ -207,11 +163,11 @@ TEST(DocumentState, SaveAndTheNameFollowTheSource)
              {"a.waf", DocumentSource::Recovered, true, false, "a.waf"},
          }) {
         const auto profile = std::make_unique<Profile>();
-        profile->FileTitle = c.title;
-        const DocumentState state = documentState(*profile, c.source);
+        profile->FileTitle = title;
+        const DocumentState state = documentState(*profile, source);
         EXPECT_EQ(std::tuple(state.saveEnabled(), state.savesInPlace(), state.name()),
-                  std::tuple(c.saveEnabled, c.savesInPlace, c.name))
-            << c.title << ' ' << static_cast<int>(c.source);
+                  std::tuple(saveEnabled, savesInPlace, name))
+            << title << ' ' << static_cast<int>(source);
     }
 }
 

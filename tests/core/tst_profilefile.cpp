@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -174,38 +170,6 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
                   std::tuple(false, std::string(c.message), c.stoppedAt, c.pointsRead, c.pointsRead,
                              last ? 50.0f : 0.0f, next > last ? 0.0f : 50.0f, 200.0));
     }
-}
-
-TEST(ProfileOnDisk, SavesSafelyAndRefusesWildcardsFoldersAndMissingFiles)
-{
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("solvane-profilefile-" + std::to_string(std::random_device{}()));
-    fs::create_directories(dir);
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir);
-    const auto contents = [](const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    std::ofstream("*.waf", std::ios::binary) << "old";
-    Profile profile;
-    fixedpattern(profile, FivePointCounts);
-    profile.CoordSys = "Rectangular";
-    EXPECT_EQ(writeprofile(profile, "*.waf").message,
-              "\"*.waf\" is a file name pattern, not a file name: nothing was written");
-    EXPECT_EQ(contents("*.waf"), "old");
-    EXPECT_NE(profile.Points[2].X, 0.0f);  // not cleaned: the points were not touched
-    ASSERT_TRUE(writeprofile(profile, "w.waf").ok);
-    const std::string written = contents("w.waf");
-    profile.CoordSys = "Polar";  // a failed replace leaves the previous file and no temporary
-    const auto refuse = [](const fs::path&, const fs::path&) { return make_error_code(std::errc::permission_denied); };
-    EXPECT_EQ(writeprofile(profile, "w.waf", refuse).message, "cannot replace \"w.waf\": Permission denied");
-    EXPECT_EQ(contents("w.waf"), written);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 2);
-    EXPECT_EQ(writeprofile(profile, dir.string()).message, "\"" + dir.string() + "\" is a folder");
-    EXPECT_FALSE(readprofileFile(profile, "missing.waf").opened);
-    fs::current_path(previous);
-    fs::remove_all(dir);
 }
 
 TEST(ProfileFlavours, FollowTheModelType)

@@ -44,25 +44,14 @@ TEST(LoadSettings, EmptyStoreGivesTheFirstRunDefaultsAndCentresTheWindow)
 // Type (rounded half to even, then 11..19), WafDia (0 becomes 200), the cap by model -> model, diameter.
 TEST(LoadSettings, ModelAndDiameterAreCorrectedByRangeAndCap)
 {
-    for (const auto& [type, wafDia, model, diameter] :
-         std::vector<std::tuple<const char*, const char*, int, double>>{{"13", "300", 13, 200},
-                                                                        {"16", "300", 16, 300},
-                                                                        {"25", "300", 11, 150},
-                                                                        {"12", "300", 12, 200},
-                                                                        {"14", "300", 14, 300},
-                                                                        {"11", "150.0001", 11, 150},
-                                                                        {"11", "100", 11, 100},
-                                                                        {"", "abc", 11, 150},
-                                                                        {"16", "abc", 16, 200},
-                                                                        {"16", "-50", 16, -50},
-                                                                        {"16", " 3 00mm", 16, 300},
-                                                                        {"10.5", "", 11, 150},
-                                                                        {"11.5", "", 12, 200},
-                                                                        {"12.5", "", 12, 200},
-                                                                        {"19.5", "", 11, 150},
-                                                                        {"19", "300", 19, 300},
-                                                                        {"-13", "", 11, 150},
-                                                                        {"&H10", "300", 16, 300}}) {
+    // clang-format off
+    for (const auto& [type, wafDia, model, diameter] : std::vector<std::tuple<const char*, const char*, int, double>>{
+             {"13", "300", 13, 200},    {"16", "300", 16, 300},      {"25", "300", 11, 150},   {"12", "300", 12, 200},
+             {"14", "300", 14, 300},    {"11", "150.0001", 11, 150}, {"11", "100", 11, 100},   {"", "abc", 11, 150},
+             {"16", "abc", 16, 200},    {"16", "-50", 16, -50},      {"16", " 3 00mm", 16, 300},
+             {"10.5", "", 11, 150},     {"11.5", "", 12, 200},       {"12.5", "", 12, 200},    {"19.5", "", 11, 150},
+             {"19", "300", 19, 300},    {"-13", "", 11, 150},        {"&H10", "300", 16, 300}}) {
+        // clang-format on
         Profile p;
         loadsettings(p, storeWith({{"Type", type}, {"WafDia", wafDia}}), Screen, "");
         EXPECT_EQ(std::pair(int{p.ModelType}, p.WaferDiameter), std::pair(model, diameter)) << type << " " << wafDia;
@@ -91,20 +80,13 @@ TEST(SaveSettings, WritesGeneralNumberTextThatTheNextStartReads)
     p.Units = "";                  // stored empty is not absent
     p.CoordSys = "Rectangular";
     savesettings(p, store, WindowPlacement{-120.5, 1e-5, 16777216.0, 7200.25});
-    EXPECT_EQ(store.entries(), (std::map<std::string, std::string>{{"Main/type", "16"},
-                                                                   {"QDX/wafdia", "300"},
-                                                                   {"QDX/offset", "0"},
-                                                                   {"QDX/diameter", "100"},
-                                                                   {"QDX/beam", ".5"},
-                                                                   {"QDX/edge", "360"},
-                                                                   {"QDX/r offset", "0"},
-                                                                   {"QDX/t offset", "0"},
-                                                                   {"QDX/units", ""},
-                                                                   {"QDX/height", "7200.25"},
-                                                                   {"QDX/width", "1.677722E+07"},
-                                                                   {"QDX/left", "-120.5"},
-                                                                   {"QDX/top", "1E-05"},
-                                                                   {"QDX/coord sys", "Rectangular"}}));
+    // clang-format off
+    EXPECT_EQ(store.entries(), (std::map<std::string, std::string>{
+        {"Main/type", "16"},    {"QDX/wafdia", "300"},      {"QDX/offset", "0"},        {"QDX/diameter", "100"},
+        {"QDX/beam", ".5"},     {"QDX/edge", "360"},        {"QDX/r offset", "0"},      {"QDX/t offset", "0"},
+        {"QDX/units", ""},      {"QDX/height", "7200.25"},  {"QDX/width", "1.677722E+07"},
+        {"QDX/left", "-120.5"}, {"QDX/top", "1E-05"},       {"QDX/coord sys", "Rectangular"}}));
+    // clang-format on
     Profile next;
     const WindowPlacement w = loadsettings(next, store, Screen, "");
     EXPECT_EQ(std::tuple(next.WaferDiameter, next.EdgeExclusion, next.Units), std::tuple(300.0, 360.0f, ""s));
