@@ -1,14 +1,16 @@
-// The Parameters, grid steps, colour, CSV column and About dialogs on their own, over a scripted platform.
+// The Parameters, grid steps, colour, CSV column and About dialogs on their own, over a scripted platform, and the
+// application icon.
 #include <QtTest>
 #include <QtWidgets>
 
 #include "dialogs/colorfrm.h"
 #include "dialogs/setupfrm.h"
 #include "dialogs/snapform.h"
+#include "formharness.h"
+#include "help/appicon.h"
 #include "help/frmabout.h"
 #include "importers/frmcsvfields.h"
 #include "offscreennoise.h"
-#include "scriptedplatform.h"
 
 using namespace solvane;
 
@@ -23,21 +25,6 @@ T* child(QWidget& dialog, const char* name)
 }
 QString text(QWidget& dialog, const char* label) { return child<QLabel>(dialog, label)->text(); }
 QScrollBar* bar(QWidget& dialog, const char* name) { return child<QScrollBar>(dialog, name); }
-void click(QWidget& dialog, const char* name)
-{
-    QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
-}
-
-// A message box as "text|title|icon|buttons", to compare with the only one shown.
-QString box(const QString& text, const QString& title, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
-{
-    return QStringLiteral("%1|%2|%3|%4").arg(text, title).arg(int(icon)).arg(int(buttons));
-}
-QString onlyMessage(const ScriptedPlatform& platform)
-{
-    const auto& m = platform.messages();
-    return m.size() == 1 ? box(m[0].text, m[0].title, m[0].icon, m[0].buttons) : QString("%1 messages").arg(m.size());
-}
 
 }  // namespace
 
@@ -131,8 +118,7 @@ private slots:
         bar(d, "HScroll2")->triggerAction(QAbstractSlider::SliderPageStepSub);
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "OKBtn");
-        QCOMPARE(onlyMessage(platform),
-                 box("Please enter a wafer size greater than 0.", "Solvane", MessageIcon::Exclamation));
+        QCOMPARE(platform.boxes(), "Solvane|Exclamation|Ok|Please enter a wafer size greater than 0.");
         QCOMPARE(std::pair(d.isVisible(), p.BeamDiameter), std::pair(true, 8.0));
         click(d, "CancelBtn");
         QCOMPARE(p.WaferDiameter, 200.0);
@@ -146,8 +132,8 @@ private slots:
             platform.clear();
             platform.answerMessage(confirmed ? MessageAnswer::Ok : MessageAnswer::Cancel);
             click(d, "OKBtn");
-            QCOMPARE(onlyMessage(platform), box("Coordinate system has changed.\r\nGrid will be updated.",
-                                                "Change needed.", MessageIcon::Critical, MessageButtons::OkCancel));
+            QCOMPARE(platform.boxes(),
+                     "Change needed.|Critical|OkCancel|Coordinate system has changed.\r\nGrid will be updated.");
             QCOMPARE(std::pair(d.isVisible(), gridRefreshes), std::pair(!confirmed, confirmed ? 1 : 0));
             QCOMPARE(p.CoordSys, std::string(confirmed ? "Rectangular" : "Polar"));
             QCOMPARE(std::pair(p.PolarSys, p.RectSys), confirmed ? std::pair(False, True) : std::pair(True, False));
@@ -245,8 +231,7 @@ private slots:
                  std::vector<Colour>({ButtonShadowColour, ButtonShadowColour, ButtonShadowColour, ButtonFaceColour}));
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "SaveBtn");
-        QCOMPARE(onlyMessage(platform),
-                 box("Wafer and Spot colors are the same. Spot color will be changed ", "Caution", MessageIcon::None));
+        QCOMPARE(platform.boxes(), "Caution|None|Ok|Wafer and Spot colors are the same. Spot color will be changed ");
         QCOMPARE(std::pair(p.WaferColor, p.SpotColor), std::pair(Cyan16, ButtonShadowColour));
     }
 
@@ -265,16 +250,27 @@ private slots:
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "CmdOK");
         QVERIFY(d.isVisible() && !d.columns());
-        QCOMPARE(onlyMessage(platform), box("The box \"Y rel:\" needs a column number: a whole number from 1 to 32767.",
-                                            "CSV File Information", MessageIcon::Exclamation));
+        QCOMPARE(platform.boxes(),
+                 "CSV File Information|Exclamation|Ok|The box \"Y rel:\" needs a column number: a whole "
+                 "number from 1 to 32767.");
         d.reject();
     }
 
-    // The flavour title is read at every showing; System Info has no tool to start here.
+    // The flavour title is read at every showing; System Info has no tool to start here. The icon comes from the
+    // GUI library's resources, each size drawn for itself, and the about box shows it.
     void aboutBox()
     {
+        const QIcon icon = applicationIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            const QImage image = icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(image, QImage(QStringLiteral(":/icons/solvane-%1.png").arg(size)).convertToFormat(image.format()));
+            QCOMPARE(std::pair(qAlpha(image.pixel(0, 0)), qAlpha(image.pixel(size / 2, size / 2))), std::pair(0, 255));
+        }
+        QApplication::setWindowIcon(icon);
         p.ProfileTitle = "Solvane/Wafer";
         frmAbout d(p, platform);
+        const QPixmap shown = child<QLabel>(d, "picIcon")->pixmap();
+        QCOMPARE(shown.toImage(), icon.pixmap(shown.size()).toImage());
         d.show();
         QCOMPARE(QStringList({d.windowTitle(), text(d, "lblVersion"), text(d, "lblTitle"), text(d, "lblDescription")}),
                  QStringList({"About Solvane", "Version 5.1", "Solvane/Wafer", "Accessory Automation Software"}));
@@ -282,7 +278,7 @@ private slots:
         QCOMPARE(child<QPushButton>(d, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "cmdSysInfo");
-        QCOMPARE(onlyMessage(platform), box("System Information Is Unavailable At This Time", "", MessageIcon::None));
+        QCOMPARE(platform.boxes(), "|None|Ok|System Information Is Unavailable At This Time");
         click(d, "CmdOK");
         p.ProfileTitle = "Solvane/Map";
         d.show();

@@ -19,16 +19,6 @@ const QString Prompt = QStringLiteral(
     "Data Not Saved|Question|YesNo|The data has changed\r\nsince your last save.\r\n"
     "    %1 anyway?");
 const QString WafDialog = QStringLiteral("; *.waf; waf; Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|; ");
-// Two polar points as a 5.1 file holds them, with the wafer parameters and colours of a fresh start.
-const QByteArray TwoPointFile =
-    "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
-    "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
-
-QByteArray readAll(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -109,7 +99,7 @@ private slots:
         QTest::addColumn<int>("saveAsks");      // file dialogs Save then shows (none: it writes x.waf or is off)
         const QString previous = "5 points, 7 rows; title \"\", status \"Untitled\"; Save off, changed: 1 2 3";
         const QString shown = QStringLiteral("; title \"x.waf\", status \"x.waf\"; Save on, unchanged: ");
-        QTest::newRow("good") << TwoPointFile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
+        QTest::newRow("good") << TwoPointProfile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
         QTest::newRow("missing") << QByteArray() << "opened:\r\ncannot open \"%1\": No such file or directory."
                                  << previous << 0;
         QTest::newRow("results file through All Files")
@@ -118,17 +108,17 @@ private slots:
                "100...\"."
             << previous << 0;
         QTest::newRow("second point broken")
-            << QByteArray(TwoPointFile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
+            << QByteArray(TwoPointProfile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
                "The profile shows what was read before that."
             << "1 points, 3 rows" + shown + "12 0 0" << 1;
         QTest::newRow("more points than a profile holds")
-            << QByteArray(TwoPointFile).replace("\r\n2\r\n", "\r\n99999999\r\n")
+            << QByteArray(TwoPointProfile).replace("\r\n2\r\n", "\r\n99999999\r\n")
             << "read to the end:\r\nthe file holds 99999999 points; a profile holds at most 2000.\r\n"
                "The profile shows what was read before that."
             << "2 points, 4 rows" + shown + "50 25.5 0" << 1;
         QTest::newRow("long description")
-            << QByteArray(TwoPointFile).replace("Two points", QByteArray(1001, 'd'))
+            << QByteArray(TwoPointProfile).replace("Two points", QByteArray(1001, 'd'))
             << "Solvane|Exclamation|Ok|The description in \"x.waf\" is longer than 1000 characters.\r\nThe box "
                "shows it as a profile can hold it: at most 1000 characters, double quotes as apostrophes, other "
                "characters as \"?\". A save writes it so."
@@ -150,8 +140,7 @@ private slots:
         h.setPolarPoints({{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
         h.profile().DataChanged = True;
         const QString path = work.filePath(QStringLiteral("x.waf"));
-        QFile file(path);
-        QVERIFY(bytes.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(bytes) > 0 && file.flush()));
+        if (!bytes.isEmpty()) writeFile(path, bytes);
         h.platform.answerMessage(MessageAnswer::Yes);
         h.platform.chooseFile(path);
         if (!message.isEmpty()) h.platform.answerMessage(MessageAnswer::Ok);
@@ -168,7 +157,7 @@ private slots:
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(int(h.platform.fileRequests().size()) - 1, saveAsks);
         // Written back as read (the description as the box holds it), or not at all.
-        QCOMPARE(readAll(path), bytes.replace(QByteArray(1001, 'd'), QByteArray(1000, 'd')));
+        QCOMPARE(readFile(path), bytes.replace(QByteArray(1001, 'd'), QByteArray(1000, 'd')));
     }
 
     void readOnlyFileIsReplacedOnlyOnYes_data()
@@ -185,10 +174,7 @@ private slots:
         FormHarness h;
         QTemporaryDir work;
         const QString path = work.filePath(QStringLiteral("locked.waf"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
-        file.close();
-        QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(writeFile(path, "kept"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         h.setPolarPoints({{50.0f, 90.0f}, {25.5f, 180.0f}});
         h.profile().DataChanged = True;
         h.platform.chooseFile(path);
@@ -196,7 +182,8 @@ private slots:
         h.action("File_SaveAs")->trigger();
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(h.boxes(), "Solvane|Question|YesNo|\"locked.waf\" is read-only.\r\nReplace it anyway?");
-        QCOMPARE(readAll(path), replace ? QByteArray(TwoPointFile).replace("Two points", "No Description") : "kept");
+        QCOMPARE(readFile(path),
+                 replace ? QByteArray(TwoPointProfile).replace("Two points", "No Description") : "kept");
         QCOMPARE(h.profile().DataChanged, replace ? False : True);
     }
 
@@ -217,7 +204,7 @@ private slots:
                                    "Solvane|Exclamation|Ok|The profile was not saved to \"%1\":\r\ncannot "
                                    "create a file in \"%2\": No such file or directory.")
                                    .arg(bad, work.filePath(QStringLiteral("missing")));
-        const QByteArray saved = QByteArray(TwoPointFile).replace("Two points", "No Description");
+        const QByteArray saved = QByteArray(TwoPointProfile).replace("Two points", "No Description");
         const QString untitled = QStringLiteral("\"\", status \"Untitled\"; Save off, changed");
         const QString states[] = {untitled, untitled,
                                   QStringLiteral("\"mine.waf\", status \"mine.waf\"; Save on, unchanged"),
@@ -234,14 +221,14 @@ private slots:
                                        (step == 3 ? work.path() : QString::fromStdString(h.profile().ProfileDir)));
             QCOMPARE(h.boxes(), target == bad ? failed : QString());
             QCOMPARE(h.document(), "2 points, 4 rows; title " + states[step]);
-            QCOMPARE(readAll(path), step++ < 2 ? QByteArray() : saved);
+            QCOMPARE(readFile(path), step++ < 2 ? QByteArray() : saved);
             h.profile().Points[2].R = step >= 3 ? 30.0f : 25.5f;  // an edit after the first save
             h.profile().DataChanged = True;
         }
         h.platform.clear();
         h.action("File_Save")->trigger();
         QVERIFY(h.platform.fileRequests().empty());
-        QCOMPARE(readAll(path), QByteArray(saved).replace("25.5,180", "30,180"));
+        QCOMPARE(readFile(path), QByteArray(saved).replace("25.5,180", "30,180"));
         QCOMPARE(h.document(), "2 points, 4 rows; title " + states[2]);
     }
 
@@ -250,15 +237,13 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("typed");  // typed key by key; after "^V" pasted
         QTest::addColumn<QString>("kept");
+        // clang-format off
         QTest::newRow("Latin-1") << "" << QStringLiteral("Lot 7 \u00e9\u00ff") << QStringLiteral("Lot 7 \u00e9\u00ff");
-        QTest::newRow("double quote") << ""
-                                      << "a\"b"
-                                      << "ab";
+        QTest::newRow("double quote") << "" << "a\"b" << "ab";
         QTest::newRow("beyond Latin-1") << "" << QStringLiteral("5\u20ac") << "5";
-        QTest::newRow("paste with a quote") << "ok"
-                                            << "^Vsay \"hi\""
-                                            << "ok";
+        QTest::newRow("paste with a quote") << "ok" << "^Vsay \"hi\"" << "ok";
         QTest::newRow("1001st character") << QString(1000, 'x') << "y" << QString(1000, 'x');
+        // clang-format on
     }
 
     // The description box refuses what a profile file would change, with a hint; what it takes is a change.
@@ -289,9 +274,7 @@ private slots:
         FormHarness h;
         QTemporaryDir work;
         const QString name = QString(240, 'n') + ".waf";
-        QFile file(work.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(TwoPointFile) > 0 && file.flush());
-        h.platform.chooseFile(file.fileName());
+        h.platform.chooseFile(writeFile(work.filePath(name), TwoPointProfile));
         h.action("File_Open")->trigger();
         const auto* panel = h.form().findChild<QLabel*>(QStringLiteral("StatusBarPanel2"));
         QTRY_VERIFY(panel->text().contains(QChar(0x2026)));

@@ -3,7 +3,6 @@
 // have tests of their own.
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QtTest>
@@ -43,7 +42,6 @@ private slots:
         // XY steps leave TableRows alone: after 17 points the table keeps blank numbered rows.
         QTest::newRow("xy, 2 x 2") << "Draw_Seventeen Draw_XY" << QList<QPoint>{{2, 2}} << xy + " 8| 2\n"
                                    << "5: 1|91.00|180.0 .. 5|91.00|360.0 6||, 19 rows, grid 0, centre #00ff00";
-        // The start-up counts, 4 X steps and 1 Y step, keep only the two nodes on the Y axis.
         QTest::newRow("xy, cancel") << "Draw_Five Draw_XY" << QList<QPoint>{cancel} << xy + " 4| 1\n"
                                     << five + ", grid 0, centre #00ff00";
         // The start-up counts, 4 X steps and 1 Y step, keep only the two nodes on the Y axis.
@@ -77,8 +75,7 @@ private slots:
         p.SpotColor = 0x0000FF00;   // green
         p.Points[20].Flag = True;   // beyond every new list: only the fixed patterns reset the store
         QString shown;
-        h.form().runDialog = [&](QDialog& dialog) {
-            dialog.show();
+        h.answerDialogs([&](QDialog& dialog) {
             const auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
             shown += QStringList{dialog.windowTitle(), text("Label1"), text("Label2"), text("Ang"), text("Rad")}.join(
                 '|');
@@ -88,9 +85,8 @@ private slots:
             auto* lower = dialog.findChild<QScrollBar*>("HScroll2");
             upper->setValue(counts.isNull() ? upper->value() + 5 : counts.x());
             lower->setValue(counts.isNull() ? lower->value() + 5 : counts.y());
-            QTest::mouseClick(dialog.findChild<QPushButton*>(counts.isNull() ? "CancelBtn" : "OKBtn"), Qt::LeftButton);
-            return dialog.result();
-        };
+            click(dialog, counts.isNull() ? "CancelBtn" : "OKBtn");
+        });
         h.platform.clear();
         for (const QString& item : items.split(' ')) h.action(item.toLatin1().constData())->trigger();
         QTEST(shown, "shown");
@@ -114,8 +110,7 @@ private slots:
         h.action("Draw_Five")->trigger();
         QStringList shown;
         QList<QPoint> answers{{5, 8}, {3, 8}, {}};  // bars to (rings, first ring) then OK, or none: Cancel
-        h.form().runDialog = [&](QDialog& dialog) {
-            dialog.show();
+        h.answerDialogs([&](QDialog& dialog) {
             const auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
             const auto look = [&] {
                 return QStringList{text("Rings"), text("FirstRing"), text("PointTotal")}.join('|');
@@ -125,9 +120,8 @@ private slots:
             dialog.findChild<QScrollBar*>("HScroll1")->setValue(counts.isNull() ? 10 : counts.x());
             dialog.findChild<QScrollBar*>("HScroll2")->setValue(counts.isNull() ? 30 : counts.y());
             shown.last() += " -> " + look();
-            QTest::mouseClick(dialog.findChild<QPushButton*>(counts.isNull() ? "CancelBtn" : "OKBtn"), Qt::LeftButton);
-            return dialog.result();
-        };
+            click(dialog, counts.isNull() ? "CancelBtn" : "OKBtn");
+        });
         h.profile().DataChanged = False;
         h.action("Draw_Rings")->trigger();
         QCOMPARE(h.profile().PointCount, std::int16_t(121));

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDoubleSpinBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 #include "formharness.h"
@@ -114,10 +113,8 @@ private slots:
         h.profile().DataChanged = True;
         h.action("Edit_Clear")->trigger();
         QVERIFY(h.profile().SnapOn == False && !h.action("Draw_Snap")->isChecked());
-        QCOMPARE(h.profile().DataChanged, False);  // a following New or Exit asks nothing
-        QCOMPARE(h.profile().PointCount, std::int16_t(0));
-        for (const PointRec& e : h.profile().Points) QVERIFY(!e.R && !e.Theta && !e.X && !e.Y && !e.Flag);
-        QCOMPARE(h.rows(), QStringLiteral("1||"));
+        QCOMPARE(h.profile().DataChanged, False);   // a following New or Exit asks nothing
+        QCOMPARE(h.rows(), QStringLiteral("1||"));  // the store itself: tst_pointlist
         QCOMPARE(h.pixelAt(0, 0).rgb(), h.form().palette().button().color().rgb());  // the snap dot is gone
     }
 
@@ -144,12 +141,10 @@ private slots:
         setStandardWafer(h.profile());
         h.action("Draw_Seventeen")->trigger();
         double angle = 22.5;
-        h.form().runDialog = [&](QDialog& dialog) {
-            dialog.show();
+        h.answerDialogs([&](QDialog& dialog) {
             dialog.findChild<QDoubleSpinBox*>("txtAngle")->setValue(angle);
-            QTest::mouseClick(dialog.findChild<QPushButton*>(angle != 0 ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
-            return dialog.result();
-        };
+            click(dialog, angle != 0 ? "OKBtn" : "CancelBtn");
+        });
         h.action("Edit_Rotate")->trigger();
         angle = 0;
         h.action("Edit_Rotate")->trigger();

@@ -16,15 +16,6 @@ using namespace solvane;
 
 namespace {
 
-const QByteArray TwoPointProfile =
-    "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
-    "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
-// One defect at X 5, Y 5 mm.
-const QByteArray OneDefectResults =
-    "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
-    "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList\r\n1 5000 5000 10 10;\r\nSummaryList\r\n1 "
-    "1;\r\n"
-    "EndOfFile;\r\n";
 const QByteArray ThreePointCsv = "n,R_mm,Theta_deg,X_mm,Y_mm\r\n1,10,0,10,0\r\n2,20,0,20,0\r\n3,30,0,30,0\r\n";
 
 // Drags files onto target as a file manager does; false when the drag was not accepted.
@@ -59,29 +50,26 @@ private slots:
         const QString previous = QStringLiteral(
             "1 points, 3 rows; title \"\", status \"Untitled\"; Save off, unchanged");
         const QString notOpened = QStringLiteral("Solvane|Exclamation|Ok|\"%1/%2\" was not opened:\r\n%3.");
+        const auto opened = [](int points, const char* name) {
+            return QStringLiteral("%1 points, %2 rows; title \"%3\", status \"%3\"; Save on, unchanged")
+                .arg(points)
+                .arg(points + 2)
+                .arg(QLatin1String(name));
+        };
+        const QString none =
+            "Solvane opens profiles (.waf, .map), KLA results files and CSV files (.csv, .txt), and "
+            "this file is none of these";
         for (const char* way : {"argument", "Form1", "descript"}) {
-            QTest::addRow("%s: profile", way)
-                << way << QStringList{"p.waf"} << ""
-                << "2 points, 4 rows; title \"p.waf\", status \"p.waf\"; Save on, unchanged";
-            QTest::addRow("%s: results file, any ending", way)
-                << way << QStringList{"lot.waf"} << ""
-                << "1 points, 3 rows; title \"lot.waf\", status \"lot.waf\"; Save on, unchanged";
-            QTest::addRow("%s: point CSV", way)
-                << way << QStringList{"points.csv"} << ""
-                << "3 points, 5 rows; title \"points.csv\", status \"points.csv\"; Save on, unchanged";
-            QTest::addRow("%s: two files", way)
-                << way << QStringList{"p.waf", "points.csv"}
-                << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened."
-                << "2 points, 4 rows; title \"p.waf\", status \"p.waf\"; Save on, unchanged";
-            QTest::addRow("%s: picture", way)
-                << way << QStringList{"a.png"}
-                << notOpened.arg("%1", "a.png",
-                                 "Solvane opens profiles (.waf, .map), KLA results files and CSV files (.csv, .txt), "
-                                 "and this file is none of these")
-                << previous;
-            QTest::addRow("%s: folder", way)
-                << way << QStringList{"folder.waf"}
+            // clang-format off
+            QTest::addRow("%s: profile", way) << way << QStringList{"p.waf"} << "" << opened(2, "p.waf");
+            QTest::addRow("%s: results file, any ending", way) << way << QStringList{"lot.waf"} << "" << opened(1, "lot.waf");
+            QTest::addRow("%s: point CSV", way) << way << QStringList{"points.csv"} << "" << opened(3, "points.csv");
+            QTest::addRow("%s: two files", way) << way << QStringList{"p.waf", "points.csv"}
+                << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened." << opened(2, "p.waf");
+            QTest::addRow("%s: picture", way) << way << QStringList{"a.png"} << notOpened.arg("%1", "a.png", none) << previous;
+            QTest::addRow("%s: folder", way) << way << QStringList{"folder.waf"}
                 << notOpened.arg("%1", "folder.waf", "\"%1/folder.waf\" is a folder") << previous;
+            // clang-format on
         }
         QTest::newRow("argument: missing") << "argument" << QStringList{"gone.waf"}
                                            << notOpened.arg("%1", "gone.waf", "there is no such file") << previous;
@@ -101,14 +89,10 @@ private slots:
         QFETCH(QString, state);
         FormHarness h;
         QTemporaryDir work;
-        const auto make = [&work](const char* name, const QByteArray& content) {
-            QFile file(work.filePath(QLatin1String(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        };
-        make("p.waf", TwoPointProfile);
-        make("lot.waf", OneDefectResults);
-        make("points.csv", ThreePointCsv);
-        make("a.png", "\x89PNG\r\n");
+        writeFile(work.filePath(QStringLiteral("p.waf")), TwoPointProfile);
+        writeFile(work.filePath(QStringLiteral("lot.waf")), klaResultsFile(1));
+        writeFile(work.filePath(QStringLiteral("points.csv")), ThreePointCsv);
+        writeFile(work.filePath(QStringLiteral("a.png")), "\x89PNG\r\n");
         QVERIFY(QDir(work.path()).mkdir(QStringLiteral("folder.waf")));
         h.setPolarPoints({{10, 0}});
         if (files.last() == "No") {
@@ -150,10 +134,7 @@ private slots:
         QCOMPARE(fileMenu(), "&Print|-|E&xit");
         QStringList paths;
         for (int i = 1; i <= 9; ++i) {
-            paths << work.filePath(QStringLiteral("p%1 & co.waf").arg(i));
-            QFile file(paths.last());
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(TwoPointProfile) > 0);
-            file.close();
+            paths << writeFile(work.filePath(QStringLiteral("p%1 & co.waf").arg(i)), TwoPointProfile);
             h.form().openFiles({paths.last()});
         }
         QCOMPARE(fileMenu(),
@@ -184,29 +165,16 @@ private slots:
         QTest::addColumn<QString>("expected");  // "home", "profile folder" or "stored"
         for (const char* command : {"File_Open", "File_SaveAs", "mnuFileImporter", "mnuCSVFileImporter",
                                     "File_ExportCsv", "File_ExportImage"})
-            QTest::addRow("%s, nothing stored", command) << command << ""
-                                                         << "home";
-        QTest::newRow("Open, profile folder set") << "File_Open"
-                                                  << ""
-                                                  << "profile folder";
-        QTest::newRow("Save As, profiles stored") << "File_SaveAs"
-                                                  << "Profiles"
-                                                  << "stored";
-        QTest::newRow("Open, KLA stored") << "File_Open"
-                                          << "KLA"
-                                          << "home";
-        QTest::newRow("KLA, KLA stored") << "mnuFileImporter"
-                                         << "KLA"
-                                         << "stored";
-        QTest::newRow("CSV, CSV stored") << "mnuCSVFileImporter"
-                                         << "CSV"
-                                         << "stored";
-        QTest::newRow("CSV, stored folder gone") << "mnuCSVFileImporter"
-                                                 << "CSV gone"
-                                                 << "home";
-        QTest::newRow("Export Image, exports stored") << "File_ExportImage"
-                                                      << "Exports"
-                                                      << "stored";
+            QTest::addRow("%s, nothing stored", command) << command << QString() << "home";
+        // clang-format off
+        QTest::newRow("Open, profile folder set") << "File_Open" << "" << "profile folder";
+        QTest::newRow("Save As, profiles stored") << "File_SaveAs" << "Profiles" << "stored";
+        QTest::newRow("Open, KLA stored") << "File_Open" << "KLA" << "home";
+        QTest::newRow("KLA, KLA stored") << "mnuFileImporter" << "KLA" << "stored";
+        QTest::newRow("CSV, CSV stored") << "mnuCSVFileImporter" << "CSV" << "stored";
+        QTest::newRow("CSV, stored folder gone") << "mnuCSVFileImporter" << "CSV gone" << "home";
+        QTest::newRow("Export Image, exports stored") << "File_ExportImage" << "Exports" << "stored";
+        // clang-format on
     }
 
     // Each kind of file dialog opens where that kind was last chosen, else in the profile folder of the settings,

@@ -18,16 +18,11 @@ private slots:
         FormHarness h(QSize(), false);
         const Profile& p = h.profile();
         QCOMPARE(h.form().windowTitle(), QStringLiteral("Untitled[*] \u2014 Solvane/Wafer"));
-        QCOMPARE(p.WaferDiameter, 150.0);
-        QCOMPARE(p.CoordSys, std::string("Polar"));
-        QCOMPARE(p.PolarSys, True);
-        QVERIFY(!h.action("File_Save")->isEnabled());
-        QVERIFY(h.action("Edit_SortA")->isEnabled());
-        QVERIFY(!h.action("Draw_Snap")->isChecked());
-        QCOMPARE(h.form().statusPanel(2), QStringLiteral("Untitled"));
-        QCOMPARE(h.form().grid().Rows(), 2);
-        QCOMPARE(h.row(0) + " " + h.row(1), QStringLiteral("|R(mm)|Theta 1||"));
-        QCOMPARE(h.boxes(), QString());
+        QCOMPARE(h.document(),
+                 QStringLiteral("0 points, 2 rows; title \"\", status \"Untitled\"; Save off, unchanged"));
+        QCOMPARE(std::tuple(p.WaferDiameter, p.CoordSys, p.PolarSys), std::tuple(150.0, std::string("Polar"), True));
+        QVERIFY(h.action("Edit_SortA")->isEnabled() && !h.action("Draw_Snap")->isChecked());
+        QCOMPARE(h.row(0) + " " + h.row(1) + h.boxes(), QStringLiteral("|R(mm)|Theta 1||"));
     }
 
     void storedRectangularSystemDisablesTheSorts()
@@ -49,15 +44,11 @@ private slots:
         platform.answerMessage(MessageAnswer::Ok);
         Form1 form(platform);
         QVERIFY(!form.helpFileFound());
-        QCOMPARE(platform.messages().size(), std::size_t(1));
-        const auto& message = platform.messages().front();
-        QCOMPARE(message.text, QStringLiteral("qdx5.hlp not found in your path.\r\n"
-                                              "Windows searches your PATH environment variable for help files, "
-                                              "so you need to copy qdx5.hlp to a directory included in your "
-                                              "PATH if you wish to obtain help while running Solvane."));
-        QCOMPARE(message.title, QStringLiteral("Solvane help not available"));
-        QCOMPARE(message.icon, MessageIcon::Exclamation);
-        QCOMPARE(message.buttons, MessageButtons::Ok);
+        QCOMPARE(platform.boxes(),
+                 QStringLiteral("Solvane help not available|Exclamation|Ok|qdx5.hlp not found in your "
+                                "path.\r\nWindows searches your PATH environment variable for help "
+                                "files, so you need to copy qdx5.hlp to a directory included in your "
+                                "PATH if you wish to obtain help while running Solvane."));
     }
 
     void helpFileIsFoundAlongTheSearchPath()

@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 #include <functional>
@@ -16,28 +15,15 @@ using namespace solvane;
 
 namespace {
 
-// n defects in die (10, 10), centre 100000 100000 and pitch 10000 10000 um: defect i at X 5i, Y 5 mm.
-QByteArray resultsFile(int n)
-{
-    QByteArray text =
-        "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
-        "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList";
-    for (int i = 1; i <= n; ++i)
-        text += "\r\n" + QByteArray::number(i) + ' ' + QByteArray::number(5000 * i) + " 5000 10 10";
-    return text + ";\r\nSummaryList\r\n1 1;\r\nEndOfFile;\r\n";
-}
-
 // Three points of a profile named "previous.waf"; dialogs are counted, shown and handed to answer.
 void prepare(FormHarness& h, int& dialogs, std::function<void(QDialog&)> answer)
 {
     h.setPolarPoints({{10, 0}, {20, 0}, {30, 0}});
     h.profile().FileTitle = "previous.waf";
-    h.form().runDialog = [&dialogs, answer](QDialog& dialog) {
+    h.answerDialogs([&dialogs, answer](QDialog& dialog) {
         ++dialogs;
-        dialog.show();
         answer(dialog);
-        return dialog.result();
-    };
+    });
 }
 
 }  // namespace
@@ -57,16 +43,12 @@ private slots:
             "3 points, 5 rows; title \"previous.waf\", status \"Untitled\"; Save "
             "off, unchanged / 3|30.00|0.0");
         const QString refused = QStringLiteral("Solvane|Exclamation|Ok|\"x.dat\" was not imported.\r\n");
-        QFile fixture(QStringLiteral(SOLVANE_TEST_DATA "/kla/two_wafers.dat"));
-        const QByteArray two = fixture.open(QIODevice::ReadOnly) ? fixture.readAll() : QByteArray();
+        const QByteArray two = readFile(QStringLiteral(SOLVANE_TEST_DATA "/kla/two_wafers.dat"));
         const QString listed = QStringLiteral(
             "A1 3 2 B2 4 1 0|Choose Wafer|The file holds 2 wafers. Choose the wafer to import:");
         const QString twoDone = "1 points, 3 rows" + x + "1|1.12|243.4";  // wafer B2: -0.5, -1
-        QTest::newRow("1001 defects") << resultsFile(1001) << ""
-                                      << refused + "The file holds 1001 defects; an import takes at most 1000."
-                                      << previous;
         QTest::newRow("damaged")
-            << resultsFile(3).replace("10000 5000", "10000 abc") << ""
+            << klaResultsFile(3).replace("10000 5000", "10000 abc") << ""
             << refused + "The file is damaged at line 7: \"abc\" is not a number (YREL field of defect 2)." << previous;
         QTest::newRow("missing") << QByteArray() << "" << refused + "cannot open \"%1\": No such file or directory"
                                  << previous;
@@ -90,8 +72,8 @@ private slots:
         FormHarness h;
         QTemporaryDir work;
         const auto write = [&work](const char* name, const QByteArray& content) {
-            QFile out(work.filePath(QLatin1String(name)));
-            return content.isEmpty() || (out.open(QIODevice::WriteOnly) && out.write(content)) ? out.fileName() : "";
+            const QString path = work.filePath(QLatin1String(name));
+            return content.isEmpty() ? path : writeFile(path, content);
         };
         int dialogs = 0;
         QStringList listing;
@@ -103,12 +85,12 @@ private slots:
             const QPoint cell = list->visualItemRect(list->item(1, 0)).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);  // the second wafer
             answer == "double click" ? QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell)
-                                     : QTest::mouseClick(dialog.findChild<QPushButton*>(answer), Qt::LeftButton);
+                                     : click(dialog, qPrintable(answer));
         });
         const QString path = write("x.dat", bytes);
         h.platform.chooseFile(path);
         if (answer.isEmpty() && !shown.isEmpty()) h.platform.answerMessage(MessageAnswer::Ok);
-        if (shown.startsWith(QLatin1String("Invalid"))) h.platform.chooseFile(write("y.dat", resultsFile(1)));
+        if (shown.startsWith(QLatin1String("Invalid"))) h.platform.chooseFile(write("y.dat", klaResultsFile(1)));
         h.action("mnuFileImporter")->trigger();
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(h.request(0),
@@ -135,7 +117,7 @@ private slots:
                 seen += dialog.findChild<QLineEdit*>(QLatin1String(name))->text();
                 dialog.findChild<QLineEdit*>(QLatin1String(name))->setText(QString::number(column++));
             }
-            QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+            click(dialog, qPrintable(button));
         });
         const QString path = work.filePath(QStringLiteral("defects.csv"));
         const QString fixture = QStringLiteral(SOLVANE_TEST_DATA "/csv/defects.csv");

@@ -42,9 +42,7 @@ private slots:
     void init()
     {
         h_ = std::make_unique<FormHarness>();
-        profile().WaferDiameter = 200;
-        profile().EdgeExclusion = 5;
-        profile().BeamDiameter = 8;
+        setStandardWafer(profile());
         profile().WaferColor = 0x00FF0000;  // 0x00BBGGRR
         profile().SpotColor = 0x0000FF00;
         form().redrawall();

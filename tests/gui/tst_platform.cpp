@@ -1,4 +1,5 @@
 // The Qt platform: file filters, the settings file, colours, the help window and the pointer.
+#include "formharness.h"
 #include "offscreennoise.h"
 #include "platform/helpwindow.h"
 #include "platform/instanceguard.h"
@@ -24,12 +25,7 @@ using namespace solvane;
 class TestPlatform : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QString write(const char* name, const QByteArray& bytes)
-    {
-        QFile file(dir_.filePath(QLatin1String(name)));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", name);
-        return file.fileName();
-    }
+    QString write(const char* name, const QByteArray& bytes) { return writeFile(dir_.filePath(name), bytes); }
 private slots:
     void initTestCase() { quietOffscreenWarnings(); }
     // Filters in Qt's form; the colour chooser's answer comes back as 0x00BBGGRR (system colours: tst_waferdrawing).
@@ -66,25 +62,19 @@ private slots:
         QTest::addColumn<QString>("reason");         // %1: the path
         QTest::addColumn<QString>("beam");           // as read: the default 8 unless the file is whole
         const QString dir = dir_.path();
-        QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81"))
-                                << QByteArray("[QDX]\nEdge=4\n") << ""
-                                << "8";
-        QTest::newRow("open section") << write("open.ini", "[QDX\nBeam=3\n") << QByteArray("[QDX]\nEdge=4\n") << ""
-                                      << "8";
         QVERIFY(::mkfifo(QFile::encodeName(dir + "/fifo.ini").constData(), 0600) == 0);
-        QTest::newRow("fifo") << dir + "/fifo.ini" << QByteArray() << "\"%1\" is not a plain file"
-                              << "8";
-        QVERIFY(QDir().mkpath(dir + "/folder.ini"));
-        QTest::newRow("folder") << dir + "/folder.ini" << QByteArray() << "\"%1\" is a folder"
-                                << "8";
+        QVERIFY(QDir().mkpath(dir + "/folder.ini") && QDir().mkpath(dir + "/stale.ini.lock"));
         QFile::setPermissions(write("locked.ini", "[QDX]\nBeam=3\n"), QFile::ReadOwner | QFile::ReadOther);
-        QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only"
-                                   << "3";
-        QVERIFY(QDir().mkpath(dir + "/stale.ini.lock"));
+        const QByteArray clean("[QDX]\nEdge=4\n");
+        // clang-format off
+        QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81")) << clean << "" << "8";
+        QTest::newRow("open section") << write("open.ini", "[QDX\nBeam=3\n") << clean << "" << "8";
+        QTest::newRow("fifo") << dir + "/fifo.ini" << QByteArray() << "\"%1\" is not a plain file" << "8";
+        QTest::newRow("folder") << dir + "/folder.ini" << QByteArray() << "\"%1\" is a folder" << "8";
+        QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only" << "3";
         QTest::newRow("stale lock") << write("stale.ini", "") << QByteArray()
-                                    << "the settings file is locked by \"%1.lock\"; remove it if no other Solvane is "
-                                       "running"
-                                    << "8";
+                                    << "the settings file is locked by \"%1.lock\"; remove it if no other Solvane is running" << "8";
+        // clang-format on
     }
     void settingsFaults()
     {

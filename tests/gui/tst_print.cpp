@@ -2,25 +2,12 @@
 #include <QPrinter>
 #include <QtTest>
 
-#include "mainwindow/form1.h"
-#include "offscreennoise.h"
-#include "print/printcommand.h"
+#include "formharness.h"
 #include "render/reportprinter.h"
-#include "scriptedplatform.h"
 
 using namespace solvane;
 
 namespace {
-
-// A printer dialog that, answered OK, prints to a PDF file, as "Print to File" would.
-struct PdfPlatform : ScriptedPlatform {
-    QString pdfPath;
-    bool printerDialog(QPrinter& printer) override
-    {
-        printer.setOutputFileName(pdfPath);
-        return ScriptedPlatform::printerDialog(printer);
-    }
-};
 
 // The laid-out texts as lines (texts joined by '|'), each with its first text's place.
 std::vector<std::pair<ReportPrinter::PlacedText, QString>> lines(const std::vector<ReportPrinter::PlacedText>& placed)
@@ -52,32 +39,13 @@ class TestPrint : public QObject {
     Q_OBJECT
     const QFontMetricsF metrics_{ReportPrinter::defaultFont()};
     QTemporaryDir dir_;
-    std::unique_ptr<PdfPlatform> platform_;
-    std::unique_ptr<Form1> form_;
     std::vector<ReportPrinter::PlacedText> layout(const Profile& p, char separator, const QRectF& page) const
     {
         return ReportPrinter(reportLines(p, "", "Edge scan, lot 7", separator)).layout(metrics_, page).texts;
     }
 
 private slots:
-    void initTestCase()
-    {
-        quietOffscreenWarnings();
-        QLocale::setDefault(QLocale::c());                      // the print date's words
-        QFile help(dir_.filePath(QStringLiteral("qdx5.hlp")));  // so start-up finds its help file
-        QVERIFY(help.open(QIODevice::WriteOnly) && help.write("<html></html>") > 0);
-    }
-    void init()
-    {
-        form_.reset();
-        platform_ = std::make_unique<PdfPlatform>();
-        platform_->setProgramDir(dir_.path());
-        platform_->pdfPath = dir_.filePath(QStringLiteral("report.pdf"));
-        QFile::remove(platform_->pdfPath);
-        form_ = std::make_unique<Form1>(*platform_);
-        platform_->clear();
-    }
-    void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(*platform_); }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }  // the print date's words
 
     // The columns follow the table's system; a text ends under its title, or a blank after a too wide one.
     void reportLayout_data()
@@ -207,16 +175,21 @@ private slots:
     {
         QFETCH(int, points);
         QFETCH(bool, ok);
-        form_->profile() = withPoints(points);
-        platform_->answerPrinterDialog(ok);
-        form_->printing().File_PrintData_Click();
-        QFile file(platform_->pdfPath);
+        FormHarness h(QSize(), false);
+        const QString pdf = dir_.filePath(QStringLiteral("report %1.pdf").arg(QTest::currentDataTag()));
+        h.platform.printTo(pdf);
+        h.profile() = withPoints(points);
+        h.platform.clear();
+        h.platform.answerPrinterDialog(ok);
+        h.form().printing().File_PrintData_Click();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QFile file(pdf);
         QCOMPARE(file.open(QIODevice::ReadOnly), ok);
         static const QRegularExpression count(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"));
         const int pages = count.match(QString::fromLatin1(file.readAll())).captured(1).toInt();
         QVERIFY2(!ok || (points ? pages > 1 : pages == 1), qPrintable(QString::number(pages)));
-        QCOMPARE(std::tuple(platform_->messages().size(), platform_->doEventsCount(), platform_->pointerChanges()),
-                 std::tuple(std::size_t(0), ok ? 1 : 0,
+        QCOMPARE(std::tuple(h.boxes(), h.platform.doEventsCount(), h.platform.pointerChanges()),
+                 std::tuple(QString(), ok ? 1 : 0,
                             ok ? std::vector<Pointer>{Pointer::Busy, Pointer::Default} : std::vector<Pointer>{}));
     }
 
@@ -231,20 +204,19 @@ private slots:
     void failingPrinterShowsThePrinterErrorMessage()
     {
         QFETCH(QString, pdfPath);
-        platform_->pdfPath = pdfPath;
-        platform_->answerPrinterDialog(true);
-        platform_->answerMessage(MessageAnswer::Ok);
-        form_->printing().File_PrintData_Click();
-        QCOMPARE(platform_->messages().size(), std::size_t(1));
-        const auto& m = platform_->messages()[0];
-        QCOMPARE(m.text, QStringLiteral("An error has occured at the printer, but no other information was returned to "
-                                        "the computer that sent the file.\r\n\r\nYou must physically examine the "
-                                        "printer. Make sure all connections between\r\ncomputer and printer are solid. "
-                                        "Most printers provide a display for error information\r\nsuch as \"Out of "
-                                        "Paper\",\"Offline\" and so on."));
-        QCOMPARE(std::tuple(m.title, m.icon, m.buttons, platform_->doEventsCount(), platform_->pointer()),
-                 std::tuple(QStringLiteral("Printer Error"), MessageIcon::Exclamation, MessageButtons::Ok, 0,
-                            Pointer::Default));
+        FormHarness h(QSize(), false);
+        h.platform.printTo(pdfPath);
+        h.platform.answerPrinterDialog(true);
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.form().printing().File_PrintData_Click();
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
+        QCOMPARE(h.boxes(),
+                 QStringLiteral("Printer Error|Exclamation|Ok|An error has occured at the printer, but no other "
+                                "information was returned to the computer that sent the file.\r\n\r\nYou "
+                                "must physically examine the printer. Make sure all connections between\r\n"
+                                "computer and printer are solid. Most printers provide a display for error "
+                                "information\r\nsuch as \"Out of Paper\",\"Offline\" and so on."));
+        QCOMPARE(std::pair(h.platform.doEventsCount(), h.platform.pointer()), std::pair(0, Pointer::Default));
     }
 };
 

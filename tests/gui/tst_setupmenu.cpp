@@ -3,7 +3,6 @@
 #include <QtWidgets>
 
 #include "formharness.h"
-#include "offscreennoise.h"
 #include "platform/twips.h"
 #include "render/colours.h"
 #include "table/flexgrid.h"
@@ -16,16 +15,14 @@ class TestSetupMenu : public QObject {
     std::unique_ptr<FormHarness> h;
     QRgb shown(Colour colour) const { return toQColor(colour, h->form().palette()).rgb(); }
     QRgb at(double X, double Y) const { return h->pixelNear(X, Y).rgb(); }
-    static void click(QWidget& d, const char* name) { d.findChild<QAbstractButton*>(name)->click(); }
     void run(const char* command, const std::function<void(QDialog&)>& answer)
     {
         h->form().picture().surface().clear(QColor(Qt::magenta));
-        h->form().runDialog = [answer](QDialog& dialog) { return dialog.show(), answer(dialog), dialog.result(); };
+        h->answerDialogs(answer);
         h->action(command)->trigger();
     }
 
 private slots:
-    void initTestCase() { quietOffscreenWarnings(); }
     void init() { (h = std::make_unique<FormHarness>())->setPolarPoints({{40, 90}, {20, 0}, {30, 180}}); }
     void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
 

@@ -47,12 +47,10 @@ Command typeInCell(int row, const char* text, int key)
 Command menu(const char* item, std::function<void(QDialog&)> answer = {})
 {
     return [=](FormHarness& h) {
-        h.form().runDialog = [answer](QDialog& dialog) { return dialog.show(), answer(dialog), dialog.result(); };
+        h.answerDialogs(answer);
         h.action(item)->trigger();
     };
 }
-
-void click(QDialog& dialog, const char* button) { dialog.findChild<QAbstractButton*>(button)->click(); }
 
 // The grid steps dialog with 6 steps of each kind.
 void sixSteps(QDialog& dialog)
@@ -154,15 +152,7 @@ private slots:
             QTest::keyClicks(&f.form().descriptionBox(), QStringLiteral(" and after"));
         }) << "Description" << false << true;
         QTest::newRow("kla import") << Command([this](FormHarness& f) {
-            const QString path = work.filePath(QStringLiteral("x.dat"));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(
-                "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
-                "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList\r\n1 5000 5000 10 10;\r\n"
-                "SummaryList\r\n1 1;\r\nEndOfFile;\r\n");
-            file.close();
-            f.platform.chooseFile(path);
+            f.platform.chooseFile(writeFile(work.filePath(QStringLiteral("x.dat")), klaResultsFile(1)));
             f.action("mnuFileImporter")->trigger();
         }) << "KLA Import" << true << false;
     }

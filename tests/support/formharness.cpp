@@ -1,6 +1,8 @@
 #include "formharness.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QStringList>
 #include <QTest>
@@ -71,18 +73,6 @@ QString FormHarness::rows() const
     return all.join(QLatin1Char(' '));
 }
 
-QString FormHarness::boxes() const
-{
-    static const char* const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
-    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
-    QStringList lines;
-    for (const auto& m : platform.messages())
-        lines << QStringLiteral("%1|%2|%3|%4")
-                     .arg(m.title, QLatin1String(icons[static_cast<int>(m.icon)]),
-                          QLatin1String(buttons[static_cast<int>(m.buttons)]), m.text);
-    return lines.join(QLatin1Char('\n'));
-}
-
 QString FormHarness::request(std::size_t i) const
 {
     if (i >= platform.fileRequests().size()) return QStringLiteral("no request %1").arg(i);
@@ -102,6 +92,50 @@ QString FormHarness::document() const
         .arg(QString::fromStdString(p.FileTitle), form_->statusPanel(2),
              action("File_Save")->isEnabled() ? QStringLiteral("on") : QStringLiteral("off"),
              p.DataChanged ? QStringLiteral("changed") : QStringLiteral("unchanged"));
+}
+
+void FormHarness::answerDialogs(std::function<void(QDialog&)> answer)
+{
+    form_->runDialog = [answer = std::move(answer)](QDialog& dialog) {
+        dialog.show();
+        answer(dialog);
+        return dialog.result();
+    };
+}
+
+void click(QWidget& parent, const char* button)
+{
+    auto* found = parent.findChild<QAbstractButton*>(QLatin1String(button));
+    if (!found) qFatal("no button %s", button);
+    QTest::mouseClick(found, Qt::LeftButton);
+}
+
+const QByteArray TwoPointProfile =
+    "\"Solvane 5.1\"\r\n\"Two points\"\r\n150\r\n5\r\n8\r\n\"Polar\"\r\n"
+    "-2147483633\r\n-2147483632\r\n2\r\n50,90,#TRUE#,0\r\n25.5,180,#TRUE#,0\r\n";
+
+QByteArray klaResultsFile(int defects)
+{
+    QByteArray text =
+        "FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\nDiePitch 10000.0 10000.0;\r\n"
+        "DefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\nDefectList";
+    for (int i = 1; i <= defects; ++i)
+        text += "\r\n" + QByteArray::number(i) + ' ' + QByteArray::number(5000 * i) + " 5000 10 10";
+    return text + ";\r\nSummaryList\r\n1 1;\r\nEndOfFile;\r\n";
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void scatterPolarPoints(Profile& profile, int count, unsigned seed)

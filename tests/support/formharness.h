@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "draw/drawcommands.h"
@@ -15,6 +16,7 @@
 #include "view/mouseediting.h"
 
 class QAction;
+class QDialog;
 
 namespace solvane {
 
@@ -49,8 +51,8 @@ public:
     // Every row below the header as row() gives it, separated by blanks.
     QString rows() const;
 
-    // Every message box shown so far, one a line: "title|icon|buttons|text" (icon and buttons by name).
-    QString boxes() const;
+    // Every message box shown so far (ScriptedPlatform::boxes).
+    QString boxes() const { return platform.boxes(); }
     // File dialog request i: "title; open or save; pattern; default extension; filter; initial folder".
     QString request(std::size_t i) const;
     // The document state: "2 points, 4 rows; title \"a.waf\", status \"a.waf\"; Save on, changed".
@@ -58,11 +60,26 @@ public:
 
     const QString& programDir() const { return programDir_; }
 
+    // The dialogs commands open are shown and handed to answer, which closes them.
+    void answerDialogs(std::function<void(QDialog&)> answer);
+
 private:
     QTemporaryDir helpDir_;
     QString programDir_;
     std::unique_ptr<Form1> form_;
 };
+
+// Clicks the named button among parent's children (a failure when there is none).
+void click(QWidget& parent, const char* button);
+
+// Two polar points as a 5.1 file holds them, with the wafer parameters and colours of a fresh start.
+extern const QByteArray TwoPointProfile;
+// A results file of n defects in die (10, 10), centre 100000 100000 and pitch 10000 10000 um: defect i at
+// X 5i, Y 5 mm.
+QByteArray klaResultsFile(int defects);
+// Writes the file (a failure when it cannot) and gives its path back; reads one, empty when it cannot.
+QString writeFile(const QString& path, const QByteArray& bytes);
+QByteArray readFile(const QString& path);
 
 // A 200 mm wafer with edge exclusion 5 and beam 8: usable radius (200 / 2 - 5) - 8 / 2 = 91.
 void setStandardWafer(Profile& profile);

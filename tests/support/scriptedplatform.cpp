@@ -1,5 +1,6 @@
 #include "scriptedplatform.h"
 
+#include <QPrinter>
 #include <QtGlobal>
 
 namespace solvane {
@@ -74,9 +75,9 @@ std::uint32_t ScriptedPlatform::chooseColour(std::uint32_t preset)
     return answer.value_or(preset);
 }
 
-bool ScriptedPlatform::printerDialog(QPrinter&)
+bool ScriptedPlatform::printerDialog(QPrinter& printer)
 {
-    ++s_.printerDialogCount;
+    if (!pdfPath_.isEmpty()) printer.setOutputFileName(pdfPath_);
     const auto answer = take(s_.printerAnswers);
     if (!answer) fail(QStringLiteral("unscripted printer dialog"));
     return answer.value_or(false);
@@ -87,6 +88,18 @@ std::optional<int> ScriptedPlatform::askWholeNumber(const QString& title, const 
     const auto answer = take(s_.numberAnswers);
     if (!answer) fail(QStringLiteral("unscripted number prompt \"%1\"").arg(title));
     return answer.value_or(std::nullopt);
+}
+
+QString ScriptedPlatform::boxes() const
+{
+    static const char* const icons[] = {"None", "Critical", "Question", "Exclamation", "Information"};
+    static const char* const buttons[] = {"Ok", "OkCancel", "YesNo"};
+    QStringList lines;
+    for (const Message& m : s_.messages)
+        lines << QStringLiteral("%1|%2|%3|%4")
+                     .arg(m.title, QLatin1String(icons[static_cast<int>(m.icon)]),
+                          QLatin1String(buttons[static_cast<int>(m.buttons)]), m.text);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ScriptedPlatform::scriptReport() const

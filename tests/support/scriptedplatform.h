@@ -29,6 +29,8 @@ public:
     void cancelFileDialog() { s_.fileAnswers.push_back(std::nullopt); }
     void chooseColourAnswer(std::uint32_t colour) { s_.colourAnswers.push_back(colour); }
     void answerPrinterDialog(bool ok) { s_.printerAnswers.push_back(ok); }
+    // A printer dialog answered OK prints to this PDF file, as "Print to File" would.
+    void printTo(const QString& pdfPath) { pdfPath_ = pdfPath; }
     // A whole number for the next askWholeNumber; nothing cancels it.
     void answerWholeNumber(std::optional<int> number) { s_.numberAnswers.push_back(number); }
     void setProgramDir(const QString& dir) { programDir_ = dir; }
@@ -40,13 +42,14 @@ public:
     const std::vector<Message>& messages() const { return s_.messages; }
     const std::vector<FileDialogRequest>& fileRequests() const { return s_.fileRequests; }
     const std::vector<std::uint32_t>& colourPresets() const { return s_.colourPresets; }
-    int printerDialogCount() const { return s_.printerDialogCount; }
     const QStringList& helpRequests() const { return s_.helpRequests; }
     const std::vector<Pointer>& pointerChanges() const { return s_.pointerChanges; }
     Pointer pointer() const { return s_.pointerChanges.empty() ? Pointer::Default : s_.pointerChanges.back(); }
     int doEventsCount() const { return s_.doEventsCount; }
     MemorySettingsStore& memoryStore() { return store_; }
     int settingsSaves() const { return store_.saves; }
+    // Every message box shown so far, one a line: "title|icon|buttons|text" (icon and buttons by name).
+    QString boxes() const;
 
     // One line per unscripted prompt, misfit answer and unused answer; empty when all went as scripted.
     QString scriptReport() const;
@@ -85,7 +88,6 @@ private:
         std::vector<Message> messages;
         std::vector<FileDialogRequest> fileRequests;
         std::vector<std::uint32_t> colourPresets;
-        int printerDialogCount = 0;
         QString clipboardText;
         QStringList helpRequests;
         std::vector<Pointer> pointerChanges;
@@ -106,6 +108,7 @@ private:
     QTemporaryDir recoveryDir_;
     QString programDir_ = QStringLiteral("/opt/solvane");
     QString searchPath_;
+    QString pdfPath_;
 };
 
 }  // namespace solvane
