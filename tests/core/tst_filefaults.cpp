@@ -6,16 +6,17 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <new>
 #include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "files/filechecks.h"
@@ -296,9 +297,9 @@ enum class Reader { Profile, Kla, Csv };
 struct LargeInput {
     const char* name;
     Reader reader;
-    std::function<std::string()> make;
-    const char* outcome;   // the start of the message, or "" for a read that succeeds
-    double memoryPerByte;  // the heap the read may use at its peak, per byte of input
+    std::string head, unit, tail;  // the text: head, unit repeated up to 50 MB, tail
+    const char* outcome;           // the start of the message, or "" for a read that succeeds
+    double memoryPerByte;          // the heap the read may use at its peak, per byte of input
 };
 
 // What the reader made of the input: its message (empty when it succeeded).
@@ -316,6 +317,7 @@ std::string readLarge(Reader reader, std::string_view text)
 
 const std::string ProfileHeader = "\"Solvane 5.1\"\r\n\"large\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n";
 const std::string KlaHeader = "FileVersion 1 2;\r\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\r\n";
+const std::string KlaEnd = ";\r\nSummary\r\nEndOfFile;\r\n";
 
 void PrintTo(const LargeInput& c, std::ostream* out) { *out << c.name; }
 
@@ -325,7 +327,7 @@ class LargeInputs : public ::testing::TestWithParam<LargeInput> {};
 TEST_P(LargeInputs, AreReadInMemoryProportionalToTheirSize)
 {
     const LargeInput c = GetParam();
-    const std::string text = c.make();
+    const std::string text = filled(c.head, c.unit, c.tail);
     ASSERT_GE(text.size(), FiftyMegabytes - 64);
 
     const HeapWatch heap;
@@ -337,41 +339,28 @@ TEST_P(LargeInputs, AreReadInMemoryProportionalToTheirSize)
         << heap.extraPeak() / (1024 * 1024) << " MB";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, LargeInputs,
     ::testing::Values(
-        LargeInput{"ProfileOfTooManyPoints", Reader::Profile,
-                   [] { return filled(ProfileHeader + "999999\r\n", "12.5,45,#TRUE#,0\r\n", ""); },
+        LargeInput{"ProfileOfTooManyPoints", Reader::Profile, ProfileHeader + "999999\r\n", "12.5,45,#TRUE#,0\r\n", "",
                    "the file holds 999999 points", 0.05},
-        LargeInput{"ProfileDescription", Reader::Profile,
-                   [] {
-                       return filled("\"Solvane 5.1\"\r\n\"", "description ",
-                                     "\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n0\r\n");
-                   },
-                   "", 1.1},
-        LargeInput{"ProfileNumberLine", Reader::Profile, [] { return filled(ProfileHeader, "7", "\r\n"); },
+        LargeInput{"ProfileDescription", Reader::Profile, "\"Solvane 5.1\"\r\n\"", "description ",
+                   "\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n0\r\n", "", 1.1},
+        LargeInput{"ProfileNumberLine", Reader::Profile, ProfileHeader, "7", "\r\n",
                    "line 9: expected a number for the point count", 1.1},
-        LargeInput{"ProfileCommas", Reader::Profile, [] { return filled("", ",", ""); },
-                   "line 1: expected a number for the wafer diameter", 0.05},
-        LargeInput{"KlaDefects", Reader::Kla,
-                   [] {
-                       return filled(KlaHeader + "DefectList\r\n", " 1 100 100 1 1\r\n",
-                                     ";\r\nSummary\r\nEndOfFile;\r\n");
-                   },
+        LargeInput{"ProfileCommas", Reader::Profile, "", ",", "", "line 1: expected a number for the wafer diameter", 0.05},
+        LargeInput{"KlaDefects", Reader::Kla, KlaHeader + "DefectList\r\n", " 1 100 100 1 1\r\n", KlaEnd,
                    "The file holds", 0.05},
-        LargeInput{"KlaRecordSpecOfManyColumns", Reader::Kla,
-                   [] { return filled("FileVersion 1 2;\r\nDefectRecordSpec 9 XREL YREL XINDEX", " C", ";\r\n"); },
-                   "The file is damaged at line 2: the DefectRecordSpec names more than 1000 columns", 0.05},
-        LargeInput{"KlaWaferIdOfManyWords", Reader::Kla,
-                   [] { return filled("FileVersion 1 2;\r\nWaferID", " w", ";\r\n"); }, "", 0.05},
-        LargeInput{"KlaOneDefectLine", Reader::Kla,
-                   [] { return filled(KlaHeader + "DefectList\r\n", "1 ", ";\r\nSummary\r\nEndOfFile;\r\n"); }, "",
-                   0.05},
-        LargeInput{"CsvRows", Reader::Csv, [] { return filled("XRel,YRel\r\n", "1.5,-2.5\r\n", ""); }, "The file holds",
-                   0.05},
-        LargeInput{"CsvOneRowOfManyFields", Reader::Csv, [] { return filled("", "1,", "\r\n"); }, "", 0.05},
-        LargeInput{"CsvOneQuotedField", Reader::Csv, [] { return filled("\"", "x", "\",2\r\n"); }, "Row 1: ", 1.1}),
+        LargeInput{"KlaRecordSpecOfManyColumns", Reader::Kla, "FileVersion 1 2;\r\nDefectRecordSpec 9 XREL YREL XINDEX",
+                   " C", ";\r\n", "The file is damaged at line 2: the DefectRecordSpec names more than 1000 columns", 0.05},
+        LargeInput{"KlaWaferIdOfManyWords", Reader::Kla, "FileVersion 1 2;\r\nWaferID", " w", ";\r\n", "", 0.05},
+        LargeInput{"KlaOneDefectLine", Reader::Kla, KlaHeader + "DefectList\r\n", "1 ", KlaEnd, "", 0.05},
+        LargeInput{"CsvRows", Reader::Csv, "XRel,YRel\r\n", "1.5,-2.5\r\n", "", "The file holds", 0.05},
+        LargeInput{"CsvOneRowOfManyFields", Reader::Csv, "", "1,", "\r\n", "", 0.05},
+        LargeInput{"CsvOneQuotedField", Reader::Csv, "\"", "x", "\",2\r\n", "Row 1: ", 1.1}),
     [](const ::testing::TestParamInfo<LargeInput>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The file loaders refuse a file above their limit before reading any of it. The file is sparse:
 // it takes no room on disk.
@@ -390,37 +379,28 @@ protected:
 // at the limit is read, and a profile of zero bytes is then refused by the reader.
 TEST_F(LargeFiles, AreRefusedUnreadAboveTheLimit)
 {
-    auto profile = std::make_unique<Profile>();
-    auto defects = std::make_unique<DefectStore>();
-    struct Case {
-        const char* name;
-        std::uintmax_t size;
-        std::function<std::string(const std::string&)> read;
-        const char* message;  // after the quoted path; "" for a file that is read
-    };
-    const auto profileRead = [&](const std::string& path) {
+    const auto profile = std::make_unique<Profile>();
+    const auto defects = std::make_unique<DefectStore>();
+    const auto read = [&](Reader reader, const std::string& path) -> std::string {
+        if (reader == Reader::Kla) return importKlaFile(path, *profile, *defects).message;
+        if (reader == Reader::Csv) return importCsvFile(path, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
         const ReadResult r = readprofileFile(*profile, path);
         EXPECT_EQ(r.opened, r.stoppedAt == ProfileField::WaferDiameter) << path;
         return r.opened ? std::string() : r.message;
     };
-    const auto klaRead = [&](const std::string& path) { return importKlaFile(path, *profile, *defects).message; };
-    const auto csvRead = [&](const std::string& path) {
-        return importCsvFile(path, CsvColumns{0, 0, 0, 0, 1, 2}, *profile, *defects).message;
-    };
-    for (const Case& c : std::vector<Case>{
-             {"huge.waf", MaxProfileFileBytes + 1, profileRead, " is larger than 64 MB, too large for a profile"},
-             {"limit.waf", MaxProfileFileBytes, profileRead, ""},
-             {"huge.dat", MaxImportFileBytes + 1, klaRead, " is larger than 64 MB, too large to import"},
-             {"huge.csv", MaxImportFileBytes + 1, csvRead, " is larger than 64 MB, too large to import"}}) {
-        const std::string path = sparse(c.name, c.size).string();
+    // file, reader, size, the message after the quoted path ("" for a file that is read)
+    for (const auto& [name, reader, size, message] :
+         std::vector<std::tuple<const char*, Reader, std::uintmax_t, std::string>>{
+             {"huge.waf", Reader::Profile, MaxProfileFileBytes + 1, " is larger than 64 MB, too large for a profile"},
+             {"limit.waf", Reader::Profile, MaxProfileFileBytes, ""},
+             {"huge.dat", Reader::Kla, MaxImportFileBytes + 1, " is larger than 64 MB, too large to import"},
+             {"huge.csv", Reader::Csv, MaxImportFileBytes + 1, " is larger than 64 MB, too large to import"}}) {
+        const std::string path = sparse(name, size).string();
         profile->PointCount = 5;
         const HeapWatch heap;
-        const std::string message = c.read(path);
-        EXPECT_EQ(message, *c.message ? "\"" + path + "\"" + c.message : "") << c.name;
-        EXPECT_EQ(profile->PointCount, 0) << c.name;
-        if (*c.message) {
-            EXPECT_LT(heap.extraPeak(), 1024u * 1024u) << c.name;
-        }
+        EXPECT_EQ(read(reader, path), message.empty() ? "" : "\"" + path + "\"" + message) << name;
+        EXPECT_EQ(profile->PointCount, 0) << name;
+        EXPECT_LT(heap.extraPeak(), message.empty() ? SIZE_MAX : 1024u * 1024u) << name;
     }
 }
 

@@ -112,11 +112,6 @@ private slots:
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
                "The profile shows what was read before that."
             << "1 points, 3 rows" + shown + "12 0 0" << 1;
-        QTest::newRow("more points than a profile holds")
-            << QByteArray(TwoPointProfile).replace("\r\n2\r\n", "\r\n99999999\r\n")
-            << "read to the end:\r\nthe file holds 99999999 points; a profile holds at most 2000.\r\n"
-               "The profile shows what was read before that."
-            << "2 points, 4 rows" + shown + "50 25.5 0" << 1;
         QTest::newRow("long description")
             << QByteArray(TwoPointProfile).replace("Two points", QByteArray(1001, 'd'))
             << "Solvane|Exclamation|Ok|The description in \"x.waf\" is longer than 1000 characters.\r\nThe box "

@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 #include <functional>
