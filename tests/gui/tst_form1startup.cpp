@@ -36,31 +36,26 @@ private slots:
         QCOMPARE(form.grid().TextMatrix(0, 1) + "|" + form.grid().TextMatrix(0, 2), QStringLiteral("X (mm)|Y (mm)"));
     }
 
-    void missingHelpFileIsReportedOnceWithItsFixedText()
+    // The help file is looked for beside the program, then along the search path: missing, it is reported once
+    // with its fixed text; found, the Help menu opens it.
+    void helpFileIsLookedForAlongTheSearchPath()
     {
+        const FormHarness withHelp(QSize(), false);
         ScriptedPlatform platform;
         platform.setProgramDir(QDir::temp().filePath(QStringLiteral("no-such-folder-for-solvane")));
-        platform.setSearchPath(QString());
         platform.answerMessage(MessageAnswer::Ok);
-        Form1 form(platform);
-        QVERIFY(!form.helpFileFound());
+        QVERIFY(!Form1(platform).helpFileFound());
         QCOMPARE(platform.boxes(),
                  QStringLiteral("Solvane help not available|Exclamation|Ok|qdx5.hlp not found in your "
                                 "path.\r\nWindows searches your PATH environment variable for help "
                                 "files, so you need to copy qdx5.hlp to a directory included in your "
                                 "PATH if you wish to obtain help while running Solvane."));
-    }
-
-    void helpFileIsFoundAlongTheSearchPath()
-    {
-        const FormHarness withHelp(QSize(), false);
-        ScriptedPlatform platform;
-        platform.setProgramDir(QDir::temp().filePath(QStringLiteral("no-such-folder-for-solvane")));
         platform.setSearchPath(QStringLiteral("/nonexistent:") + withHelp.programDir());
         Form1 form(platform);
         QCOMPARE(form.helpPath(), withHelp.programDir() + QLatin1Char('/'));
         form.findChild<QAction*>("Menu_HelpSelection_1")->trigger();
         QCOMPARE(platform.helpRequests(), QStringList{withHelp.programDir() + QStringLiteral("/qdx5.hlp")});
+        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(platform);
     }
 
     // The table shows the pair of the chosen system, marks the document changed, and numbers kept blank rows.

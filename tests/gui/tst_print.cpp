@@ -1,5 +1,4 @@
 // The point report as laid out on pages, and the Print command with a PDF file as the printer.
-#include <QPrinter>
 #include <QtTest>
 
 #include "formharness.h"
