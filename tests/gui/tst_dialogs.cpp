@@ -56,15 +56,18 @@ private slots:
         QTest::addColumn<QString>("bars");
         const QStringList mm{"150mm", "125mm", "100mm", "75mm", "50mm"}, inch{"6\"", "5\"", "4\"", "3\"", "2\""};
         // clang-format off
-        QTest::newRow("11 mm, 200.4 not listed; defaults") << "mms 11 200.4 1 5 8 C" << mm << "200mm" << "50 80 5.00 mm|8.00 mm";
+        QTest::newRow("11 mm, 200.4 not listed; defaults") << "mms 11 200.4 1 5 8 C" << mm
+                                                           << "200mm" << "50 80 5.00 mm|8.00 mm";
         QTest::newRow("13 mm, 149.5; 2.25 half to even") << "mms 13 149.5 2 2.25 12.5 C" << QStringList{"200mm"} + mm
                                                          << "150mm" << "22 125 2.20 mm|12.50 mm";
         QTest::newRow("16 mm; 2.35 below the half") << "mms 16 300 2 2.35 1.05 C" << QStringList{"300mm", "200mm"} + mm
                                                     << "300mm" << "23 10 2.30 mm|1.00 mm";
         QTest::newRow("12 inch; below the bars") << "inches 12 8 0 0.5 0 C" << QStringList{"8\""} + inch << "8\""
                                                  << "10 10 1.00 mm|1.00 mm";
-        QTest::newRow("16 inch, 5.6; above the bars") << "inches 16 5.6 0 25 20 C" << inch << "6\"" << "200 150 20.00 mm|15.00 mm";
-        QTest::newRow("Inches is not inches; decimal comma") << "Inches 11 100 0 2.25 8 de_DE" << mm << "100mm" << "22 80 2,20 mm|8,00 mm";
+        QTest::newRow("16 inch, 5.6; above the bars") << "inches 16 5.6 0 25 20 C" << inch
+                                                      << "6\"" << "200 150 20.00 mm|15.00 mm";
+        QTest::newRow("Inches is not inches; decimal comma") << "Inches 11 100 0 2.25 8 de_DE" << mm
+                                                             << "100mm" << "22 80 2,20 mm|8,00 mm";
         // clang-format on
     }
     void setupOpening()

@@ -14,70 +14,49 @@ using namespace solvane;
 class TestEditMenu : public QObject {
     Q_OBJECT
 
-    // The window on a 200 mm wafer showing the points, with no unsaved change. Flag, X and Y carry
-    // marks of R and Theta (X = -R, Y = -Theta), so that a point's record shows whether it moved whole.
-    static void load(FormHarness& h, const QList<float>& radii, const QList<float>& angles)
-    {
-        h.profile().WaferDiameter = 200.0;
-        for (int i = 0; i < radii.size(); ++i)
-            h.profile().Points[std::size_t(i + 1)] = {radii[i], angles[i], std::int16_t(radii[i] + angles[i]),
-                                                      -radii[i], -angles[i]};
-        h.profile().PointCount = static_cast<std::int16_t>(radii.size());
-        h.form().updategrid();
-        h.form().redrawall();
-        h.profile().DataChanged = False;
-    }
-
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void commands_data()
     {
-        QTest::addColumn<QString>("item");  // the menu item; Copy with the system: polar, rect, or comma (German)
-        QTest::addColumn<int>("row");       // the table's current row
-        QTest::addColumn<QList<float>>("radii");
-        QTest::addColumn<QList<float>>("angles");
-        QTest::addColumn<QPointF>("gone");    // where the deleted point's spot is painted over
-        QTest::addColumn<QString>("result");  // the table's rows, or for Copy the clipboard text
-        using L = QList<float>;
-        const QString del = "Edit_Delete", comma = "Edit_Copy comma", rect = "Edit_Copy rect";
-        const QString two = "1|5.00|10.0 2|10.00|20.0 ", head = "R(mm)  Theta\r\n";
-        const QList<float> r{5, 10, 15, 20}, a{10, 20, 30, 40}, p{50, 0}, t{90, 0};
+        QTest::addColumn<QString>("item");           // the menu item; Copy under a German locale ("comma")
+        QTest::addColumn<int>("row");                // the table's current row
+        QTest::addColumn<QList<QPointF>>("points");  // R and Theta
+        QTest::addColumn<QPointF>("gone");           // where the deleted point's spot is painted over
+        QTest::addColumn<QString>("result");         // the table's rows, or for Copy the clipboard text
+        using L = QList<QPointF>;
+        const QString del = "Edit_Delete", two = "1|5.00|10.0 2|10.00|20.0 ";
+        const L four{{5, 10}, {10, 20}, {15, 30}, {20, 40}};
         const QPointF none, third(12.99, 7.5), fourth(15.32, 12.86);  // spots of (15 mm, 30°) and (20 mm, 40°)
-        QTest::newRow("delete point 3 of 4") << del << 3 << r << a << third << two + "3|20.00|40.0 4||";
-        QTest::newRow("delete on the entry row") << del << 5 << r << a << fourth << two + "3|15.00|30.0 4||";
-        QTest::newRow("the only point goes") << del << 1 << L{5} << L{10} << QPointF(4.92, 0.87) << "1||";
+        // clang-format off
+        QTest::newRow("delete point 3 of 4") << del << 3 << four << third << two + "3|20.00|40.0 4||";
+        QTest::newRow("delete on the entry row") << del << 5 << four << fourth << two + "3|15.00|30.0 4||";
+        QTest::newRow("the only point goes") << del << 1 << L{{5, 10}} << QPointF(4.92, 0.87) << "1||";
         // Decision: the header row, current after every table refresh, selects no point.
-        QTest::newRow("delete on the header row")
-            << del << 0 << r << a << none << two + "3|15.00|30.0 4|20.00|40.0 5||";
-        QTest::newRow("sort theta, stable") << "Edit_SortA" << 0 << L{1, 2, 3, 4} << L{90, 0, 90, 45} << none
+        QTest::newRow("delete on the header row") << del << 0 << four << none << two + "3|15.00|30.0 4|20.00|40.0 5||";
+        QTest::newRow("sort theta, stable") << "Edit_SortA" << 0 << L{{1, 90}, {2, 0}, {3, 90}, {4, 45}} << none
                                             << "1|2.00|0.0 2|4.00|45.0 3|1.00|90.0 4|3.00|90.0 5||";
-        QTest::newRow("sort radius") << "Edit_SortR" << 0 << L{10, 0} << L{1, 2} << none
-                                     << "1|0.00|2.0 2|10.00|1.0 3||";
-        QTest::newRow("copy, decimal comma") << comma << 0 << p << t << none << head + "50,00\t90,0\r\n,00\t,0\r\n";
-        QTest::newRow("copy, rectangular")
-            << rect << 0 << L{2.5f} << L{-0.5f} << none << "X(mm)  Y(mm)\r\n-2.50\t.50\r\n";
+        QTest::newRow("sort radius") << "Edit_SortR" << 0 << L{{10, 1}, {0, 2}} << none << "1|0.00|2.0 2|10.00|1.0 3||";
+        QTest::newRow("copy, decimal comma") << "Edit_Copy comma" << 0 << L{{50, 90}, {0, 0}} << none
+                                             << "R(mm)  Theta\r\n50,00\t90,0\r\n,00\t,0\r\n";
+        // clang-format on
     }
 
     void commands()
     {
         QFETCH(QString, item);
         QFETCH(int, row);
-        QFETCH(QList<float>, radii);
-        QFETCH(QList<float>, angles);
+        QFETCH(QList<QPointF>, points);
         QFETCH(QPointF, gone);
         const QString system = item.section(' ', 1);
         if (system == "comma") QLocale::setDefault(QLocale(QLocale::German));
         FormHarness h;
-        h.profile().PolarSys = system == "rect" ? False : True;
-        h.profile().RectSys = system == "rect" ? True : False;
-        load(h, radii, angles);
+        std::vector<std::pair<float, float>> polar;
+        for (const QPointF& point : points) polar.emplace_back(point.x(), point.y());
+        h.setPolarPoints(polar);
         h.form().grid().setRow(row);
         h.action(item.section(' ', 0, 0).toLatin1().constData())->trigger();
         QTEST(system.isEmpty() ? h.rows() : h.platform.clipboardText(), "result");
-        const auto& p = h.profile().Points;
-        for (std::size_t i = 1; i <= std::size_t(h.profile().PointCount); ++i)
-            QVERIFY(p[i].X == -p[i].R && p[i].Y == -p[i].Theta && p[i].Flag == std::int16_t(p[i].R + p[i].Theta));
         QCOMPARE(h.profile().DataChanged, item.startsWith("Edit_Sort") || !gone.isNull() ? True : False);
         if (!gone.isNull()) QCOMPARE(h.pixelNear(gone.x(), gone.y()).rgb(), h.form().palette().button().color().rgb());
     }
@@ -96,7 +75,7 @@ private slots:
     {
         QFETCH(int, row);
         FormHarness h;
-        load(h, {5, 7}, {10, 20});
+        h.setPolarPoints({{5, 10}, {7, 20}});
         QCOMPARE(QPoint(h.form().grid().Col(), h.form().grid().Row()), QPoint(1, 3));
         if (row) h.form().grid().setRow(row);
         h.form().activateWindow();
@@ -108,7 +87,7 @@ private slots:
     void clearPointsEmptiesTheListAndTurnsSnapOff()
     {
         FormHarness h;
-        load(h, {5, 10}, {10, 20});
+        h.setPolarPoints({{5, 10}, {10, 20}});
         h.action("Draw_Snap")->trigger();  // snapping on, its dots drawn
         h.profile().DataChanged = True;
         h.action("Edit_Clear")->trigger();

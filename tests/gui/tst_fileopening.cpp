@@ -62,11 +62,14 @@ private slots:
         for (const char* way : {"argument", "Form1", "descript"}) {
             // clang-format off
             QTest::addRow("%s: profile", way) << way << QStringList{"p.waf"} << "" << opened(2, "p.waf");
-            QTest::addRow("%s: results file, any ending", way) << way << QStringList{"lot.waf"} << "" << opened(1, "lot.waf");
+            QTest::addRow("%s: results file, any ending", way) << way << QStringList{"lot.waf"} << ""
+                                                               << opened(1, "lot.waf");
             QTest::addRow("%s: point CSV", way) << way << QStringList{"points.csv"} << "" << opened(3, "points.csv");
             QTest::addRow("%s: two files", way) << way << QStringList{"p.waf", "points.csv"}
-                << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened." << opened(2, "p.waf");
-            QTest::addRow("%s: picture", way) << way << QStringList{"a.png"} << notOpened.arg("%1", "a.png", none) << previous;
+                << "Solvane|Information|Ok|Solvane edits one file at a time: only \"p.waf\" was opened."
+                << opened(2, "p.waf");
+            QTest::addRow("%s: picture", way) << way << QStringList{"a.png"} << notOpened.arg("%1", "a.png", none)
+                                              << previous;
             QTest::addRow("%s: folder", way) << way << QStringList{"folder.waf"}
                 << notOpened.arg("%1", "folder.waf", "\"%1/folder.waf\" is a folder") << previous;
             // clang-format on

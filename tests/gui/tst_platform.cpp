@@ -67,13 +67,16 @@ private slots:
         QFile::setPermissions(write("locked.ini", "[QDX]\nBeam=3\n"), QFile::ReadOwner | QFile::ReadOther);
         const QByteArray clean("[QDX]\nEdge=4\n");
         // clang-format off
-        QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81")) << clean << "" << "8";
+        QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81")) << clean
+                                << "" << "8";
         QTest::newRow("open section") << write("open.ini", "[QDX\nBeam=3\n") << clean << "" << "8";
         QTest::newRow("fifo") << dir + "/fifo.ini" << QByteArray() << "\"%1\" is not a plain file" << "8";
         QTest::newRow("folder") << dir + "/folder.ini" << QByteArray() << "\"%1\" is a folder" << "8";
-        QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only" << "3";
+        QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only"
+                                   << "3";
         QTest::newRow("stale lock") << write("stale.ini", "") << QByteArray()
-                                    << "the settings file is locked by \"%1.lock\"; remove it if no other Solvane is running" << "8";
+                                    << "the settings file is locked by \"%1.lock\"; remove it if no other Solvane is "
+                                       "running" << "8";
         // clang-format on
     }
     void settingsFaults()

@@ -46,7 +46,7 @@ QColor FormHarness::pixelAt(double X, double Y) const
     return surface.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
 }
 
-void FormHarness::setPolarPoints(std::initializer_list<std::pair<float, float>> radiusAndAngle)
+void FormHarness::setPolarPoints(const std::vector<std::pair<float, float>>& radiusAndAngle)
 {
     Profile& p = profile();
     int i = 0;

@@ -44,7 +44,7 @@ public:
 
     // Replaces the points with polar ones (X and Y derived), refreshes table and drawing, and
     // leaves the document unchanged (DataChanged False), as after opening a file.
-    void setPolarPoints(std::initializer_list<std::pair<float, float>> radiusAndAngle);
+    void setPolarPoints(const std::vector<std::pair<float, float>>& radiusAndAngle);
 
     // "number|value 1|value 2" of a table row.
     QString row(int r) const;
