@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/pastedpoints.h"
@@ -21,27 +22,23 @@ std::vector<std::pair<double, double>> pairsOf(const PastedText& pasted)
 
 TEST(PastedPoints, TextsGivePairsAndSkippedLines)
 {
-    struct Case {
-        std::string text;
-        char decimalSeparator;
-        std::vector<std::pair<double, double>> pairs;
-        int skipped;
-    };
-    for (const Case& c :
-         std::vector<Case>{// The Copy listing, both systems, both separators.
-                           {"R(mm)  Theta\r\n50.00\t90.0\r\n.00\t.0\r\n", '.', {{50, 90}, {0, 0}}, 0},
-                           {"X(mm)  Y(mm)\r\n-2,50\t1,25\r\n", ',', {{-2.5, 1.25}}, 0},
-                           // Spreadsheet selections: tabs with an empty trailing cell, semicolons, commas, blanks.
-                           {"1\t2\t\n3\t4\n", '.', {{1, 2}, {3, 4}}, 0},
-                           {"1,5;2,5\n", ',', {{1.5, 2.5}}, 0},
-                           {"1.5, 2.5\n-3,1E1\n", '.', {{1.5, 2.5}, {-3, 10}}, 0},
-                           {"  7   8  \r9 10", '.', {{7, 8}, {9, 10}}, 0},
-                           // Lines that are not two numbers; a first heading is not counted, later text is.
-                           {"x y\n1 2\nnotes\n1 2 3\n4\n\n\t\n5 abc\n6 1e9\n", '.', {{1, 2}}, 5},
-                           {"", '.', {}, 0}}) {
-        const PastedText pasted = parsePastedPoints(c.text, c.decimalSeparator);
-        EXPECT_EQ(pairsOf(pasted), c.pairs) << c.text;
-        EXPECT_EQ(pasted.skippedLines, c.skipped) << c.text;
+    // text, decimal separator, the pairs read, lines skipped
+    for (const auto& [text, separator, pairs, skipped] :
+         std::vector<std::tuple<std::string, char, std::vector<std::pair<double, double>>, int>>{
+             // The Copy listing, both systems, both separators.
+             {"R(mm)  Theta\r\n50.00\t90.0\r\n.00\t.0\r\n", '.', {{50, 90}, {0, 0}}, 0},
+             {"X(mm)  Y(mm)\r\n-2,50\t1,25\r\n", ',', {{-2.5, 1.25}}, 0},
+             // Spreadsheet selections: tabs with an empty trailing cell, semicolons, commas, blanks.
+             {"1\t2\t\n3\t4\n", '.', {{1, 2}, {3, 4}}, 0},
+             {"1,5;2,5\n", ',', {{1.5, 2.5}}, 0},
+             {"1.5, 2.5\n-3,1E1\n", '.', {{1.5, 2.5}, {-3, 10}}, 0},
+             {"  7   8  \r9 10", '.', {{7, 8}, {9, 10}}, 0},
+             // Lines that are not two numbers; a first heading is not counted, later text is.
+             {"x y\n1 2\nnotes\n1 2 3\n4\n\n\t\n5 abc\n6 1e9\n", '.', {{1, 2}}, 5},
+             {"", '.', {}, 0}}) {
+        const PastedText pasted = parsePastedPoints(text, separator);
+        EXPECT_EQ(pairsOf(pasted), pairs) << text;
+        EXPECT_EQ(pasted.skippedLines, skipped) << text;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "importers/pointcsv.h"
@@ -65,24 +66,19 @@ TEST(PointCsv, LinesAreFixedDecimalsWithoutNegativeZero)
 
 TEST(PointCsv, HeaderDecidesAndBadRowsAreRefused)
 {
-    struct Case {
-        std::string text;
-        bool isPointCsv;
-        ImportStatus status;
-        int count;
-    };
     std::string full = "n,R_mm,Theta_deg,X_mm,Y_mm\n";
     for (int i = 0; i <= MaxPoints; ++i) full += "1,0,0,1,2\n";
-    for (const Case& c :
-         std::vector<Case>{{"\xEF\xBB\xBFn,R_mm,Theta_deg,X_mm,Y_mm\r\n\r\n1,1,0,1,0", true, ImportStatus::Ok, 1},
-                           {"n,R_mm,Theta_deg,X_mm,Y_mm", true, ImportStatus::Ok, 0},
-                           {"n,R_mm,Theta_deg,X_mm,Y_mm,extra\n1,1,0,1,0\n", false, ImportStatus::Ok, 1},
-                           {"n,R_mm,Theta_deg,X_mm,Y_mm\n1,1,0,1\n", true, ImportStatus::Damaged, 0},
-                           {"n,R_mm,Theta_deg,X_mm,Y_mm\n1,1,0,x,0\n", true, ImportStatus::Damaged, 0},
-                           {full, true, ImportStatus::TooManyDefects, 0}}) {
-        EXPECT_EQ(isPointCsv(c.text), c.isPointCsv) << c.text;
+    // text, whether it is taken for a point CSV file, the import's status and points
+    for (const auto& [text, pointCsv, status, count] : std::vector<std::tuple<std::string, bool, ImportStatus, int>>{
+             {"\xEF\xBB\xBFn,R_mm,Theta_deg,X_mm,Y_mm\r\n\r\n1,1,0,1,0", true, ImportStatus::Ok, 1},
+             {"n,R_mm,Theta_deg,X_mm,Y_mm", true, ImportStatus::Ok, 0},
+             {"n,R_mm,Theta_deg,X_mm,Y_mm,extra\n1,1,0,1,0\n", false, ImportStatus::Ok, 1},
+             {"n,R_mm,Theta_deg,X_mm,Y_mm\n1,1,0,1\n", true, ImportStatus::Damaged, 0},
+             {"n,R_mm,Theta_deg,X_mm,Y_mm\n1,1,0,x,0\n", true, ImportStatus::Damaged, 0},
+             {full, true, ImportStatus::TooManyDefects, 0}}) {
+        EXPECT_EQ(isPointCsv(text), pointCsv) << text;
         const auto profile = std::make_unique<Profile>();
-        const CsvImportResult result = importPointCsv(c.text, *profile);
-        EXPECT_EQ(std::pair(result.status, int{profile->PointCount}), std::pair(c.status, c.count)) << c.text;
+        const CsvImportResult result = importPointCsv(text, *profile);
+        EXPECT_EQ(std::pair(result.status, int{profile->PointCount}), std::pair(status, count)) << text;
     }
 }

@@ -91,16 +91,14 @@ TEST(ProfileReader, ReadsEveryLayoutAndTheFilesSystem)
         EXPECT_EQ(p.Description, current ? "Desc" : "Solvane 3.1 file opened");
     }
     // Only "Polar" exactly means R and Theta; the other pair is derived (pi as 3.1415926, arctan's 0 not 360).
-    struct Case {
-        const char *coordSys, *line;
-        std::vector<float> rThetaXY;
-    };
-    for (const Case& c : {Case{"Polar", "50,90", {50, 90, 0.0000013f, 50}}, Case{"polar", "3,4", {5, 53.130104f, 3, 4}},
-                          Case{"Rectangular", "5,0", {5, 0, 5, 0}}}) {
-        const std::string text = Header.substr(0, 35) + c.coordSys + "\"\r\n0\r\n0\r\n1\r\n" + c.line + ",#TRUE#,0";
+    for (const auto& [coordSys, line, rThetaXY] : std::vector<std::tuple<const char*, const char*, std::vector<float>>>{
+             {"Polar", "50,90", {50, 90, 0.0000013f, 50}},
+             {"polar", "3,4", {5, 53.130104f, 3, 4}},
+             {"Rectangular", "5,0", {5, 0, 5, 0}}}) {
+        const std::string text = Header.substr(0, 35) + coordSys + "\"\r\n0\r\n0\r\n1\r\n" + line + ",#TRUE#,0";
         ASSERT_TRUE(readprofile(p, text).ok);
         const PointRec& n = p.Points[1];
-        EXPECT_EQ(std::vector<float>({n.R, n.Theta, std::round(n.X * 1e7f) / 1e7f, n.Y}), c.rThetaXY) << c.line;
+        EXPECT_EQ(std::vector<float>({n.R, n.Theta, std::round(n.X * 1e7f) / 1e7f, n.Y}), rThetaXY) << line;
         EXPECT_EQ(p.PolarSys + p.RectSys, 0);  // only the name changes: the Parameters dialog's flags stay
     }
 }
@@ -109,19 +107,18 @@ TEST(ProfileReader, ReadsEveryLayoutAndTheFilesSystem)
 // is read from where it ends.
 TEST(ProfileReader, PointLinesOfEveryFormReadAlike)
 {
-    struct Case {
-        const char* line;
-        float r, theta;
-        std::int16_t flag;
-    };
-    for (const Case& c : {Case{"50,90,#TRUE#,0\r\n", 50, 90, True}, Case{" 50 ,\t90 , #FALSE# , 0 \r\n", 50, 90, False},
-                          Case{"+5E+01,\"90\",#TRUE#,7\n", 50, 90, True}, Case{"50\r90\r#TRUE#\r0\r", 50, 90, True},
-                          Case{"0.50000000000000000001e2,90.0,#FALSE#,1e-400\r\n", 50, 90, False}}) {
+    for (const auto& [line, flag] :
+         std::vector<std::pair<const char*, std::int16_t>>{{"50,90,#TRUE#,0\r\n", True},
+                                                           {" 50 ,\t90 , #FALSE# , 0 \r\n", False},
+                                                           {"+5E+01,\"90\",#TRUE#,7\n", True},
+                                                           {"50\r90\r#TRUE#\r0\r", True},
+                                                           {"0.50000000000000000001e2,90.0,#FALSE#,1e-400\r\n",
+                                                            False}}) {
         Profile p;
-        const ReadResult r = readprofile(p, Header + "2\r\n" + c.line + "1,2,#TRUE#,0");
+        const ReadResult r = readprofile(p, Header + "2\r\n" + line + "1,2,#TRUE#,0");
         EXPECT_EQ(std::tuple(r.message, p.Points[1].R, p.Points[1].Theta, p.Points[1].Flag, p.Points[2].Theta),
-                  std::tuple(std::string(), c.r, c.theta, c.flag, 2.0f))
-            << c.line;
+                  std::tuple(std::string(), 50.0f, 90.0f, flag, 2.0f))
+            << line;
     }
 }
 
@@ -131,44 +128,39 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
 {
     std::string longer = Header + "2001\r\n";
     for (int i = 1; i <= 2001; ++i) longer += "50," + std::to_string(i) + ",#TRUE#,0\r\n";
-    struct Case {
-        std::string text;
-        ProfileField stoppedAt;
-        int pointsRead;
-        const char* message;
-    };
-    for (const Case& c :
-         std::vector<Case>{{Header.substr(0, 23) + "200mm\r\n", ProfileField::WaferDiameter, 0,
-                            "line 3: expected a number for the wafer diameter, found \"200mm\""},
-                           {Header.substr(0, 23) + "-200\r\n", ProfileField::WaferDiameter, 0,
-                            "line 3: the wafer diameter -200 mm is not above 0"},
-                           {Header.substr(0, 23) + "0\r\n", ProfileField::WaferDiameter, 0,
-                            "line 3: the wafer diameter 0 mm is not above 0"},
-                           {Header.substr(0, 43) + "4294967295\r\n", ProfileField::WaferColor, 0,
-                            "line 7: the wafer colour \"4294967295\" is out of range"},
-                           {Header + "-5\r\n", ProfileField::PointCount, 0, "line 9: the point count -5 is negative"},
-                           {Header + "3\r\n50,90,#TRUE#,0\r\n30,18", ProfileField::Points, 1,
-                            "line 11: the file ends before the flag of point 2"},
-                           {Header + "1\r\n" + std::string(65, '1') + ",90,#TRUE#,0\r\n", ProfileField::Points, 0,
-                            "line 10: expected a number for the R of point 1, found \"111111111111111111111111...\""},
-                           {Header + "1\r\n50,1E39,#TRUE#,0\r\n", ProfileField::Points, 0,
-                            "line 10: the Theta of point 1 \"1E39\" is out of range"},
-                           {Header + "1\r\n50,90,#true#,0\r\n", ProfileField::Points, 0,
-                            "line 10: expected #TRUE# or #FALSE# for the flag of point 1, found \"#true#\""},
-                           {Header + "99999999\r\n50,90,#TRUE#,0\r\n", ProfileField::Points, 1,
-                            "the file holds 99999999 points; a profile holds at most 2000"},
-                           {Header + "1E+300\r\n", ProfileField::Points, 0,
-                            "the file holds 1E+300 points; a profile holds at most 2000"},
-                           {longer, ProfileField::Points, 2000,
-                            "the file holds 2001 points; a profile holds at most 2000"}}) {
+    // text, the field the read stopped at, points read, message
+    for (const auto& [text, stoppedAt, pointsRead, message] :
+         std::vector<std::tuple<std::string, ProfileField, int, std::string>>{
+             {Header.substr(0, 23) + "200mm\r\n", ProfileField::WaferDiameter, 0,
+              "line 3: expected a number for the wafer diameter, found \"200mm\""},
+             {Header.substr(0, 23) + "-200\r\n", ProfileField::WaferDiameter, 0,
+              "line 3: the wafer diameter -200 mm is not above 0"},
+             {Header.substr(0, 23) + "0\r\n", ProfileField::WaferDiameter, 0,
+              "line 3: the wafer diameter 0 mm is not above 0"},
+             {Header.substr(0, 43) + "4294967295\r\n", ProfileField::WaferColor, 0,
+              "line 7: the wafer colour \"4294967295\" is out of range"},
+             {Header + "-5\r\n", ProfileField::PointCount, 0, "line 9: the point count -5 is negative"},
+             {Header + "3\r\n50,90,#TRUE#,0\r\n30,18", ProfileField::Points, 1,
+              "line 11: the file ends before the flag of point 2"},
+             {Header + "1\r\n" + std::string(65, '1') + ",90,#TRUE#,0\r\n", ProfileField::Points, 0,
+              "line 10: expected a number for the R of point 1, found \"111111111111111111111111...\""},
+             {Header + "1\r\n50,1E39,#TRUE#,0\r\n", ProfileField::Points, 0,
+              "line 10: the Theta of point 1 \"1E39\" is out of range"},
+             {Header + "1\r\n50,90,#true#,0\r\n", ProfileField::Points, 0,
+              "line 10: expected #TRUE# or #FALSE# for the flag of point 1, found \"#true#\""},
+             {Header + "99999999\r\n50,90,#TRUE#,0\r\n", ProfileField::Points, 1,
+              "the file holds 99999999 points; a profile holds at most 2000"},
+             {Header + "1E+300\r\n", ProfileField::Points, 0,
+              "the file holds 1E+300 points; a profile holds at most 2000"},
+             {longer, ProfileField::Points, 2000, "the file holds 2001 points; a profile holds at most 2000"}}) {
         Profile p;
         p.PointCount = 1;
-        const ReadResult r = readprofile(p, c.text);
-        const std::size_t last = static_cast<std::size_t>(c.pointsRead), next = last < MaxPoints ? last + 1 : last;
+        const ReadResult r = readprofile(p, text);
+        const std::size_t last = static_cast<std::size_t>(pointsRead), next = last < MaxPoints ? last + 1 : last;
         EXPECT_EQ(std::tuple(r.ok, r.message, r.stoppedAt, r.pointsRead, int{p.PointCount}, p.Points[last].R,
                              p.Points[next].R, p.WaferDiameter),
-                  std::tuple(false, std::string(c.message), c.stoppedAt, c.pointsRead, c.pointsRead,
-                             last ? 50.0f : 0.0f, next > last ? 0.0f : 50.0f, 200.0));
+                  std::tuple(false, message, stoppedAt, pointsRead, pointsRead, last ? 50.0f : 0.0f,
+                             next > last ? 0.0f : 50.0f, 200.0));
     }
 }
 
