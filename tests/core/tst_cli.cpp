@@ -188,7 +188,7 @@ TEST_F(Cli, ReportWritesExactTextOrAPdf)
     EXPECT_EQ(file("two.pdf").substr(0, 5), "%PDF-");
 }
 
-// Rings, then the shortest order from point 1 with both lengths printed; a turn by a negative angle.
+// Rings, then the shortest order from point 1 with both lengths printed; a full turn gives back the same file.
 TEST_F(Cli, RingsOptimiseAndRotateRewriteTheProfile)
 {
     ASSERT_EQ(run("pattern rings -o r.waf --rings 3 --first-ring 8").status, 0);
@@ -197,6 +197,8 @@ TEST_F(Cli, RingsOptimiseAndRotateRewriteTheProfile)
     const ToolRun optimised = run("optimise g.waf -o g.waf");
     EXPECT_EQ(std::pair(optimised.status, optimised.out),
               std::pair(0, std::string("Path 8231.4 mm \u2192 4330.4 mm\n")));
+    ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees 360").status, 0);
+    EXPECT_EQ(file("turned.waf"), file("r.waf"));
     ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees=-90").status, 0);
     EXPECT_NE(file("turned.waf").find("\r\n30.33333,315,#TRUE#,0\r\n"), std::string::npos) << file("turned.waf");
 }

@@ -183,15 +183,26 @@ INSTANTIATE_TEST_SUITE_P(
                   "cannot replace \"@/wafer.waf\": No space left on device"}),
     [](const ::testing::TestParamInfo<SaveFault>& info) { return std::string(info.param.name); });
 
-// A name that is a file name pattern is refused before anything is written or cleaned in the model.
-TEST(SaveFaults, AFileNamePatternIsRefusedUntouched)
+// A name without a folder is saved in the current one, and a failed replace there leaves the file and no
+// temporary; a name that is a file name pattern is refused before anything is written or cleaned in the model.
+TEST_F(Folder, BareNamesSaveInTheCurrentFolderAndPatternsAreRefused)
 {
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder_);
     Profile profile = threePoints();
     profile.CoordSys = "Rectangular";
     profile.Points[1].X = 0.0004f;
     EXPECT_EQ(writeprofile(profile, "*.waf").message,
               "\"*.waf\" is a file name pattern, not a file name: nothing was written");
     EXPECT_EQ(profile.Points[1].X, 0.0004f);
+    ASSERT_TRUE(writeprofile(profile, "w.waf").ok);
+    const auto before = snapshot(folder_);
+    const ReplaceFileStep refuse = [](const fs::path&, const fs::path&) {
+        return std::make_error_code(std::errc::permission_denied);
+    };
+    EXPECT_EQ(writeprofile(profile, "w.waf", refuse).message, "cannot replace \"w.waf\": Permission denied");
+    EXPECT_EQ(snapshot(folder_), before);
+    fs::current_path(previous);
 }
 
 // A save keeps the target's permissions (a new file gets 0666 less the umask), writes through a link
