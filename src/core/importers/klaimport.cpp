@@ -1,11 +1,10 @@
 #include "importers/klaimport.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
+#include "importers/plainwords.h"
 #include "model/conversions.h"
 #include "text/fields.h"
 #include "text/numtext.h"
@@ -18,17 +17,31 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool contains(std::string_view text, std::string_view what) { return text.find(what) != std::string_view::npos; }
 
+// A field of a minus sign at most and one to nine digits, as nearly every index, ID and count is
+// written, or nothing for any other field (which may still be a number).
+std::optional<int> plainWhole(std::string_view field)
+{
+    const char* p = field.data();
+    const char* const end = p + field.size();
+    const bool negative = p < end && *p == '-';
+    if (negative) ++p;
+    if (p == end || end - p > 9) return std::nullopt;
+    int whole = 0;
+    for (; p < end; ++p) {
+        if (*p < '0' || *p > '9') return std::nullopt;
+        whole = whole * 10 + (*p - '0');
+    }
+    return negative ? -whole : whole;
+}
+
 // A whole number as the file writes indices and IDs: any number, rounded half to even (as the
 // 16-bit conversion always did), that fits 16 bits.
 std::optional<std::int16_t> parseInt16(std::string_view field)
 {
-    // Nearly every such field is plain digits: read those straight, anything else as a number.
-    int whole = 0;
-    const char* end = field.data() + field.size();
-    const auto direct = std::from_chars(field.data(), end, whole);
-    if (direct.ec == std::errc() && direct.ptr == end && whole >= std::numeric_limits<std::int16_t>::min() &&
-        whole <= std::numeric_limits<std::int16_t>::max())
-        return static_cast<std::int16_t>(whole);
+    const auto whole = plainWhole(field);
+    if (whole && *whole >= std::numeric_limits<std::int16_t>::min() &&
+        *whole <= std::numeric_limits<std::int16_t>::max())
+        return static_cast<std::int16_t>(*whole);
     const auto value = parseNumberField(field);
     if (!value || std::fabs(*value) > 1e6) return std::nullopt;
     const long long rounded = roundHalfEven(*value);
@@ -49,39 +62,37 @@ struct Line {
     int number = 0;
 };
 
-// Splits text into lines ended by CR LF, LF or CR; the last line may lack its end. Line ends are
-// found with memchr, which scans many bytes a step; the next CR and the next LF are each kept until
-// passed, so a file with only one kind of end is not searched again for the other on every line.
+// Splits text into lines ended by CR LF, LF or CR; the last line may lack its end. Each line end
+// is found in one scan for either byte, sixteen bytes a step.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : text_(text), nextCr_(find('\r', 0)), nextLf_(find('\n', 0)) {}
+    explicit LineReader(std::string_view text) : text_(text), steps_(text, ' ') {}
 
     std::optional<Line> next()
     {
         if (pos_ >= text_.size()) return std::nullopt;
-        if (nextCr_ < pos_) nextCr_ = find('\r', pos_);
-        if (nextLf_ < pos_) nextLf_ = find('\n', pos_);
-        std::size_t end = std::min(nextCr_, nextLf_);
+        const std::size_t end = lineEnd(pos_);
         const Line line{text_.substr(pos_, end - pos_), ++number_};
-        if (end < text_.size()) end += (end == nextCr_ && nextLf_ == end + 1) ? 2 : 1;
-        pos_ = end;
+        pos_ = end + (end + 1 < text_.size() && text_[end] == '\r' && text_[end + 1] == '\n' ? 2 : 1);
         return line;
     }
 
     int lastNumber() const { return number_; }
 
 private:
-    // Position of the first c at or after from, or the text's size.
-    std::size_t find(char c, std::size_t from) const
+    // Position of the first CR or LF at or after from, or the text's size.
+    std::size_t lineEnd(std::size_t from)
     {
-        const void* found = std::memchr(text_.data() + from, c, text_.size() - from);
-        return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+        for (std::size_t at = from; at < text_.size(); at += ByteStep) {
+            const std::uint32_t ends = bytesMatching(steps_.at(at), '\r', '\n');
+            if (ends != 0) return at + static_cast<std::size_t>(__builtin_ctz(ends));
+        }
+        return text_.size();
     }
 
     std::string_view text_;
+    ByteSteps steps_;
     std::size_t pos_ = 0;
-    std::size_t nextCr_;
-    std::size_t nextLf_;
     int number_ = 0;
 };
 
@@ -101,19 +112,6 @@ constexpr std::array<bool, 256> WordEnds = [] {
 }();
 
 bool endsWord(char c) { return WordEnds[static_cast<unsigned char>(c)]; }
-
-// What a byte is to the sweep over a plain defect line: part of a word, a blank between words, or
-// a ";" or double quote, which only the token rules read. Looked up, not compared: every byte of
-// the defect lists passes through here.
-enum class Sweep : unsigned char { Word, Blank, Stop };
-constexpr std::array<Sweep, 256> SweepClasses = [] {
-    std::array<Sweep, 256> classes{};
-    classes[' '] = classes['\t'] = Sweep::Blank;
-    classes[';'] = classes['"'] = Sweep::Stop;
-    return classes;
-}();
-
-Sweep sweepClass(char c) { return SweepClasses[static_cast<unsigned char>(c)]; }
 
 // The next token of a line from col: a word (a quoted text is one word, quotes included, so a ";"
 // inside it ends nothing), a ";" or the end of the line.
@@ -177,8 +175,9 @@ struct ColumnLayout {
     bool named = false;  // false: the fixed order, one line a defect
     int fieldCount = 0;
     int imageListPos = -1;
-    std::vector<int> slotAt;  // slot of each field position, -1 for fields not taken
-    unsigned required = 0;    // bit mask of the slots a defect must have
+    std::vector<int> slotAt;     // slot of each field position, -1 for fields not taken
+    std::vector<long> passable;  // fields from each position on that nothing is taken from (see below)
+    unsigned required = 0;       // bit mask of the slots a defect must have
 };
 
 // The words of a defect taken so far: the ones the import reads, by slot, and where the next goes.
@@ -196,7 +195,8 @@ enum class WordTaken { More, Complete, BadImageCount };
 // The number of IMAGELIST pairs a word gives, or nothing when it is no whole count.
 std::optional<long> imagePairCount(std::string_view word)
 {
-    const auto count = parseNumberField(word);
+    const auto plain = plainWhole(word);
+    const auto count = plain ? std::optional<double>(*plain) : parseNumberField(word);
     if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) return std::nullopt;
     return static_cast<long>(*count);
 }
@@ -230,6 +230,24 @@ inline WordTaken takeDefectWord(const ColumnLayout& layout, DefectWords& defect,
     return defect.fieldPos == layout.fieldCount && defect.imageWordsLeft == 0 ? WordTaken::Complete : WordTaken::More;
 }
 
+// How many of a defect's next words takeDefectWord would only count: columns not taken, image
+// pairs and whatever follows the fixed order's slots, short of the word that completes the defect.
+long passableWords(const ColumnLayout& layout, const DefectWords& defect)
+{
+    if (!layout.named) return defect.fieldPos < SlotCount ? 0 : std::numeric_limits<long>::max();
+    if (defect.imageWordsLeft > 0) return defect.imageWordsLeft - 1;
+    return layout.passable[static_cast<std::size_t>(defect.fieldPos)];
+}
+
+// Counts words passed over as takeDefectWord would have.
+void passWords(const ColumnLayout& layout, DefectWords& defect, long count)
+{
+    if (layout.named && defect.imageWordsLeft > 0)
+        defect.imageWordsLeft -= count;
+    else
+        defect.fieldPos += static_cast<int>(count);
+}
+
 // One pass over a results file: lists its wafers and, for the chosen one, checks and stores the
 // defects. The file's layout is checked for every wafer, so a damaged file is refused whichever
 // wafer is asked for.
@@ -252,6 +270,7 @@ private:
     void applyRecordSpec(int line);
     void beginDefectList(int line);
     void scanDefectList(const Line& line, std::size_t col);
+    void readDefectTokens(const Line& line, std::size_t col);
     bool plainDefectLine(const Line& line, std::size_t col);
     void defectWord(std::string_view word, int line);
     void defectLineEnd();
@@ -335,6 +354,7 @@ KlaImportResult KlaParser::run()
 void KlaParser::handleLine(const Line& line)
 {
     if (state_ == State::InDefectList) {
+        if (plainDefectLine(line, 0)) return;
         if (contains(line.text, "Summary")) {
             endDefectList(line.number);
             if (failed_) return;
@@ -343,7 +363,7 @@ void KlaParser::handleLine(const Line& line)
                  "EndOfFile comes inside the defect list that begins at line " + std::to_string(listLine_));
             return;
         } else {
-            scanDefectList(line, 0);
+            readDefectTokens(line, 0);
             return;
         }
     }
@@ -477,6 +497,12 @@ void KlaParser::applyRecordSpec(int line)
         layout_.slotAt[static_cast<std::size_t>(position[s])] = static_cast<int>(s);
         layout_.required |= 1u << s;
     }
+    // Runs of columns not taken, counted back from the last column, which completes a defect.
+    layout_.passable.assign(names, 0);
+    for (std::size_t i = names - 1; i-- > 0;) {
+        const bool taken = layout_.slotAt[i] >= 0 || static_cast<int>(i) == imageList;
+        layout_.passable[i] = taken ? 0 : layout_.passable[i + 1] + 1;
+    }
 }
 
 void KlaParser::beginDefectList(int line)
@@ -492,7 +518,11 @@ void KlaParser::beginDefectList(int line)
 
 void KlaParser::scanDefectList(const Line& line, std::size_t col)
 {
-    if (plainDefectLine(line, col)) return;
+    if (!plainDefectLine(line, col)) readDefectTokens(line, col);
+}
+
+void KlaParser::readDefectTokens(const Line& line, std::size_t col)
+{
     while (!failed_) {
         const Token token = nextToken(line.text, col);
         if (token.kind == TokenKind::End) {
@@ -514,22 +544,20 @@ void KlaParser::scanDefectList(const Line& line, std::size_t col)
 bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
 {
     if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
-    const char* p = line.text.data() + col;
-    const char* const end = line.text.data() + line.text.size();
+    const std::string_view text = line.text.substr(col);
+    PlainWords words(text);
     DefectWords defect;
     WordTaken taken = WordTaken::More;
     while (taken == WordTaken::More) {
-        while (p < end && sweepClass(*p) == Sweep::Blank) ++p;
-        if (p == end) break;
-        const char* const start = p;
-        while (p < end && sweepClass(*p) == Sweep::Word) ++p;
-        if (p == start || (p < end && sweepClass(*p) == Sweep::Stop)) return false;
-        taken = takeDefectWord(layout_, defect, std::string_view(start, static_cast<std::size_t>(p - start)));
+        passWords(layout_, defect, words.pass(passableWords(layout_, defect)));
+        const auto word = words.next();
+        if (!word) break;
+        taken = takeDefectWord(layout_, defect, *word);
     }
     // A bad image count, image pairs that run onto the next line, and a ";" after a complete defect
     // take the token rules.
-    if (taken == WordTaken::BadImageCount || defect.fieldPos == 0 || defect.imageWordsLeft > 0 ||
-        (taken == WordTaken::Complete && std::memchr(p, ';', static_cast<std::size_t>(end - p)) != nullptr))
+    if (words.stopped() || taken == WordTaken::BadImageCount || defect.fieldPos == 0 || defect.imageWordsLeft > 0 ||
+        (taken == WordTaken::Complete && text.find(';', words.position()) != std::string_view::npos))
         return false;
 
     defect_ = defect;

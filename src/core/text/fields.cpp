@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace solvane {
 
@@ -14,6 +15,41 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool endsField(char c) { return c == ',' || isLineEnd(c); }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Eight bytes read as one number, the first byte lowest: the digit steps below rely on it.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the digit steps read eight bytes little-endian");
+
+std::uint64_t eightBytes(const char* p)
+{
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, p, sizeof bytes);
+    return bytes;
+}
+
+// Whether all eight bytes are "0" to "9": each high half must be 3, and stay 3 with 6 added.
+bool eightDigits(std::uint64_t bytes)
+{
+    constexpr std::uint64_t HighHalves = 0xF0F0F0F0F0F0F0F0u;
+    return ((bytes & HighHalves) | (((bytes + 0x0606060606060606u) & HighHalves) >> 4)) == 0x3333333333333333u;
+}
+
+// The value of eight digits, pairs then fours then all eight combined by multiplication.
+std::uint64_t eightDigitsValue(std::uint64_t bytes)
+{
+    bytes = ((bytes & 0x0F0F0F0F0F0F0F0Fu) * (10 * 256 + 1)) >> 8;
+    bytes = ((bytes & 0x00FF00FF00FF00FFu) * (100 * 65536 + 1)) >> 16;
+    return ((bytes & 0x0000FFFF0000FFFFu) * (10000 * 4294967296u + 1)) >> 32;
+}
+
+// Takes the digits from p on into digits, as more places of one whole number, and gives where they
+// end. Eight a step while eight are there: exponent-form fields carry ten or more.
+const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
+{
+    for (; end - p >= 8 && eightDigits(eightBytes(p)); p += 8)
+        digits = digits * 100000000u + eightDigitsValue(eightBytes(p));
+    for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    return p;
+}
 
 // The whole of text as a decimal of the common kind ("-12.5", ".5", "1.25e+004"): at most 15
 // significant digits and a power of ten from -22 to 22. Its digits are then an exact double, and so
@@ -36,7 +72,7 @@ std::optional<double> quickDecimal(std::string_view text)
     while (p < end && *p == '0') ++p;
     std::uint64_t digits = 0;
     const char* const firstDigit = p;
-    for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    p = takeDigits(p, end, digits);
     int significant = static_cast<int>(p - firstDigit);
     int power = 0;
     if (p < end && *p == '.') {
@@ -44,7 +80,7 @@ std::optional<double> quickDecimal(std::string_view text)
         if (significant == 0)
             while (p < end && *p == '0') ++p;
         const char* const fractionDigits = p;
-        for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+        p = takeDigits(p, end, digits);
         significant += static_cast<int>(p - fractionDigits);
         power = -static_cast<int>(p - fraction);
         if (p - mantissa == 1) return std::nullopt;  // a point without digits
