@@ -540,13 +540,15 @@ void KlaParser::readDefectTokens(const Line& line, std::size_t col)
 
 // Nearly every defect lies whole on a line of plain words, no quoted word and no ";" among them:
 // such a line is read here in one sweep, as the token rules and defectWord would read it, and the
-// defect stored. Any other line gives false with nothing changed, for the token rules to read.
+// defect stored. Any other line gives false with no defect opened, for the token rules to read.
 bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
 {
     if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
     const std::string_view text = line.text.substr(col);
     PlainWords words(text);
-    DefectWords defect;
+    // No defect is open here, so defect_ is free to fill; it counts only once the line is taken.
+    DefectWords& defect = defect_;
+    defect = DefectWords{};
     WordTaken taken = WordTaken::More;
     while (taken == WordTaken::More) {
         passWords(layout_, defect, words.pass(passableWords(layout_, defect)));
@@ -560,7 +562,6 @@ bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
         (taken == WordTaken::Complete && text.find(';', words.position()) != std::string_view::npos))
         return false;
 
-    defect_ = defect;
     defectLine_ = line.number;
     finishDefect();
     return true;

@@ -23,8 +23,8 @@ public:
     {
         if (!toStart()) return std::nullopt;
         const std::size_t start = at_ + lowest(starts_);
-        const std::size_t end = toEnd();
-        return std::string_view(line_.data() + start, end - start);
+        position_ = toEnd();
+        return std::string_view(line_.data() + start, position_ - start);
     }
 
     // Passes over up to count words; gives how many there were.
@@ -32,8 +32,11 @@ public:
     {
         long passed = 0;
         for (; passed < count && toStart(); ++passed) {
-            lowest(starts_);
-            toEnd();
+            starts_ &= starts_ - 1;
+            if (ends_ == 0)
+                toEnd();
+            else
+                ends_ &= ends_ - 1;
         }
         return passed;
     }
@@ -41,7 +44,7 @@ public:
     // A ";", double quote, "S" or "O" was met: the line is the token rules' to read.
     bool stopped() const { return stopped_; }
 
-    // Where the last word taken or passed over ends.
+    // Where the last word taken by next() ends.
     std::size_t position() const { return position_; }
 
 private:
@@ -86,11 +89,9 @@ private:
     // line's end.
     std::size_t toEnd()
     {
-        while (ends_ == 0) {
-            if (!load(at_ + ByteStep)) return position_ = line_.size();
-        }
-        position_ = at_ + lowest(ends_);
-        return position_;
+        while (ends_ == 0)
+            if (!load(at_ + ByteStep)) return line_.size();
+        return at_ + lowest(ends_);
     }
 
     std::string_view line_;

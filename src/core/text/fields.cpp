@@ -42,8 +42,9 @@ std::uint64_t eightDigitsValue(std::uint64_t bytes)
 }
 
 // Takes the digits from p on into digits, as more places of one whole number, and gives where they
-// end. Eight a step while eight are there: exponent-form fields carry ten or more.
-const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
+// end. Eight a step while eight are there: exponent-form fields carry ten or more. Inline, for the
+// readers take every number field through here.
+[[gnu::always_inline]] inline const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
 {
     for (; end - p >= 8 && eightDigits(eightBytes(p)); p += 8)
         digits = digits * 100000000u + eightDigitsValue(eightBytes(p));
