@@ -42,9 +42,8 @@ std::uint64_t eightDigitsValue(std::uint64_t bytes)
 }
 
 // Takes the digits from p on into digits, as more places of one whole number, and gives where they
-// end. Eight a step while eight are there: exponent-form fields carry ten or more. Inline, for the
-// readers take every number field through here.
-[[gnu::always_inline]] inline const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
+// end. Eight a step while eight are there: the fractions of exponent-form fields carry ten or more.
+const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
 {
     for (; end - p >= 8 && eightDigits(eightBytes(p)); p += 8)
         digits = digits * 100000000u + eightDigitsValue(eightBytes(p));
@@ -73,7 +72,7 @@ std::optional<double> quickDecimal(std::string_view text)
     while (p < end && *p == '0') ++p;
     std::uint64_t digits = 0;
     const char* const firstDigit = p;
-    p = takeDigits(p, end, digits);
+    for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     int significant = static_cast<int>(p - firstDigit);
     int power = 0;
     if (p < end && *p == '.') {
