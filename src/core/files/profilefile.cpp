@@ -135,6 +135,7 @@ struct PointLine {
 const char* plainNumber(const char* p, const char* end, double& value)
 {
     if (p == nullptr) return nullptr;
+    if (const char* quickEnd = quickNumberField(p, end, value)) return quickEnd;
     const char* fieldEnd = p;
     while (fieldEnd < end && *fieldEnd != ',' && *fieldEnd != '\r' && *fieldEnd != '\n') ++fieldEnd;
     const auto number = parseNumberField(std::string_view(p, static_cast<std::size_t>(fieldEnd - p)));

@@ -51,19 +51,17 @@ const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
     return p;
 }
 
-// The whole of text as a decimal of the common kind ("-12.5", ".5", "1.25e+004"): at most 15
-// significant digits and a power of ten from -22 to 22. Its digits are then an exact double, and so
-// is the power of ten: one multiplication or division rounds the exact value once, which is the
-// correctly rounded double from_chars gives too. Any other text, valid or not, gives nothing and is
-// left to from_chars.
-std::optional<double> quickDecimal(std::string_view text)
+// The decimal of the common kind ("-12.5", ".5", "1.25e+004") at p: at most 15 significant digits
+// and a power of ten from -22 to 22. Its digits are then an exact double, and so is the power of
+// ten: one multiplication or division rounds the exact value once, which is the correctly rounded
+// double from_chars gives too. Gives where the decimal ends, with its value; nullptr for any other
+// text, valid or not, which is left to from_chars.
+const char* quickDecimal(const char* p, const char* const end, double& value)
 {
     static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr int MaxPower = 22;
     constexpr int MaxDigits = 15;
-    const char* p = text.data();
-    const char* const end = p + text.size();
     const bool negative = p < end && *p == '-';
     if (negative) ++p;
     const char* const mantissa = p;
@@ -83,23 +81,25 @@ std::optional<double> quickDecimal(std::string_view text)
         p = takeDigits(p, end, digits);
         significant += static_cast<int>(p - fractionDigits);
         power = -static_cast<int>(p - fraction);
-        if (p - mantissa == 1) return std::nullopt;  // a point without digits
+        if (p - mantissa == 1) return nullptr;  // a point without digits
     }
-    if (p == mantissa || significant > MaxDigits) return std::nullopt;
+    if (p == mantissa || significant > MaxDigits) return nullptr;
     if (p < end && (*p == 'e' || *p == 'E')) {
         ++p;
         const bool negativeExponent = p < end && *p == '-';
         if (p < end && (*p == '-' || *p == '+')) ++p;
-        if (p == end) return std::nullopt;
+        const char* const exponentDigits = p;
         int exponent = 0;
         for (; p < end && isDigit(*p) && exponent <= 2 * MaxPower; ++p) exponent = exponent * 10 + (*p - '0');
+        if (p == exponentDigits) return nullptr;
         power += negativeExponent ? -exponent : exponent;
     }
-    if (p != end || power < -MaxPower || power > MaxPower) return std::nullopt;
+    if (power < -MaxPower || power > MaxPower) return nullptr;
 
-    const double value = power < 0 ? static_cast<double>(digits) / PowersOfTen[-power]
-                                   : static_cast<double>(digits) * PowersOfTen[power];
-    return negative ? -value : value;
+    const double magnitude = power < 0 ? static_cast<double>(digits) / PowersOfTen[-power]
+                                       : static_cast<double>(digits) * PowersOfTen[power];
+    value = negative ? -magnitude : magnitude;
+    return p;
 }
 
 // The whole of text as a decimal of any length and exponent, or nothing. Kept out of line: the
@@ -211,8 +211,17 @@ std::optional<double> parseNumberField(std::string_view field)
         digitsOnward.remove_prefix(1);
         if (!digitsOnward.empty() && (digitsOnward[0] == '+' || digitsOnward[0] == '-')) return std::nullopt;
     }
-    if (const auto quick = quickDecimal(digitsOnward)) return quick;
+    const char* const last = digitsOnward.data() + digitsOnward.size();
+    double quick = 0.0;
+    if (quickDecimal(digitsOnward.data(), last, quick) == last) return quick;
     return anyDecimal(digitsOnward);
+}
+
+const char* quickNumberField(const char* p, const char* end, double& value)
+{
+    const char* const stop = quickDecimal(p, end, value);
+    if (stop == nullptr || stop - p > static_cast<std::ptrdiff_t>(MaxNumberFieldChars)) return nullptr;
+    return stop == end || endsField(*stop) ? stop : nullptr;
 }
 
 std::string shownField(std::string_view field)
