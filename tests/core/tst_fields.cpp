@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "text/fields.h"
@@ -54,6 +55,33 @@ TEST(NumberFields, AcceptOnlyAWholeDecimalNumber)
                                                      {"0.30000000000000004", 0.30000000000000004}})
         EXPECT_EQ(parseNumberField(field), value) << field;
     EXPECT_EQ(parseNumberField("-."), std::nullopt);
+}
+
+// The one-pass read of a plain number field: it ends at a comma or line end, and any other form is
+// left to the field reading (nullptr), which trims, takes a plus sign or reads long digits.
+TEST(NumberFields, QuickFieldEndsAtTheFieldEndOrDeclines)
+{
+    const std::string longZeros = std::string(70, '0') + "1,";
+    const std::vector<std::tuple<std::string, int, double>> cases = {{"12.5,7", 4, 12.5},
+                                                                     {"-0.25\r\n", 5, -0.25},
+                                                                     {"1.25e+004", 9, 12500.0},
+                                                                     {".5\n", 2, 0.5},
+                                                                     {" 5,", -1, 0.0},
+                                                                     {"5 ,", -1, 0.0},
+                                                                     {"+5,", -1, 0.0},
+                                                                     {"5x,", -1, 0.0},
+                                                                     {"1e+,", -1, 0.0},
+                                                                     {"1.,", 2, 1.0},
+                                                                     {"1234567890123456,", -1, 0.0},
+                                                                     {longZeros, -1, 0.0}};
+    for (const auto& [text, end, value] : cases) {
+        double read = 0.0;
+        const char* stop = quickNumberField(text.data(), text.data() + text.size(), read);
+        EXPECT_EQ(stop == nullptr ? -1 : static_cast<int>(stop - text.data()), end) << text;
+        if (stop != nullptr) {
+            EXPECT_EQ(read, value) << text;
+        }
+    }
 }
 
 TEST(FieldReader, ReadsTypedFieldsAndFailsPastTheLast)

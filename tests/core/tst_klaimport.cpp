@@ -133,6 +133,40 @@ TEST(KlaImport, EveryKindOfLineEndCountsOneLine)
     }
 }
 
+// Plain defect lines are read many bytes a step; a last word holding an "O" sends the same line
+// through the token rules instead. Both must agree whatever the blanks, the image pairs and wherever
+// the words cross a step.
+TEST(KlaImport, SweptLinesReadAsTheTokenRulesDo)
+{
+    const std::string spec = "DefectRecordSpec 8 DEFECTID XREL YREL TEST XINDEX YINDEX IMAGECOUNT IMAGELIST;";
+    std::string swept;
+    std::string tokens;
+    for (int i = 1; i <= 48; ++i) {
+        const std::string gap(1 + i % 3, i % 2 == 0 ? ' ' : '\t');
+        std::string line = std::string(i % 5, ' ') + std::to_string(i);
+        for (const std::string& word :
+             std::vector<std::string>{"1.25000000" + std::to_string(i) + "e+00" + std::to_string(i % 4),
+                                      std::to_string(-7 * i) + ".125", std::string(i % 7 + 1, '9'),
+                                      std::to_string(i % 9 - 4), "-3", "1", std::to_string(i % 3)})
+            line += gap + word;
+        for (int pair = 0; pair < i % 3; ++pair) line += gap + std::to_string(pair) + " 0";
+        swept += line + (i % 4 == 0 ? gap : "") + "\r\n";
+        tokens += line + " O\r\n";
+    }
+    const auto plain = import(resultsFile(swept + ";\r\n", spec));
+    const auto general = import(resultsFile(tokens + ";\r\n", spec));
+    ASSERT_EQ(plain.result.status, ImportStatus::Ok) << plain.result.message;
+    ASSERT_EQ(general.profile->PointCount, 48);
+    ASSERT_EQ(plain.profile->PointCount, 48);
+    for (int i = 1; i <= 48; ++i) {
+        EXPECT_EQ(plain.defect(i).DefectID, general.defect(i).DefectID) << i;
+        EXPECT_EQ(plain.defect(i).XRel, general.defect(i).XRel) << i;
+        EXPECT_EQ(plain.defect(i).YRel, general.defect(i).YRel) << i;
+        EXPECT_EQ(plain.defect(i).XIndex, general.defect(i).XIndex) << i;
+        EXPECT_EQ(plain.defect(i).YIndex, -3) << i;
+    }
+}
+
 // Inputs refused with one plain sentence (a damaged file says where) and no points; the wafer list.
 TEST(KlaImport, RefusalsAndWaferList)
 {
