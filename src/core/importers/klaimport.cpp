@@ -544,23 +544,21 @@ void KlaParser::readDefectTokens(const Line& line, std::size_t col)
 bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
 {
     if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
-    const std::string_view text = line.text.substr(col);
-    PlainWords words(text);
+    const PlainWords words(line.text.substr(col));
+    if (!words.swept()) return false;
     // No defect is open here, so defect_ is free to fill; it counts only once the line is taken.
     DefectWords& defect = defect_;
     defect = DefectWords{};
     WordTaken taken = WordTaken::More;
-    while (taken == WordTaken::More) {
-        passWords(layout_, defect, words.pass(passableWords(layout_, defect)));
-        const auto word = words.next();
-        if (!word) break;
-        taken = takeDefectWord(layout_, defect, *word);
+    for (std::size_t next = 0; taken == WordTaken::More;) {
+        const auto passing = std::min(static_cast<std::size_t>(passableWords(layout_, defect)), words.count() - next);
+        passWords(layout_, defect, static_cast<long>(passing));
+        next += passing;
+        if (next == words.count()) break;
+        taken = takeDefectWord(layout_, defect, words[next++]);
     }
-    // A bad image count, image pairs that run onto the next line, and a ";" after a complete defect
-    // take the token rules.
-    if (words.stopped() || taken == WordTaken::BadImageCount || defect.fieldPos == 0 || defect.imageWordsLeft > 0 ||
-        (taken == WordTaken::Complete && text.find(';', words.position()) != std::string_view::npos))
-        return false;
+    // A bad image count and image pairs that run onto the next line take the token rules.
+    if (taken == WordTaken::BadImageCount || defect.fieldPos == 0 || defect.imageWordsLeft > 0) return false;
 
     defectLine_ = line.number;
     finishDefect();
