@@ -36,6 +36,9 @@ TEST(FormatNumber, SinglesRoundAsTheSevenDigitsTheyHold)
     EXPECT_EQ(formatNumber(0.145f, "0.00"), "0.15");
     EXPECT_EQ(formatNumber(45.125f, "##0.00"), "45.13");
     EXPECT_EQ(formatNumber(89.99999f, "##0.00"), "90.00");
+    // A half past the seventh digit is a tie there, settled to even before the pattern rounds.
+    EXPECT_EQ(formatNumber(1048576.5f, "0"), "1048576");
+    EXPECT_EQ(formatNumber(1048577.5f, "0"), "1048578");
     EXPECT_EQ(formatNumber(static_cast<std::int16_t>(7), "###0"), "7");
 }
 

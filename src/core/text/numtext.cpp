@@ -1,11 +1,15 @@
 #include "text/numtext.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <optional>
 
 namespace solvane {
 
@@ -69,19 +73,76 @@ SignificantDigits significantDigitsOf(double magnitude, int significantDigits)
     return out;
 }
 
-std::string formatDigits(double value, int significantDigits, std::string_view pattern, char decimalSeparator)
-{
-    const PatternShape shape = shapeOf(pattern);
-    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+// For each n, the largest k with 2^k <= 10^n: a quotient by 2^k instead of by 10^n is too large by
+// less than a factor two, and costs a shift instead of a division.
+constexpr auto BinaryFloorOfTenTo = [] {
+    std::array<int, 18> exponents{};
+    std::uint64_t power = 1;
+    for (auto& exponent : exponents) {
+        while ((std::uint64_t{2} << exponent) <= power) ++exponent;
+        power *= 10;
+    }
+    return exponents;
+}();
 
-    // The digits from the highest integer place down to the pattern's last decimal, rounded half away
-    // from zero on the first digit dropped. Rounding once from the significant digits avoids the
-    // double rounding of a fixed-point print.
-    const SignificantDigits significant = significantDigitsOf(std::fabs(value), significantDigits);
+// The digits of |value| at the pattern's decimals (all of them, the last `decimals` after the point)
+// rounded half away from zero, worked out from the binary value itself: value = M * 2^-shift
+// exactly, so value * 10^decimals has the integer part (M * 10^decimals) >> shift and the remainder
+// below it. The rounding to significantDigits that the display applies first moves the value by at
+// most half a unit of its last digit, less than (M * 10^decimals) / 10^(significantDigits - 1) in
+// remainder units, so only a remainder that close to one half could round the other way; those
+// values, and those too large for the 64-bit sums, are left to the decimal route (nothing returned).
+// A remainder of exactly one half is a value of at most significantDigits digits while the integer
+// part stays below 10^(significantDigits - 1), so it rounds up.
+std::optional<std::string_view> binaryRoundedDigits(double magnitude, int significantDigits, int decimals,
+                                                    char (&out)[24])
+{
+    // 10^decimals times the 53-bit mantissa stays below 2^63 for up to three decimals.
+    constexpr std::uint64_t Scales[] = {1, 10, 100, 1000};
+    if (decimals < 0 || decimals > 3 || significantDigits < 3 || significantDigits > 17) return std::nullopt;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    constexpr std::uint64_t FractionMask = (std::uint64_t{1} << 52) - 1;
+    const std::uint64_t mantissa = biasedExponent == 0 ? bits & FractionMask
+                                                       : (bits & FractionMask) | (FractionMask + 1);
+    const int shift = 1075 - std::max(biasedExponent, 1);
+    if (shift <= 0) return std::nullopt;  // 2^52 and above: integers with more digits than are kept
+
+    const std::uint64_t scaled = mantissa * Scales[decimals];
+    std::uint64_t rounded = 0;
+    // From a shift of 64 on, value * 10^decimals is below 0.49, and three or more significant
+    // digits cannot lift it to one half: it rounds to zero.
+    if (shift < 64) {
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        const std::uint64_t remainder = scaled & ((half << 1) - 1);
+        rounded = scaled >> shift;
+        const int significantShift = BinaryFloorOfTenTo[static_cast<std::size_t>(significantDigits - 1)];
+        const std::uint64_t distance = remainder > half ? remainder - half : half - remainder;
+        if (distance == 0) {
+            if (rounded >> significantShift != 0) return std::nullopt;
+        } else if (distance <= (scaled >> significantShift) + 1) {
+            return std::nullopt;
+        }
+        if (remainder >= half) ++rounded;
+    }
+
+    // At least one integer digit before the decimals, as the decimal route gives.
+    char* const end = out + sizeof out;
+    char* first = end;
+    for (int written = 0; rounded != 0 || written <= decimals; ++written, rounded /= 10)
+        *--first = static_cast<char>('0' + rounded % 10);
+    return std::string_view(first, static_cast<std::size_t>(end - first));
+}
+
+// The same digits by way of the significant decimal digits: rounded once from them, which avoids
+// the double rounding of a fixed-point print.
+std::string decimalRoundedDigits(double magnitude, int significantDigits, int decimals)
+{
+    const SignificantDigits significant = significantDigitsOf(magnitude, significantDigits);
     std::string kept;
-    for (int power = std::max(significant.exponent, 0); power >= -shape.decimals; --power)
-        kept += significant.at(power);
-    if (significant.at(-shape.decimals - 1) >= '5') {
+    for (int power = std::max(significant.exponent, 0); power >= -decimals; --power) kept += significant.at(power);
+    if (significant.at(-decimals - 1) >= '5') {
         auto digit = kept.rbegin();
         for (; digit != kept.rend() && *digit == '9'; ++digit) *digit = '0';
         if (digit != kept.rend())
@@ -89,7 +150,12 @@ std::string formatDigits(double value, int significantDigits, std::string_view p
         else
             kept.insert(kept.begin(), '1');
     }
-    const std::string_view digits = kept;
+    return kept;
+}
+
+// The rounded digits laid out as the pattern asks, in one string sized up front.
+std::string laidOut(std::string_view digits, const PatternShape& shape, bool negative, char decimalSeparator)
+{
     std::string_view integerPart = digits.substr(0, digits.size() - static_cast<std::size_t>(shape.decimals));
     std::string_view fraction = digits.substr(integerPart.size());
 
@@ -97,18 +163,36 @@ std::string formatDigits(double value, int significantDigits, std::string_view p
     while (static_cast<int>(fraction.size()) > shape.minDecimals && fraction.back() == '0') fraction.remove_suffix(1);
     // Leading zeros of the integer part are printed only as far as the pattern's '0's ask.
     integerPart.remove_prefix(std::min(integerPart.find_first_not_of('0'), integerPart.size()));
-    const int zerosBefore = std::max(shape.minIntegerDigits - static_cast<int>(integerPart.size()), 0);
+    const std::size_t zerosBefore = static_cast<std::size_t>(
+        std::max(shape.minIntegerDigits - static_cast<int>(integerPart.size()), 0));
 
     const bool isZero = integerPart.empty() && fraction.find_first_not_of('0') == std::string_view::npos;
-    std::string out;
-    if (std::signbit(value) && !isZero) out += '-';
-    out.append(static_cast<std::size_t>(zerosBefore), '0');
-    out += integerPart;
-    if (shape.hasPoint && (!fraction.empty() || shape.minDecimals > 0)) {
-        out += decimalSeparator;
-        out += fraction;
+    const bool sign = negative && !isZero;
+    const bool point = shape.hasPoint && (!fraction.empty() || shape.minDecimals > 0);
+    std::string out(static_cast<std::size_t>(sign) + zerosBefore + integerPart.size() +
+                        (point ? 1 + fraction.size() : 0),
+                    '0');
+    char* at = out.data();
+    if (sign) *at++ = '-';
+    at = std::copy(integerPart.begin(), integerPart.end(), at + zerosBefore);
+    if (point) {
+        *at++ = decimalSeparator;
+        std::copy(fraction.begin(), fraction.end(), at);
     }
     return out;
+}
+
+std::string formatDigits(double value, int significantDigits, std::string_view pattern, char decimalSeparator)
+{
+    const PatternShape shape = shapeOf(pattern);
+    if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value > 0 ? "Inf" : "-Inf");
+
+    const double magnitude = std::fabs(value);
+    char buffer[24];
+    if (const auto digits = binaryRoundedDigits(magnitude, significantDigits, shape.decimals, buffer))
+        return laidOut(*digits, shape, std::signbit(value), decimalSeparator);
+    return laidOut(decimalRoundedDigits(magnitude, significantDigits, shape.decimals), shape, std::signbit(value),
+                   decimalSeparator);
 }
 
 }  // namespace
