@@ -32,6 +32,7 @@ public:
 
     QString TextMatrix(int row, int col) const { return model_.text(row, col); }
     void setTextMatrix(int row, int col, const QString& text) { model_.setText(row, col, text); }
+    void setTextMatrix(int row, int col, QLatin1StringView text) { model_.setText(row, col, text); }
 
     void setColAlignment(int col, Qt::Alignment alignment) { model_.setAlignment(col, alignment); }
 

@@ -65,17 +65,20 @@ const QString& GridModel::text(int row, int col) const
     return cells_[indexOf(row, col)];
 }
 
-void GridModel::setText(int row, int col, const QString& text)
+void GridModel::setText(int row, int col, const QString& text) { store(row, col, text); }
+
+void GridModel::setText(int row, int col, QLatin1StringView text) { store(row, col, text); }
+
+template <typename Text>
+void GridModel::store(int row, int col, Text text)
 {
     if (row < 0 || col < 0 || row >= rows_ || col >= cols_) return;
     QString& cell = cells_[indexOf(row, col)];
-    if (bulkDepth_ > 0) {
-        // A bulk rewrite announces one reset at its end: no cell needs comparing.
-        cell = text;
-        return;
-    }
+    // A table rewritten with mostly the same texts then frees and allocates nothing.
     if (cell == text) return;
     cell = text;
+    // A bulk rewrite announces one reset at its end.
+    if (bulkDepth_ > 0) return;
     const QModelIndex at = index(row, col);
     emit dataChanged(at, at, {Qt::DisplayRole});
 }

@@ -24,7 +24,10 @@ public:
     int cols() const { return cols_; }
 
     const QString& text(int row, int col) const;
+    // A cell that already reads the same is left alone: no copy, no notification.
     void setText(int row, int col, const QString& text);
+    // Single-byte text (formatted numbers) compared and copied without a QString in between.
+    void setText(int row, int col, QLatin1StringView text);
 
     void setAlignment(int col, Qt::Alignment alignment);
 
@@ -32,6 +35,9 @@ public:
     void endBulk();
 
 private:
+    template <typename Text>
+    void store(int row, int col, Text text);
+
     std::size_t indexOf(int row, int col) const
     {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col);

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QStyle>
+#include <charconv>
 #include <cmath>
 
 #include "model/pointlist.h"
@@ -52,13 +53,26 @@ QString cellStepText(const FlexGrid& grid, const Profile& profile)
 
 // A value as the table shows it: in the pattern, or beyond ten digits in the exponent form, which
 // keeps a huge typed value from filling the cell and the status bar with digits.
-QString cellText(double value, std::string_view pattern, char separator)
+std::string cellText(double value, std::string_view pattern, char separator)
 {
-    if (std::abs(value) < 1e10) return formatted(value, pattern, separator);
+    if (std::abs(value) < 1e10) return formatNumber(value, pattern, separator);
     std::string text = generalNumber(value, 7);
     for (char& c : text)
         if (c == '.') c = separator;
-    return fromBytes(text);
+    return text;
+}
+
+QLatin1StringView latin1(std::string_view bytes)
+{
+    return QLatin1StringView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// A row number in "###0" is its plain decimal digits.
+void setRowNumber(FlexGrid& grid, int row)
+{
+    char digits[12];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, row).ptr;
+    grid.setTextMatrix(row, 0, latin1(std::string_view(digits, static_cast<std::size_t>(end - digits))));
 }
 
 // A cell's text as written with the user's decimal separator.
@@ -142,8 +156,7 @@ void PointTable::initgrid()
 
 void PointTable::clearrow(int row)
 {
-    // A row number in "###0" is its plain decimal digits.
-    grdData->setTextMatrix(row, 0, QString::number(row));
+    setRowNumber(*grdData, row);
     grdData->setTextMatrix(row, 1, QString());
     grdData->setTextMatrix(row, 2, QString());
 }
@@ -160,13 +173,13 @@ void PointTable::writeRow(int row, char separator)
 {
     if (row < 0 || row > MaxPoints) return;  // outside the point store: nothing to show
     const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
-    grdData->setTextMatrix(row, 0, QString::number(row));
+    setRowNumber(*grdData, row);
     if (profile_.PolarSys) {
-        grdData->setTextMatrix(row, 1, cellText(point.R, "0.00", separator));
-        grdData->setTextMatrix(row, 2, cellText(point.Theta, "##0.0", separator));
+        grdData->setTextMatrix(row, 1, latin1(cellText(point.R, "0.00", separator)));
+        grdData->setTextMatrix(row, 2, latin1(cellText(point.Theta, "##0.0", separator)));
     } else if (profile_.RectSys) {
-        grdData->setTextMatrix(row, 1, cellText(point.X, "0.00", separator));
-        grdData->setTextMatrix(row, 2, cellText(point.Y, "0.00", separator));
+        grdData->setTextMatrix(row, 1, latin1(cellText(point.X, "0.00", separator)));
+        grdData->setTextMatrix(row, 2, latin1(cellText(point.Y, "0.00", separator)));
     }
     if (row == profile_.PointCount) clearrow(row + 1);
 }
@@ -320,7 +333,7 @@ void PointTable::checkrange()
 {
     const char separator = localeDecimalSeparator();
     const float v = limitedCellValue(profile_, grdData->Col(), cellNumber(txtedit->text(), separator));
-    txtedit->setText(cellText(v, "##0.00", separator));
+    txtedit->setText(fromBytes(cellText(v, "##0.00", separator)));
 }
 
 void PointTable::grdData_KeyPress(int KeyAscii)
