@@ -74,17 +74,25 @@ void WaferDrawing::redrawall()
 
 void WaferDrawing::drawallspots()
 {
-    WaferSurface::Batch batch(surface_);
-    // Colours resolved and each position worked out once for all the spots.
-    const QColor outline = colour(Black);
-    const QColor fill = colour(profile_.SpotColor);
-    const QColor text = colour(WindowTextColour);
+    surface_.numberedCircles(drawnPositions(), profile_.BeamDiameter / 2.0, colour(Black), colour(profile_.SpotColor),
+                             colour(WindowTextColour));
+}
+
+QRect WaferDrawing::spotArea(double R, float Theta, int n)
+{
+    const QPointF at = drawnPosition(R, Theta);
+    return surface_.circleArea(at.x(), at.y(), profile_.BeamDiameter / 2.0) | surface_.numberArea(at.x(), at.y(), n);
+}
+
+QPolygonF WaferDrawing::drawnPositions() const
+{
+    QPolygonF positions;
+    positions.reserve(profile_.PointCount);
     for (int i = 1; i <= profile_.PointCount; ++i) {
         const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
-        const QPointF at = drawnPosition(point.R, point.Theta);
-        spotAt(at, outline, fill);
-        surface_.number(at.x(), at.y(), i, text);
+        positions.append(drawnPosition(point.R, point.Theta));
     }
+    return positions;
 }
 
 void WaferDrawing::spotAt(QPointF at, const QColor& outline, const QColor& fill)
@@ -103,15 +111,6 @@ void WaferDrawing::drawnumber(double R, float Theta, int n)
     surface_.number(at.x(), at.y(), n, colour(WindowTextColour));
 }
 
-void WaferDrawing::drawpath()
-{
-    QPolygonF path;
-    path.reserve(profile_.PointCount);
-    for (int i = 1; i <= profile_.PointCount; ++i) {
-        const PointRec& point = profile_.Points[static_cast<std::size_t>(i)];
-        path.append(drawnPosition(point.R, point.Theta));
-    }
-    surface_.polyline(path, colour(profile_.GridColor));
-}
+void WaferDrawing::drawpath() { surface_.polyline(drawnPositions(), colour(profile_.GridColor)); }
 
 }  // namespace solvane

@@ -30,12 +30,16 @@ public:
     void drawnumber(double R, float Theta, int n);
     // Every spot 1..PointCount in SpotColor with its number.
     void drawallspots();
+    // The device pixels of the surface that drawspot and drawnumber of point n at (R, Theta) may change.
+    QRect spotArea(double R, float Theta, int n);
 
     QColor colour(Colour colour) const;
 
 private:
     // A diameter of 0 or less cannot span a scale: such a profile keeps the previous drawing.
     bool hasDrawableDiameter() const;
+    // Where each point 1..PointCount is drawn, in user coordinates.
+    QPolygonF drawnPositions() const;
     // A spot of the beam's size at a drawn position.
     void spotAt(QPointF at, const QColor& outline, const QColor& fill);
 

@@ -42,11 +42,21 @@ void WaferSurface::clear(const QColor& background)
     ++generation_;
 }
 
-void WaferSurface::restore(const QImage& picture)
+WaferSurface::SavedArea WaferSurface::save(const QRect& area) const
 {
-    if (picture.size() != image_.size() || picture.format() != image_.format()) return;
+    const QRect inside = area & image_.rect();
+    if (inside.isEmpty()) return {};
+    return {inside.topLeft(), image_.copy(inside)};
+}
+
+void WaferSurface::restore(const SavedArea& saved)
+{
+    const QRect area(saved.at, saved.pixels.size());
+    if (saved.pixels.isNull() || !image_.rect().contains(area) || saved.pixels.format() != image_.format()) return;
     endPainting();
-    std::memcpy(image_.bits(), picture.constBits(), static_cast<std::size_t>(image_.sizeInBytes()));
+    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+    for (int y = 0; y < area.height(); ++y)
+        std::memcpy(image_.scanLine(area.y() + y) + area.x() * sizeof(QRgb), saved.pixels.constScanLine(y), rowBytes);
     ++generation_;
 }
 
@@ -91,12 +101,11 @@ constexpr int LargestKeptNumber = 9999;
 
 }  // namespace
 
-const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, const QColor& fill)
+const WaferSurface::Stamp& WaferSurface::circleStamp(double radiusPx, const QColor& outline, const QColor& fill)
 {
     // A redraw asks for the same two or three stamps thousands of times: a short list, no keys built.
     for (const Stamp& stamp : stamps_)
-        if (stamp.radiusPx == radiusPx && stamp.outline == outline.rgba() && stamp.fill == fill.rgba())
-            return stamp.image;
+        if (stamp.radiusPx == radiusPx && stamp.outline == outline.rgba() && stamp.fill == fill.rgba()) return stamp;
     if (stamps_.size() > 64) stamps_.clear();
     // Drawn in device pixels, centred on the middle of its middle pixel.
     const int side = 2 * static_cast<int>(std::ceil(radiusPx * devicePixelRatio_)) + 3;
@@ -111,31 +120,66 @@ const QImage& WaferSurface::circleStamp(double radiusPx, const QColor& outline, 
     p.drawEllipse(QPointF(middle, middle), radiusPx, radiusPx);
     p.end();
     stamps_.push_back({radiusPx, outline.rgba(), fill.rgba(), stamp});
-    return stamps_.back().image;
+    return stamps_.back();
+}
+
+const WaferSurface::Stamp* WaferSurface::stampFor(double radius, const QColor& outline, const QColor& fill)
+{
+    const double rx = std::abs(radius * toPixels_.m11());
+    const double ry = std::abs(radius * toPixels_.m22());
+    if (vectorDevice_ || !(std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx)) return nullptr;
+    return &circleStamp(rx, outline, fill);
+}
+
+std::optional<QPoint> WaferSurface::stampCorner(QPointF centre, const Stamp& stamp) const
+{
+    // A centre this far out touches no image, and its whole-pixel position would overflow an int.
+    constexpr double FarOffPx = 1e6;
+    if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return std::nullopt;
+    // Stamped at a whole device pixel: at most half a device pixel from the exact centre.
+    const int half = stamp.image.width() / 2;
+    const double dpr = devicePixelRatio_;
+    return QPoint(static_cast<int>(std::floor(centre.x() * dpr)) - half,
+                  static_cast<int>(std::floor(centre.y() * dpr)) - half);
+}
+
+void WaferSurface::circleAt(QPainter& p, QPointF centre, double radius, const QColor& outline, const QColor& fill,
+                            const Stamp* stamp)
+{
+    if (stamp) {
+        if (const std::optional<QPoint> corner = stampCorner(centre, *stamp))
+            p.drawImage(QPointF(*corner) / devicePixelRatio_, stamp->image);
+    } else {
+        p.setPen(outline);
+        p.setBrush(fill);
+        p.drawEllipse(centre, std::abs(radius * toPixels_.m11()), std::abs(radius * toPixels_.m22()));
+    }
 }
 
 void WaferSurface::circle(double cx, double cy, double radius, const QColor& outline, const QColor& fill)
 {
-    const QPointF centre = toPixels(cx, cy);
-    const double rx = std::abs(radius * toPixels_.m11());
-    const double ry = std::abs(radius * toPixels_.m22());
-    QPainter& p = painter();
-    if (!vectorDevice_ && std::abs(rx - ry) < 0.01 && rx <= LargestStampRadiusPx) {
-        // A centre this far out touches no image, and its whole-pixel position would overflow an int.
-        constexpr double FarOffPx = 1e6;
-        if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return;
-        // Stamped at a whole device pixel: at most half a device pixel from the exact centre.
-        const QImage& stamp = circleStamp(rx, outline, fill);
-        const int half = stamp.width() / 2;
-        const double dpr = devicePixelRatio_;
-        p.drawImage(QPointF((std::floor(centre.x() * dpr) - half) / dpr, (std::floor(centre.y() * dpr) - half) / dpr),
-                    stamp);
-    } else {
-        p.setPen(outline);
-        p.setBrush(fill);
-        p.drawEllipse(centre, rx, ry);
-    }
+    circleAt(painter(), toPixels(cx, cy), radius, outline, fill, stampFor(radius, outline, fill));
     if (batchDepth_ == 0) endPainting();
+}
+
+QRect WaferSurface::deviceArea(const QRectF& pixels) const
+{
+    // Shapes, stamps and glyphs keep within a pixel or two of their bounds: a little more is taken.
+    const double dpr = devicePixelRatio_;
+    const double margin = 2.0 * dpr + 1.0;
+    const QRectF device(pixels.topLeft() * dpr, pixels.bottomRight() * dpr);
+    if (!(std::isfinite(device.left()) && std::isfinite(device.top()) && std::isfinite(device.right()) &&
+          std::isfinite(device.bottom())))
+        return image_.rect();
+    const QRectF inside = device.normalized().adjusted(-margin, -margin, margin, margin) & QRectF(image_.rect());
+    return inside.isEmpty() ? QRect() : inside.toAlignedRect() & image_.rect();
+}
+
+QRect WaferSurface::circleArea(double cx, double cy, double radius) const
+{
+    const QPointF centre = toPixels(cx, cy);
+    const QPointF corner(std::abs(radius * toPixels_.m11()), std::abs(radius * toPixels_.m22()));
+    return deviceArea(QRectF(centre - corner, centre + corner));
 }
 
 void WaferSurface::box(double x1, double y1, double x2, double y2, const QColor& outline, const QColor& fill)
@@ -246,15 +290,42 @@ const QStaticText& WaferSurface::numberText(int n)
     return laidOut;
 }
 
+QRect WaferSurface::numberArea(double x, double y, int n)
+{
+    const QSizeF size = n >= 0 && n <= LargestKeptNumber ? numberText(n).size()
+                                                         : QFontMetricsF(font_).size(0, QString::number(n));
+    return deviceArea(QRectF(toPixels(x, y), size));
+}
+
+void WaferSurface::numberAt(QPainter& p, QPointF at, int n)
+{
+    if (n >= 0 && n <= LargestKeptNumber)
+        p.drawStaticText(at, numberText(n));
+    else
+        p.drawStaticText(at, QStaticText(QString::number(n)));  // never a spot's: not kept
+}
+
 void WaferSurface::number(double x, double y, int n, const QColor& colour)
 {
     QPainter& p = painter();
     // Setting a pen builds one: skipped when the colour is already the painter's.
     if (p.pen().color() != colour) p.setPen(colour);
-    if (n >= 0 && n <= LargestKeptNumber)
-        p.drawStaticText(toPixels(x, y), numberText(n));
-    else
-        p.drawStaticText(toPixels(x, y), QStaticText(QString::number(n)));  // never a spot's: not kept
+    numberAt(p, toPixels(x, y), n);
+    if (batchDepth_ == 0) endPainting();
+}
+
+void WaferSurface::numberedCircles(const QPolygonF& centres, double radius, const QColor& outline, const QColor& fill,
+                                   const QColor& text)
+{
+    // The stamp is looked up once for all of them.
+    const Stamp* stamp = stampFor(radius, outline, fill);
+    QPainter& p = painter();
+    for (int i = 0; i < centres.size(); ++i) {
+        const QPointF at = toPixels_.map(centres[i]);
+        circleAt(p, at, radius, outline, fill, stamp);
+        if (p.pen().color() != text) p.setPen(text);
+        numberAt(p, at, i + 1);
+    }
     if (batchDepth_ == 0) endPainting();
 }
 

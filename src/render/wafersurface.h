@@ -8,6 +8,7 @@
 #include <QStaticText>
 #include <QTransform>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace solvane {
@@ -39,10 +40,21 @@ public:
     // Changes whenever the picture does (drawn into, cleared, resized or restored): a caller that
     // kept a picture can tell whether the surface still shows it.
     quint64 generation() const { return generation_; }
-    // Shows a picture taken earlier from image() again; it must have the surface's size and format.
-    // Its pixels are copied into the surface's own image, which is never shared with the picture:
-    // sharing would make the next drawing take a fresh copy of the whole image.
-    void restore(const QImage& picture);
+
+    // The pixels of part of the image, to be put back with restore.
+    struct SavedArea {
+        QPoint at;  // in device pixels
+        QImage pixels;
+    };
+    // Saves the image's pixels inside area (device pixels, clipped to the image).
+    SavedArea save(const QRect& area) const;
+    // Puts saved pixels back where they were taken; nothing when the image has been resized since.
+    void restore(const SavedArea& saved);
+    // The device pixels that circle and number may change when drawn at the same arguments: put
+    // back, they take such a drawing away again.
+    QRect circleArea(double cx, double cy, double radius) const;
+    QRect numberArea(double x, double y, int n);
+
     void setScale(double left, double top, double right, double bottom);
 
     // Logical pixel position of a user position and back.
@@ -58,6 +70,10 @@ public:
     void polyline(const QPolygonF& userPoints, const QColor& colour);
     // A whole number (a spot's) with its top-left corner at (x, y).
     void number(double x, double y, int n, const QColor& colour);
+    // A circle at each centre in turn, each followed by its number (1 for the first), every later
+    // one drawn over the earlier: the same picture as circle and number in that order.
+    void numberedCircles(const QPolygonF& centres, double radius, const QColor& outline, const QColor& fill,
+                         const QColor& text);
 
     // Keeps one painter open over a batch of primitives (a full redraw draws thousands).
     class Batch {
@@ -76,16 +92,29 @@ private:
     QPainter& painter();
     void endPainting();
     const QStaticText& numberText(int n);
+    // A number drawn with its top-left corner at a pixel position.
+    void numberAt(QPainter& p, QPointF at, int n);
+    // The device pixels inside the image that a shape with these bounds (pixels) may change.
+    QRect deviceArea(const QRectF& pixels) const;
+
     // A small circle drawn once into a transparent image, for stamping: thousands of spots and
     // dots are far quicker to copy than to fill one by one.
-    const QImage& circleStamp(double radiusPx, const QColor& outline, const QColor& fill);
-
     struct Stamp {
         double radiusPx;
         QRgb outline;
         QRgb fill;
         QImage image;
     };
+    // The stamp for a circle of this radius at the surface's scale, or null when the circle is drawn
+    // as a shape (an ellipse, a large circle, or a vector device).
+    const Stamp* stampFor(double radius, const QColor& outline, const QColor& fill);
+    const Stamp& circleStamp(double radiusPx, const QColor& outline, const QColor& fill);
+    // The device pixel of a stamp's top-left corner for a circle centred at a pixel position; none
+    // when the centre is too far off to touch the image (or is not a number).
+    std::optional<QPoint> stampCorner(QPointF centre, const Stamp& stamp) const;
+    // A circle centred at a pixel position: the stamp given, else a shape.
+    void circleAt(QPainter& p, QPointF centre, double radius, const QColor& outline, const QColor& fill,
+                  const Stamp* stamp);
 
     QImage image_;
     QSize size_;

@@ -100,6 +100,43 @@ private slots:
         QCOMPARE(edge, QList<QColor>({Qt::green, Qt::green, Qt::black, Qt::black, Qt::blue, Qt::blue}));
     }
 
+    void highlightAreaHoldsAllItDraws_data()
+    {
+        QTest::addColumn<qreal>("devicePixelRatio");
+        QTest::addColumn<double>("beam");
+        QTest::addColumn<float>("R");
+        QTest::addColumn<int>("n");
+        QTest::newRow("one digit") << 1.0 << 8.0 << 50.0f << 7;
+        QTest::newRow("four digits") << 1.0 << 8.0 << 50.0f << 2000;
+        QTest::newRow("twice the density") << 2.0 << 8.0 << 50.0f << 1999;
+        QTest::newRow("across the image's edge") << 1.0 << 8.0 << 99.0f << 12;
+        QTest::newRow("beam too wide for a stamp") << 1.0 << 40.0 << 20.0f << 345;
+    }
+
+    // A spot with its number drawn over the picture and the pixels saved from its spotArea put back: the
+    // picture is as before, so taking back a highlight this way leaves nothing of it.
+    void highlightAreaHoldsAllItDraws()
+    {
+        QFETCH(qreal, devicePixelRatio);
+        QFETCH(double, beam);
+        QFETCH(float, R);
+        QFETCH(int, n);
+        surface_.resize(QSize(800, 800), devicePixelRatio);
+        profile_.BeamDiameter = beam;
+        for (int i = 1; i <= 40; ++i)
+            profile_.Points[static_cast<std::size_t>(i)] = PointRec{i * 2.4f, i * 9.0f, False, 0, 0};
+        profile_.PointCount = 40;
+        draw(true, {});
+        const QImage before = surface_.image().copy();
+        WaferDrawing drawing(surface_, profile_, QPalette());
+        const WaferSurface::SavedArea saved = surface_.save(drawing.spotArea(R, 30.0f, n));
+        drawing.drawspot(R, 30.0f, Red, Black);
+        drawing.drawnumber(R, 30.0f, n);
+        QVERIFY(surface_.image() != before);
+        surface_.restore(saved);
+        QCOMPARE(surface_.image(), before);
+    }
+
     void zeroDiameterKeepsThePreviousDrawing()
     {
         draw(false, {});

@@ -82,9 +82,9 @@ void DrawingPane::drawSpotsHighlighting(int row)
 {
     WaferSurface& surface = Picture1->surface();
     if (spotsPicture_.isCurrent(surface, profile_)) {
-        // Redrawing every spot over this picture gives the kept one: show that instead, unless
-        // nothing was drawn since it was kept (as right after a full redraw).
-        if (!spotsPicture_.isShown(surface)) surface.restore(spotsPicture_.picture());
+        // Redrawing every spot over this picture gives the kept one: showing that takes back at most
+        // the last highlight, and nothing when none was drawn since.
+        spotsPicture_.show(surface);
     } else {
         drawing().drawallspots();
         rememberSpotsPicture();
@@ -92,6 +92,7 @@ void DrawingPane::drawSpotsHighlighting(int row)
     if (row >= 1 && row <= profile_.PointCount) {
         const PointRec& point = profile_.Points[static_cast<std::size_t>(row)];
         WaferDrawing painter = drawing();
+        spotsPicture_.saveUnderHighlight(surface, painter.spotArea(point.R, point.Theta, row));
         WaferSurface::Batch batch(surface);
         painter.drawspot(point.R, point.Theta, Red, Black);
         painter.drawnumber(point.R, point.Theta, row);

@@ -39,7 +39,7 @@ public:
 private:
     // A WaferDrawing over Picture1's surface, the profile and the window's palette.
     WaferDrawing drawing();
-    // Keeps the picture just drawn, every spot in SpotColor, for drawSpotsHighlighting.
+    // Notes that the picture just drawn shows every spot in SpotColor, for drawSpotsHighlighting.
     void rememberSpotsPicture();
     // The path's length in its status panel while the path is shown; nothing otherwise.
     void showPathLength();

@@ -1,30 +1,30 @@
 #pragma once
 
-#include <QImage>
 #include <vector>
 
 #include "model/profile.h"
+#include "render/wafersurface.h"
 
 namespace solvane {
 
-class WaferSurface;
-
-// A kept copy of the wafer picture with every spot drawn in the spot colour and numbered, and what
-// those spots were drawn from. Moving the table's current cell redraws every spot to take back the
-// previous highlight; while the surface still shows this picture (or this picture with only a
-// highlight drawn over it) and the spots would come out the same, showing the copy again is that
-// redraw without drawing 2000 spots.
+// Which picture of the surface shows every spot drawn in the spot colour and numbered (by the
+// surface's generation), what those spots were drawn from, and the pixels under a highlight drawn
+// over that picture since. Moving the table's current cell redraws every spot to take back the
+// previous highlight; while the surface still shows this picture (or it with only a highlight drawn
+// over it) and the spots would come out the same, putting back the pixels under the highlight is
+// that redraw without drawing 2000 spots.
 class SpotsPicture {
 public:
-    // Keeps what the surface shows now as the picture of profile's spots.
+    // Notes that the surface shows every spot of profile now.
     void keep(const WaferSurface& surface, const Profile& profile);
-    // Notes that a highlight was just drawn over the kept picture, and nothing else.
-    void highlighted(const WaferSurface& surface);
     // True when redrawing every spot of profile over what the surface shows would give the kept picture.
     bool isCurrent(const WaferSurface& surface, const Profile& profile) const;
-    // True when the surface shows the kept picture itself, nothing drawn over it since.
-    bool isShown(const WaferSurface& surface) const;
-    const QImage& picture() const { return picture_; }
+    // Shows the kept picture again, taking back the highlight over it; only while isCurrent.
+    void show(WaferSurface& surface);
+    // Saves the pixels of area (device pixels) before a highlight is drawn there over the kept picture.
+    void saveUnderHighlight(const WaferSurface& surface, const QRect& area);
+    // Notes that a highlight was just drawn over the kept picture, and nothing else.
+    void highlighted(const WaferSurface& surface) { highlightGeneration_ = surface.generation(); }
 
 private:
     struct Spot {
@@ -32,10 +32,10 @@ private:
         float Theta;
     };
 
-    QImage picture_;
     bool kept_ = false;
     quint64 keptGeneration_ = 0;
     quint64 highlightGeneration_ = 0;
+    WaferSurface::SavedArea underHighlight_;
     std::vector<Spot> spots_;
     Colour spotColour_ = 0;
     double beamDiameter_ = 0.0;
