@@ -14,7 +14,7 @@ class WaferView;
 
 // The wafer drawing pane of the window (Picture1) and its drawing procedures, each with the busy
 // pointer while it draws. Keeps whether the visiting path is shown (and its length in a status
-// panel of its own), and the picture of every spot for the table's current-cell highlight.
+// panel of its own), and which picture shows every spot, for the table's current-cell highlight.
 class DrawingPane {
 public:
     DrawingPane(Profile& profile, Platform& platform, QWidget* parent);
