@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -66,15 +67,12 @@ TEST_F(Cli, SeventeenPointPatternDumpsTheStandardTable)
     ASSERT_EQ(run("pattern 17 -o p.waf").status, 0);
     const ToolRun dump = run("dump p.waf");
     ASSERT_EQ(std::pair(dump.status, dump.err), std::pair(0, std::string()));
-    std::istringstream out(dump.out);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(out, line);) lines.push_back(line);
-    ASSERT_EQ(lines.size(), 9u + 17u);
-    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10),
-              (std::vector<std::string>{"version: Solvane 5.1", "description: No Description", "diameter: 200",
-                                        "edge: 5", "beam: 8", "coordsys: Polar", "wafercolor: -2147483633",
-                                        "spotcolor: -2147483632", "count: 17", "1 0 0 0 0 -1"}));
-    EXPECT_EQ(lines.back().substr(0, 10), "17 91 360 ");
+    EXPECT_EQ(dump.out.substr(0, 165),
+              "version: Solvane 5.1\ndescription: No Description\ndiameter: 200\nedge: 5\nbeam: 8\n"
+              "coordsys: Polar\nwafercolor: -2147483633\nspotcolor: -2147483632\ncount: 17\n"
+              "1 0 0 0 0 -1\n");
+    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 9 + 17);
+    EXPECT_NE(dump.out.find("\n17 91 360 "), std::string::npos);
 }
 
 TEST_F(Cli, ConvertWritesTheCurrentLayoutInTheAskedSystem)
@@ -88,14 +86,11 @@ TEST_F(Cli, ConvertWritesTheCurrentLayoutInTheAskedSystem)
 }
 
 // Exit status 1 for a file that cannot be used, 2 for a wrong command line, 3 for a partly read input;
-// one line on stderr, and nothing written in place of x.*.
+// one line on stderr, and nothing written in place of x.*. The readers' own refusals: their tests.
 TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
 {
-    write("empty.waf", "");
     write("cut.waf",
           "\"Solvane 5.1\"\r\n\"D\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n3\r\n50,90,#TRUE#,0\r\n30,x\r\n");
-    write("damaged.dat", "FileVersion 1 1;\nDefectRecordSpec 5 DEFECTID XREL YREL XINDEX YINDEX;\nDefectList\n1 0 0");
-    write("rows.csv", "x,y\n1000,2000\n5,abc\n");
     const std::string theta = "line 11: expected a number for the Theta of point 2, found \"x\"";
     for (const auto& [command, status, message] : std::vector<std::tuple<std::string, int, std::string>>{
              {"draw", 2, "unknown command \"draw\" (see: solvane-cli --help)"},
@@ -110,20 +105,9 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
              {"render cut.waf -o x.png --path=yes", 2, "option --path takes no value (see: solvane-cli render --help)"},
              {"pattern 5 -o x.waf --diameter 200mm", 2,
               "--diameter needs a number, not \"200mm\" (see: solvane-cli pattern --help)"},
-             {"pattern polar -o x.waf --angle-steps 31", 2,
-              "--angle-steps must lie between 1 and 30, not 31 (see: solvane-cli pattern --help)"},
-             {"dump missing.waf", 1, "cannot open \"missing.waf\": No such file or directory"},
-             {"dump empty.waf", 1, "empty.waf: line 1: the file ends before the version"},
-             {"pattern 5 -o *.waf", 1, "\"*.waf\" is a file name pattern, not a file name: nothing was written"},
-             {"convert empty.waf -o x.waf", 1,
-              "empty.waf reads only partly (line 1: the file ends before the version): nothing was written"},
              {"dump cut.waf", 3, "warning: cut.waf reads only partly (" + theta + "): showing what was read"},
-             {"import-kla damaged.dat -o x.waf", 1,
-              "damaged.dat: The file is damaged at line 4: defect 1 has only 3 fields."},
              {"import-kla " + Kla + " -o x.waf --wafer 3", 2,
               Kla + ": The file holds 2 wafers; there is no wafer 3. (see: solvane-cli import-kla --help)"},
-             {"import-csv rows.csv -o x.waf --columns 0,0,0,0,1,2", 1,
-              "rows.csv: Row 3: the Y rel field, \"abc\", is not a number."},
              {"import-csv rows.csv -o x.waf --columns 0,0,-1,0,1,2", 2,
               "--columns: XINDEX must be a whole number from 0 to 32767 (0: not in the file), not \"-1\" "
               "(see: solvane-cli import-csv --help)"},
@@ -141,19 +125,15 @@ TEST_F(Cli, FailuresGiveTheirStatusAndOneLine)
     EXPECT_NE(file("cut.txt").find("        1       50.00        90.00\r\n"), std::string::npos);  // as far as it reads
 }
 
-// A FIFO in place of a file used to hang every command, as input and as output. The other readers and the
-// profile writer refuse one in the core (tst_filefaults).
-TEST_F(Cli, CommandsRefuseAFifoAtOnce)
+// A FIFO in place of the output used to hang the report; the readers and the profile writer refuse one
+// in the core (tst_filefaults).
+TEST_F(Cli, ReportRefusesAFifoAtOnce)
 {
-    for (const char* name : {"pipe", "pipe.pdf"}) ASSERT_EQ(::mkfifo((dir_ / name).c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.pdf").c_str(), 0600), 0);
     ASSERT_EQ(run("pattern 5 -o p.waf").status, 0);
-    for (const auto& [command, named] :
-         std::vector<std::pair<std::string, std::string>>{{"dump pipe", "pipe"},
-                                                          {"report p.waf -o pipe.pdf", "pipe.pdf"}}) {
-        const ToolRun result = run(command);
-        EXPECT_EQ(result.status, 1) << command;
-        EXPECT_NE(result.err.find("\"" + named + "\" is not a plain file"), std::string::npos) << result.err;
-    }
+    const ToolRun result = run("report p.waf -o pipe.pdf");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("\"pipe.pdf\" is not a plain file"), std::string::npos) << result.err;
 }
 
 TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)
@@ -161,8 +141,6 @@ TEST_F(Cli, ImportsWriteAProfileInTheRectangularSystem)
     const std::string header =
         "\"Solvane 5.1\"\r\n\"No Description\"\r\n200\r\n5\r\n8\r\n\"Rectangular\"\r\n"
         "-2147483633\r\n-2147483632\r\n";
-    EXPECT_EQ(run("import-kla " + Kla + " -o b.waf --wafer 2").status, 0);
-    EXPECT_EQ(file("b.waf"), header + "1\r\n-.5,-1,#TRUE#,0\r\n");
     const ToolRun first = run("import-kla " + Kla + " -o a.waf");
     EXPECT_EQ(first.err, "solvane-cli: warning: " + Kla +
                              " holds 2 wafers; imported wafer 1 (WaferID \"A1\"); choose another with --wafer N\n");
@@ -176,19 +154,15 @@ TEST_F(Cli, ReportWritesExactTextOrAPdf)
     write("two.waf",
           "\"Solvane 5.1\"\r\n\"Edge, notch side\"\r\n200\r\n5\r\n8\r\n\"Polar\"\r\n0\r\n0\r\n2\r\n"
           "12.5,45,#TRUE#,0\r\n50,90,#TRUE#,0\r\n");
-    ASSERT_EQ(run("report two.waf -o two.txt").status, 0);
-    EXPECT_EQ(file("two.txt"),
-              "Filename: two.waf\r\nFile Description: Edge, notch side\r\n \r\n"
-              "point no.       R(mm)        Theta\r\n"
-              "        1       12.50        45.00\r\n"
-              "        2       50.00        90.00\r\n");
+    ASSERT_EQ(run("report two.waf -o two.txt").status, 0);  // the lines themselves: tst_report
+    EXPECT_EQ(file("two.txt").rfind("Filename: two.waf\r\nFile Description: Edge, notch side\r\n", 0), 0u);
     ASSERT_EQ(run("report two.waf -o two.TXT --coord rectangular").status, 0);
     EXPECT_NE(file("two.TXT").find("        1         8.84          8.84\r\n"), std::string::npos) << file("two.TXT");
     ASSERT_EQ(run("report two.waf -o two.pdf").status, 0);
     EXPECT_EQ(file("two.pdf").substr(0, 5), "%PDF-");
 }
 
-// Rings, then the shortest order from point 1 with both lengths printed; a full turn gives back the same file.
+// Rings, then the shortest order from point 1 with both lengths printed, then a turn.
 TEST_F(Cli, RingsOptimiseAndRotateRewriteTheProfile)
 {
     ASSERT_EQ(run("pattern rings -o r.waf --rings 3 --first-ring 8").status, 0);
@@ -197,8 +171,6 @@ TEST_F(Cli, RingsOptimiseAndRotateRewriteTheProfile)
     const ToolRun optimised = run("optimise g.waf -o g.waf");
     EXPECT_EQ(std::pair(optimised.status, optimised.out),
               std::pair(0, std::string("Path 8231.4 mm \u2192 4330.4 mm\n")));
-    ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees 360").status, 0);
-    EXPECT_EQ(file("turned.waf"), file("r.waf"));
     ASSERT_EQ(run("rotate r.waf -o turned.waf --degrees=-90").status, 0);
     EXPECT_NE(file("turned.waf").find("\r\n30.33333,315,#TRUE#,0\r\n"), std::string::npos) << file("turned.waf");
 }
@@ -224,7 +196,6 @@ TEST_F(Cli, ExportCsvImportsBackWithoutColumns)
 {
     ASSERT_EQ(run("pattern 5 -o p.waf").status, 0);
     ASSERT_EQ(run("export-csv p.waf -o p.csv").status, 0);
-    EXPECT_EQ(file("p.csv").substr(0, 63), "n,R_mm,Theta_deg,X_mm,Y_mm\r\n1,0.0000,0.0000,0.0000,0.0000\r\n2,91");
     ASSERT_EQ(run("import-csv p.csv -o back.waf").status, 0);
     EXPECT_NE(file("back.waf")
                   .find("\"Rectangular\"\r\n-2147483633\r\n-2147483632\r\n5\r\n0,0,#TRUE#,0\r\n0,91,#TRUE#,0\r\n"),
