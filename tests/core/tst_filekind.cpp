@@ -18,10 +18,6 @@ TEST(FileKind, ResultsByTheirFirstFieldOthersByEnding)
     for (const auto& [name, head, kind] : std::vector<std::tuple<std::string, std::string, FileKind>>{
              {"lot.001", "FileVersion 1 1;\r\n", FileKind::KlaResults},
              {"lot.csv", "  \r\nFileVersion 1 2;", FileKind::KlaResults},
-             {"lot.waf",
-              "\xEF\xBB\xBF"
-              "FileVersion 1 2;",
-              FileKind::KlaResults},
              {"lot.klarf", "Record FileRecord \"1.8\"\n{", FileKind::KlaResults},
              {"lot.000", "FileTimestamp 1;", FileKind::Unknown},
              {"p.waf", "", FileKind::Profile},

@@ -108,22 +108,5 @@ TEST(RingPattern, GrowsThePointCountWithTheRadius)
     }
 }
 
-TEST(RingPattern, OneRingIsThePolarPatternBitForBit)
-{
-    for (const int perRing : {1, 3, 8, 30}) {
-        Profile rings;
-        ringpattern(rings, {1, perRing});
-        Profile polar;
-        polar.GridRadSteps = 1;
-        polar.GridAngSteps = static_cast<std::int16_t>(perRing);
-        polarpattern(polar);
-        ASSERT_EQ(rings.PointCount, polar.PointCount);
-        for (std::size_t i = 1; i <= std::size_t(polar.PointCount); ++i) {
-            const PointRec &a = rings.Points[i], &b = polar.Points[i];
-            EXPECT_EQ(F({a.R, a.Theta, a.X, a.Y}), F({b.R, b.Theta, b.X, b.Y})) << perRing << ", point " << i;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace solvane

@@ -37,8 +37,6 @@ TEST(PointCsv, ExportReadsBackToTheSamePoints)
 {
     std::vector<std::unique_ptr<Profile>> profiles;
     profiles.push_back(std::make_unique<Profile>());
-    fixedpattern(*profiles.back(), SeventeenPointCounts);
-    profiles.push_back(std::make_unique<Profile>());
     profiles.back()->GridRadSteps = profiles.back()->GridAngSteps = 12;
     xypattern(*profiles.back());
     profiles.push_back(profileOf({{-0.00004f, 0.00004f}, {147.123456f, -99.99995f}, {-0.0005f, 12.34565f}}));

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <random>
 #include <vector>
 
@@ -24,26 +23,6 @@ std::vector<StagePosition> randomPositions(int count, unsigned seed)
     return positions;
 }
 
-// Held-Karp for an open path from position 0 that may end anywhere.
-double exactShortestOpenPathMm(const std::vector<StagePosition>& p)
-{
-    const int n = static_cast<int>(p.size());
-    const auto d = [&](int a, int b) { return std::hypot(p[a].x - p[b].x, p[a].y - p[b].y); };
-    const double none = std::numeric_limits<double>::infinity();
-    // best[set][end]: shortest path from 0 through the positions of set (bit i: position i + 1) ending at end + 1.
-    std::vector<std::vector<double>> best(1u << (n - 1), std::vector<double>(n - 1, none));
-    for (int e = 0; e < n - 1; ++e) best[1u << e][e] = d(0, e + 1);
-    for (unsigned set = 1; set < best.size(); ++set)
-        for (int e = 0; e < n - 1; ++e)
-            if (best[set][e] < none)
-                for (int next = 0; next < n - 1; ++next)
-                    if (!(set >> next & 1u)) {
-                        double& to = best[set | 1u << next][next];
-                        to = std::min(to, best[set][e] + d(e + 1, next + 1));
-                    }
-    return *std::min_element(best.back().begin(), best.back().end());
-}
-
 bool isPermutationFromZero(std::vector<int> order)
 {
     if (order.empty() || order[0] != 0) return false;
@@ -51,19 +30,6 @@ bool isPermutationFromZero(std::vector<int> order)
     for (std::size_t i = 0; i < order.size(); ++i)
         if (order[i] != static_cast<int>(i)) return false;
     return true;
-}
-
-TEST(ShortestOpenPath, FindsTheExactOptimumOfSmallSets)
-{
-    for (int count = 3; count <= 10; ++count) {
-        for (unsigned seed = 1; seed <= 6; ++seed) {
-            const auto positions = randomPositions(count, seed * 100 + static_cast<unsigned>(count));
-            const std::vector<int> order = shortestOpenPath(positions);
-            ASSERT_TRUE(isPermutationFromZero(order)) << count << " points, seed " << seed;
-            EXPECT_NEAR(openPathLengthMm(positions, order), exactShortestOpenPathMm(positions), 1e-9)
-                << count << " points, seed " << seed;
-        }
-    }
 }
 
 TEST(ShortestOpenPath, IsDeterministicAndNeverLongerThanTheGivenOrder)
