@@ -2,7 +2,6 @@
 // them small, some 0, negative or past any row); and the column boxes of the dialog on the
 // first line's texts.
 #include <array>
-#include <cmath>
 
 #include "fuzzcheck.h"
 #include "importers/csvimport.h"
@@ -55,28 +54,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Profile profile;
     profile.PointCount = 7;  // as a previous profile leaves it: the import starts from none
     const CsvImportResult result = importCsvDefects(text, columns, profile, defects);
-    FUZZ_CHECK(profile.CoordSys == "Rectangular");
-    FUZZ_CHECK((result.status == ImportStatus::Ok) == result.message.empty());
-    FUZZ_CHECK(fuzz::plainMessage(result.message));
+    fuzz::checkImported(profile, result.status, result.message);
     const bool badColumns = columns.CsvXRelCol < 1 || columns.CsvYRelCol < 1 || columns.CsvCenterLocCol < 0 ||
                             columns.CsvDiePitchCol < 0 || columns.CsvXIndexCol < 0 || columns.CsvYIndexCol < 0;
     FUZZ_CHECK(badColumns == (result.status == ImportStatus::BadColumns));
     FUZZ_CHECK(result.status == ImportStatus::Ok || result.status == ImportStatus::TooManyDefects ||
                result.status == ImportStatus::Damaged || result.status == ImportStatus::BadColumns ||
                result.status == ImportStatus::NoDefects);
-    if (result.status != ImportStatus::Ok) {
-        FUZZ_CHECK(profile.PointCount == 0 && result.pointCount == 0);
-    } else {
-        FUZZ_CHECK(result.pointCount >= 0 && result.pointCount <= MaxDefects);
-        FUZZ_CHECK(profile.PointCount == result.pointCount);
-        for (int i = 1; i <= profile.PointCount; ++i) {
-            const PointRec& p = profile.Points[static_cast<std::size_t>(i)];
-            FUZZ_CHECK(std::isfinite(p.X) && std::isfinite(p.Y));
-            FUZZ_CHECK(p.Theta >= 0.0f && p.Theta <= 360.0f);
-            FUZZ_CHECK(!std::isnan(p.R) && p.R >= 0.0f);
-            FUZZ_CHECK(defects[static_cast<std::size_t>(i)].DefectID == i);
-        }
-    }
+    FUZZ_CHECK(result.pointCount == profile.PointCount && result.pointCount <= MaxDefects);
+    for (int i = 1; i <= profile.PointCount; ++i) FUZZ_CHECK(defects[static_cast<std::size_t>(i)].DefectID == i);
 
     fuzz::Input boxes(data, size);
     for (int i = 0; i < 6; ++i) boxes.byte();

@@ -141,7 +141,7 @@ void checkGeneral(double value)
         const std::string text7 = generalNumber(single, 7);
         const float back7 = static_cast<float>(leadingNumber(text7));
         checkGeneralShape(text7, leadingNumber(text7), 7);
-        FUZZ_CHECK(std::fabs(static_cast<double>(back7) - single) <= std::fabs(single) * 6e-7 + 1.5e-45);
+        FUZZ_CHECK(fuzz::closeSingle(back7, single));
         const std::string again = generalNumber(back7, 7);
         FUZZ_CHECK(generalNumber(static_cast<float>(leadingNumber(again)), 7) == again);
     }

@@ -1,7 +1,6 @@
 // The profile reader on any bytes (all three layouts), and for every text it reads whole, the
 // writer's round trip: the bytes written read back to the same model (singles to their seven
 // digits), and from the second save on the bytes no longer change.
-#include <cmath>
 #include <string>
 
 #include "files/profilefile.h"
@@ -22,13 +21,6 @@ std::string asQuotedField(std::string text)
 
 // Fifteen digits carry a double back to the same fifteen digits.
 std::string dbl(double value) { return generalNumber(value, 15); }
-
-// Seven digits carry a single to half a unit of their last place (and the single's own step); they
-// cannot always carry it back exactly.
-bool closeSingle(float back, float written)
-{
-    return std::fabs(static_cast<double>(back) - written) <= std::fabs(static_cast<double>(written)) * 6e-7 + 1.5e-45;
-}
 
 void checkReadResult(const Profile& profile, const ReadResult& result)
 {
@@ -62,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                (original.Description.empty() ? NoDescriptionText : asQuotedField(original.Description)));
     FUZZ_CHECK(back.CoordSys == asQuotedField(original.CoordSys));
     FUZZ_CHECK(dbl(back.WaferDiameter) == dbl(original.WaferDiameter));
-    FUZZ_CHECK(closeSingle(back.EdgeExclusion, original.EdgeExclusion));
+    FUZZ_CHECK(fuzz::closeSingle(back.EdgeExclusion, original.EdgeExclusion));
     FUZZ_CHECK(dbl(back.BeamDiameter) == dbl(original.BeamDiameter));
     FUZZ_CHECK(back.WaferColor == original.WaferColor);
     FUZZ_CHECK(back.SpotColor == original.SpotColor);
@@ -75,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(b.Flag == True);
         // The pair the file holds comes back as written; the other pair is derived from it.
         if (polar) {
-            FUZZ_CHECK(closeSingle(b.R, o.R) && closeSingle(b.Theta, o.Theta));
+            FUZZ_CHECK(fuzz::closeSingle(b.R, o.R) && fuzz::closeSingle(b.Theta, o.Theta));
         } else {
-            FUZZ_CHECK(closeSingle(b.X, o.X) && closeSingle(b.Y, o.Y));
+            FUZZ_CHECK(fuzz::closeSingle(b.X, o.X) && fuzz::closeSingle(b.Y, o.Y));
         }
     }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+
+#include "importers/klaimport.h"
 
 // A property that failed aborts, so libFuzzer keeps the input as a crash and names the check.
 #define FUZZ_CHECK(condition)                                                    \
@@ -70,6 +73,29 @@ private:
 inline bool plainMessage(std::string_view text)
 {
     return text.size() < 200 && text.find_first_of("\r\n") == std::string_view::npos;
+}
+
+// Seven digits carry a single to half a unit of their last place (and the single's own step); they
+// cannot always carry it back exactly.
+inline bool closeSingle(float back, float written)
+{
+    return std::fabs(static_cast<double>(back) - written) <= std::fabs(static_cast<double>(written)) * 6e-7 + 1.5e-45;
+}
+
+// What every import leaves: a rectangular profile, a message only on failure and in one line, no points
+// after a failure, and otherwise points of finite place and an angle in [0, 360].
+inline void checkImported(const Profile& profile, ImportStatus status, const std::string& message)
+{
+    FUZZ_CHECK(profile.CoordSys == "Rectangular");
+    FUZZ_CHECK((status == ImportStatus::Ok) == message.empty());
+    FUZZ_CHECK(plainMessage(message));
+    if (status != ImportStatus::Ok) FUZZ_CHECK(profile.PointCount == 0);
+    for (int i = 1; i <= profile.PointCount; ++i) {
+        const PointRec& p = profile.Points[static_cast<std::size_t>(i)];
+        FUZZ_CHECK(std::isfinite(p.X) && std::isfinite(p.Y));
+        FUZZ_CHECK(p.Theta >= 0.0f && p.Theta <= 360.0f);
+        FUZZ_CHECK(!std::isnan(p.R) && p.R >= 0.0f);
+    }
 }
 
 }  // namespace solvane::fuzz
