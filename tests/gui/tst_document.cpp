@@ -1,7 +1,6 @@
 // File menu document commands: New, Open, Save, Save As and the close check, driven through the menu.
 #include <QAction>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QtTest>
@@ -102,11 +101,6 @@ private slots:
         QTest::newRow("good") << TwoPointProfile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
         QTest::newRow("missing") << QByteArray() << "opened:\r\ncannot open \"%1\": No such file or directory."
                                  << previous << 0;
-        QTest::newRow("results file through All Files")
-            << QByteArray("FileVersion 1 1;\r\nSampleCenterLocation 100000.0 100000.0;\r\n")
-            << "opened:\r\nline 2: expected a number for the wafer diameter, found \"SampleCenterLocation "
-               "100...\"."
-            << previous << 0;
         QTest::newRow("second point broken")
             << QByteArray(TwoPointProfile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
@@ -260,20 +254,6 @@ private slots:
         QTEST(box.text(), "kept");
         QCOMPARE(h.profile().DataChanged != False, box.text() != before);
         QCOMPARE(h.form().statusBar()->currentMessage().contains("ISO-8859-1"), box.text() != before + typed);
-    }
-
-    // A long file name is cut in the middle, within half of the status bar.
-    void longFileNameIsElided()
-    {
-        FormHarness h;
-        QTemporaryDir work;
-        const QString name = QString(240, 'n') + ".waf";
-        h.platform.chooseFile(writeFile(work.filePath(name), TwoPointProfile));
-        h.action("File_Open")->trigger();
-        const auto* panel = h.form().findChild<QLabel*>(QStringLiteral("StatusBarPanel2"));
-        QTRY_VERIFY(panel->text().contains(QChar(0x2026)));
-        QVERIFY(panel->width() <= h.form().width() / 2);
-        QCOMPARE(h.form().statusPanel(2), name);
     }
 
     void recoveryAfterTermination_data()

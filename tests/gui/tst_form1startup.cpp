@@ -1,10 +1,9 @@
-// Start-up of the main window, the point table display and the layout rule.
+// Start-up of the main window and the point table display.
 #include <QAction>
 #include <QDir>
 #include <QtTest>
 
 #include "formharness.h"
-#include "mainwindow/layoutrule.h"
 #include "table/flexgrid.h"
 
 using namespace solvane;
@@ -79,26 +78,6 @@ private slots:
         p.PointCount = 0;  // an empty list: the entry row is numbered 1, never 0
         h.form().updategrid();
         QCOMPARE(h.rows(), QStringLiteral("1||"));
-    }
-
-    // Grid 3000 wide, description and status bar 315 high: the largest centred square, never below 100.
-    void layoutRuleFitsTheLargestCentredSquare()
-    {
-        const struct {
-            double width, height, left, top;
-            long side;
-            double gridLeft;
-        } cases[] = {{12000, 6000, 1815, 315, 5370, 9000},
-                     {6000, 9000, 0, 3000, 3000, 3000},
-                     {2000, 6000, 0, 2950, 100, 100},
-                     {0, 0, 0, 315, 100, 100}};
-        for (const auto& c : cases) {
-            const LayoutResult out = layoutPanes({c.width, c.height, 0.0, 1740.0, 4000.0, 315.0, 3000.0, 315.0});
-            QCOMPARE(QList<double>({out.pictureLeft, out.pictureTop, out.gridLeft, out.gridTop}),
-                     QList<double>({c.left, c.top, c.gridLeft, 315.0}));
-            QCOMPARE(out.pictureSide, c.side);
-            QCOMPARE(out.descriptWidth, c.width > 1740.0 ? c.width - 1740.0 : 4000.0);
-        }
     }
 };
 

@@ -50,8 +50,6 @@ private slots:
         QTest::newRow("damaged")
             << klaResultsFile(3).replace("10000 5000", "10000 abc") << ""
             << refused + "The file is damaged at line 7: \"abc\" is not a number (YREL field of defect 2)." << previous;
-        QTest::newRow("missing") << QByteArray() << "" << refused + "cannot open \"%1\": No such file or directory"
-                                 << previous;
         QTest::newRow("wrong type, then another")
             << QByteArray("Name,XRel,YRel\r\nd1,1,2\r\n") << ""
             << "Invalid file type|Critical|Ok|File type error, please re-enter"

@@ -65,7 +65,6 @@ private slots:
         const QString none = "1|| @1 cross";
         QTest::newRow("read-out") << "" << "m0,10" << "R 10.00   Theta 90.0     X 0.0    Y 10.0 " << none;
         QTest::newRow("read-out, Y") << "wide" << "m0,-100.5" << "R 100.50  Theta 270.0    X 0.0    Y -100." << none;
-        QTest::newRow("read-out, X") << "wide" << "m-123.4,0" << "R 123.40  Theta 180.0    X -123.4  Y 0.0  " << none;
         QTest::newRow("read-out, ,") << "comma" << "m0,10" << "R 10,00   Theta 90,0     X 0,0    Y 10,0 " << none;
         // The usable edge is inside; the beam radius is not subtracted for the pointer.
         QTest::newRow("edge, X axis") << "" << "c95,0" << "" << "1|95.00|360.0 2|| @1 cross changed";

@@ -121,7 +121,6 @@ private slots:
         QTest::newRow("sort radius") << menu("Edit_SortR") << "Sort Radius" << false;
         QTest::newRow("clear") << menu("Edit_Clear") << "Clear Points" << true;
         QTest::newRow("5 point") << menu("Draw_Five") << "5 Point Pattern" << false;
-        QTest::newRow("9 point") << menu("Draw_Nine") << "9 Point Pattern" << false;
         QTest::newRow("polar") << menu("Draw_Polar", sixSteps) << "Polar Pattern" << false;
         QTest::newRow("xy") << menu("Draw_XY", sixSteps) << "XY Pattern" << false;
         QTest::newRow("rings") << menu("Draw_Rings", [](QDialog& d) { click(d, "OKBtn"); }) << "Ring Pattern" << false;
