@@ -84,16 +84,5 @@ TEST(NumberFields, QuickFieldEndsAtTheFieldEndOrDeclines)
     }
 }
 
-TEST(FieldReader, ReadsTypedFieldsAndFailsPastTheLast)
-{
-    FieldReader reader("#TRUE#,#FALSE#,#true#,12\r\n");
-    EXPECT_EQ(reader.nextBoolean(), std::optional<bool>(true));
-    EXPECT_EQ(reader.nextBoolean(), std::optional<bool>(false));
-    EXPECT_EQ(reader.nextBoolean(), std::nullopt);  // case matters
-    EXPECT_EQ(reader.nextNumber(), std::optional<double>(12.0));
-    EXPECT_TRUE(reader.atEnd());
-    EXPECT_EQ(reader.nextNumber(), std::nullopt);
-}
-
 }  // namespace
 }  // namespace solvane
