@@ -181,22 +181,6 @@ std::vector<std::string> FieldReader::nextLine(std::size_t keepFields)
     return fields;
 }
 
-std::optional<double> FieldReader::nextNumber()
-{
-    const auto field = next();
-    if (!field) return std::nullopt;
-    return parseNumberField(*field);
-}
-
-std::optional<bool> FieldReader::nextBoolean()
-{
-    const auto field = next();
-    if (!field) return std::nullopt;
-    if (*field == "#TRUE#") return true;
-    if (*field == "#FALSE#") return false;
-    return std::nullopt;
-}
-
 std::optional<double> parseNumberField(std::string_view field)
 {
     std::size_t begin = 0;

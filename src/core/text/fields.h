@@ -23,12 +23,6 @@ public:
     // The same field as a view into the text, without a copy: valid as long as the text is.
     std::optional<std::string_view> nextView();
 
-    // The next field as a number: the whole field must be a number ("-12.5", ".5", "1E-05").
-    std::optional<double> nextNumber();
-
-    // The next field as #TRUE# (true) or #FALSE# (false).
-    std::optional<bool> nextBoolean();
-
     // The fields of the next line, read by the same rule (a quoted field may run over a line
     // end); empty when the text is used up. An empty line gives one empty field. Fields past the
     // first keepFields are read and dropped, so a caller that needs a few columns holds no more.
