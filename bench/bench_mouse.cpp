@@ -12,8 +12,10 @@ namespace {
 float viewX(const Profile& p, int i) { return -p.Points[static_cast<std::size_t>(i)].X; }
 float viewY(const Profile& p, int i) { return -p.Points[static_cast<std::size_t>(i)].Y; }
 
-// Alternates between two spots, so every press also moves the table's current row.
-void BM_PressSelectsSpot(benchmark::State& state)
+// Presses alternate between two spots, so every press also moves the table's current row. With
+// pictureChanged, a spot is drawn before each press (as after a spot was dragged elsewhere): nothing
+// kept can stand in for the redraw, so every spot is drawn.
+void pressSpots(benchmark::State& state, bool pictureChanged)
 {
     Form1& form = fullWindow().form();
     const Profile& p = form.profile();
@@ -23,6 +25,7 @@ void BM_PressSelectsSpot(benchmark::State& state)
         const int i = spots[k];
         k ^= 1;
         state.PauseTiming();
+        if (pictureChanged) form.drawspot(p.Points[1].R, p.Points[1].Theta, p.SpotColor, Black);
         form.mouse().Picture1_MouseMove(viewX(p, i), viewY(p, i));
         state.ResumeTiming();
         form.mouse().Picture1_MouseDown(viewX(p, i), viewY(p, i));
@@ -32,30 +35,11 @@ void BM_PressSelectsSpot(benchmark::State& state)
     }
     if (p.PointCount != MaxPoints) state.SkipWithError("a press changed the point count");
 }
+
+void BM_PressSelectsSpot(benchmark::State& state) { pressSpots(state, false); }
 BENCHMARK(BM_PressSelectsSpot)->Unit(benchmark::kMillisecond);
 
-// The first press after the picture changed (as after a spot was dragged elsewhere): nothing kept
-// can stand in for the redraw, so every spot is drawn.
-void BM_PressAfterPictureChanged(benchmark::State& state)
-{
-    Form1& form = fullWindow().form();
-    const Profile& p = form.profile();
-    const int spots[2] = {1000, 1500};
-    int k = 0;
-    for (auto _ : state) {
-        const int i = spots[k];
-        k ^= 1;
-        state.PauseTiming();
-        const PointRec& other = p.Points[1];
-        form.drawspot(other.R, other.Theta, p.SpotColor, Black);
-        form.mouse().Picture1_MouseMove(viewX(p, i), viewY(p, i));
-        state.ResumeTiming();
-        form.mouse().Picture1_MouseDown(viewX(p, i), viewY(p, i));
-        state.PauseTiming();
-        form.mouse().Picture1_MouseUp(viewX(p, i), viewY(p, i));
-        state.ResumeTiming();
-    }
-}
+void BM_PressAfterPictureChanged(benchmark::State& state) { pressSpots(state, true); }
 BENCHMARK(BM_PressAfterPictureChanged)->Unit(benchmark::kMillisecond);
 
 // For reference: a move over the drawing (read-out only).
