@@ -103,15 +103,8 @@ struct Token {
     std::string_view text;
 };
 
-// The characters that end an unquoted word, looked up rather than compared one by one: the
-// defect lists are most of a file, and every byte of them passes through here.
-constexpr std::array<bool, 256> WordEnds = [] {
-    std::array<bool, 256> ends{};
-    ends[' '] = ends['\t'] = ends[';'] = true;
-    return ends;
-}();
-
-bool endsWord(char c) { return WordEnds[static_cast<unsigned char>(c)]; }
+// The characters that end an unquoted word.
+bool endsWord(char c) { return isBlank(c) || c == ';'; }
 
 // The next token of a line from col: a word (a quoted text is one word, quotes included, so a ";"
 // inside it ends nothing), a ";" or the end of the line.
