@@ -95,33 +95,38 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");  // of x.waf; none: no such file
         QTest::addColumn<QString>("message");   // after the unsaved-change prompt
         QTest::addColumn<QString>("points");    // the document afterwards, and the R of points 1 to 3
+        QTest::addColumn<QString>("table");     // its rows below the header
         QTest::addColumn<int>("saveAsks");      // file dialogs Save then shows (none: it writes x.waf or is off)
         const QString previous = "5 points, 7 rows; title \"\", status \"Untitled\"; Save off, changed: 1 2 3";
         const QString shown = QStringLiteral("; title \"x.waf\", status \"x.waf\"; Save on, unchanged: ");
-        QTest::newRow("good") << TwoPointProfile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
+        const QString twoRows = QStringLiteral("1|50.00|90.0 2|25.50|180.0 3||");
+        QTest::newRow("good") << TwoPointProfile << QString() << "2 points, 4 rows" + shown + "50 25.5 0" << twoRows
+                              << 0;
         QTest::newRow("missing") << QByteArray() << "opened:\r\ncannot open \"%1\": No such file or directory."
-                                 << previous << 0;
+                                 << previous << "1|1.00|0.0 2|2.00|0.0 3|3.00|0.0 4|4.00|0.0 5|5.00|0.0 6||" << 0;
         QTest::newRow("second point broken")
             << QByteArray(TwoPointProfile).replace("2\r\n50,90", "3\r\n12,45").replace("25.5,180", "1,x")
             << "read to the end:\r\nline 11: expected a number for the Theta of point 2, found \"x\".\r\n"
                "The profile shows what was read before that."
-            << "1 points, 3 rows" + shown + "12 0 0" << 1;
+            << "1 points, 3 rows" + shown + "12 0 0"
+            << "1|12.00|45.0 2||" << 1;
         QTest::newRow("long description")
             << QByteArray(TwoPointProfile).replace("Two points", QByteArray(1001, 'd'))
             << "Solvane|Exclamation|Ok|The description in \"x.waf\" is longer than 1000 characters.\r\nThe box "
                "shows it as a profile can hold it: at most 1000 characters, double quotes as apostrophes, other "
                "characters as \"?\". A save writes it so."
-            << "2 points, 4 rows" + shown + "50 25.5 0" << 0;
+            << "2 points, 4 rows" + shown + "50 25.5 0" << twoRows << 0;
     }
 
     // Open asks before dropping unsaved points. A file with no readable header leaves the open document
-    // alone; a partly read one is shown without invented points, and Save, enabled by every Open, asks
-    // for a name rather than write the partial profile over it.
+    // alone; a partly read one is shown without invented points, and no row of the longer list stays in
+    // the table. Save, enabled by every Open, asks for a name rather than write the partial profile over it.
     void open()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(QString, points);
+        QFETCH(QString, table);
         QFETCH(int, saveAsks);
         FormHarness h;
         QTemporaryDir work;
@@ -140,6 +145,7 @@ private slots:
                                 (message.startsWith("Solvane") || message.isEmpty() ? message : failure));
         QCOMPARE(h.document() + QStringLiteral(": %1 %2 %3").arg(p.Points[1].R).arg(p.Points[2].R).arg(p.Points[3].R),
                  points);
+        QCOMPARE(h.rows(), table);
 
         if (saveAsks) h.platform.cancelFileDialog();
         h.action("File_Save")->trigger();

@@ -87,7 +87,7 @@ Profile DocumentCommands::emptiedCopy() const
 void DocumentCommands::showLoadedDocument(const Profile& loaded, const FileChoice& file, DocumentSource source)
 {
     platform_.setPointer(Pointer::Busy);
-    window_.clearrows(profile_.PointCount);
+    // No clearing of the old rows first: updategrid below writes every row the table keeps.
     profile_ = loaded;
     profile_.FileTitle = toFileSystem(file.title);
     profile_.FilePath = toFileSystem(file.path);

@@ -452,8 +452,6 @@ void Form1::updategrid() { table_->updategrid(); }
 
 void Form1::updaterow(int row) { table_->updaterow(row); }
 
-void Form1::clearrows(int last) { table_->clearrows(last); }
-
 int Form1::currentRow() const { return table_->grid().Row(); }
 
 void Form1::setCurrentRow(int row) { table_->grid().setRow(row); }

@@ -112,7 +112,6 @@ public:
     void setDrawingScale(double waferDiameter) override;
     void updategrid() override;
     void updaterow(int row) override;
-    void clearrows(int last) override;
     int currentRow() const override;
     void setCurrentRow(int row) override;
     void showDraggedPosition(int row, const QString& first, const QString& second) override;

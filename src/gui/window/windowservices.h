@@ -44,7 +44,6 @@ public:
     // The point table.
     virtual void updategrid() = 0;
     virtual void updaterow(int row) = 0;
-    virtual void clearrows(int last) = 0;
     virtual int currentRow() const = 0;
     virtual void setCurrentRow(int row) = 0;
     // Row's two value cells showing a position being dragged there, not yet the point's.
