@@ -188,9 +188,13 @@ enum class WordTaken { More, Complete, BadImageCount };
 // The number of IMAGELIST pairs a word gives, or nothing when it is no whole count.
 std::optional<long> imagePairCount(std::string_view word)
 {
-    const auto plain = plainWhole(word);
-    const auto count = plain ? std::optional<double>(*plain) : parseNumberField(word);
-    if (!count || *count < 0 || *count > 100000 || std::floor(*count) != *count) return std::nullopt;
+    constexpr long MaxPairs = 100000;
+    if (const auto plain = plainWhole(word)) {
+        if (*plain < 0 || *plain > MaxPairs) return std::nullopt;
+        return *plain;
+    }
+    const auto count = parseNumberField(word);
+    if (!count || *count < 0 || *count > MaxPairs || std::floor(*count) != *count) return std::nullopt;
     return static_cast<long>(*count);
 }
 

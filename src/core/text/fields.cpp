@@ -183,6 +183,11 @@ std::vector<std::string> FieldReader::nextLine(std::size_t keepFields)
 
 std::optional<double> parseNumberField(std::string_view field)
 {
+    // Most fields are a plain decimal with nothing around it.
+    const char* const fieldEnd = field.data() + field.size();
+    double quick = 0.0;
+    if (field.size() <= MaxNumberFieldChars && quickDecimal(field.data(), fieldEnd, quick) == fieldEnd) return quick;
+
     std::size_t begin = 0;
     std::size_t end = field.size();
     while (begin < end && (field[begin] == ' ' || field[begin] == '\t')) ++begin;
@@ -196,7 +201,6 @@ std::optional<double> parseNumberField(std::string_view field)
         if (!digitsOnward.empty() && (digitsOnward[0] == '+' || digitsOnward[0] == '-')) return std::nullopt;
     }
     const char* const last = digitsOnward.data() + digitsOnward.size();
-    double quick = 0.0;
     if (quickDecimal(digitsOnward.data(), last, quick) == last) return quick;
     return anyDecimal(digitsOnward);
 }
