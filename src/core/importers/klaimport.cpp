@@ -19,7 +19,7 @@ bool contains(std::string_view text, std::string_view what) { return text.find(w
 
 // A field of a minus sign at most and one to nine digits, as nearly every index, ID and count is
 // written, or nothing for any other field (which may still be a number).
-std::optional<int> plainWhole(std::string_view field)
+[[gnu::always_inline]] inline std::optional<int> plainWhole(std::string_view field)
 {
     const char* p = field.data();
     const char* const end = p + field.size();
@@ -36,7 +36,7 @@ std::optional<int> plainWhole(std::string_view field)
 
 // A whole number as the file writes indices and IDs: any number, rounded half to even (as the
 // 16-bit conversion always did), that fits 16 bits.
-std::optional<std::int16_t> parseInt16(std::string_view field)
+[[gnu::always_inline]] inline std::optional<std::int16_t> parseInt16(std::string_view field)
 {
     const auto whole = plainWhole(field);
     if (whole && *whole >= std::numeric_limits<std::int16_t>::min() &&
@@ -179,6 +179,15 @@ struct DefectWords {
     unsigned filled = 0;  // bit mask of the slots given
     int fieldPos = 0;
     long imageWordsLeft = 0;  // words of IMAGELIST pairs still to come
+
+    // Ready for the next defect. A slot is read only where filled has its bit, so the slots stay
+    // as they are: wiping them for every defect cost more than reading its line.
+    void restart()
+    {
+        filled = 0;
+        fieldPos = 0;
+        imageWordsLeft = 0;
+    }
 };
 
 enum class WordTaken { More, Complete, BadImageCount };
@@ -545,7 +554,7 @@ bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
     if (!words.swept()) return false;
     // No defect is open here, so defect_ is free to fill; it counts only once the line is taken.
     DefectWords& defect = defect_;
-    defect = DefectWords{};
+    defect.restart();
     WordTaken taken = WordTaken::More;
     for (std::size_t next = 0; taken == WordTaken::More;) {
         const auto passing = std::min(static_cast<std::size_t>(passableWords(layout_, defect)), words.count() - next);
@@ -572,7 +581,7 @@ void KlaParser::defectWord(std::string_view word, int line)
             return;
         }
         open_ = true;
-        defect_ = DefectWords{};
+        defect_.restart();
         defectLine_ = line;
     }
     switch (takeDefectWord(layout_, defect_, word)) {
