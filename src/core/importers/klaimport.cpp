@@ -550,7 +550,7 @@ void KlaParser::readDefectTokens(const Line& line, std::size_t col)
 bool KlaParser::plainDefectLine(const Line& line, std::size_t col)
 {
     if (open_ || ignoreRestOfLine_ || !layout_.known) return false;
-    const PlainWords words(line.text.substr(col));
+    const PlainWords words(line.text.substr(col), text_.data() + text_.size());
     if (!words.swept()) return false;
     // No defect is open here, so defect_ is free to fill; it counts only once the line is taken.
     DefectWords& defect = defect_;
@@ -619,7 +619,11 @@ void KlaParser::finishDefect()
     wafer.DefectCount = number;
     if (!choosing() || number > MaxDefects || store_ == nullptr) return;
 
-    DefectRec defect;
+    // Filled in place: a record put together aside and then copied is read back, in wide loads,
+    // from narrow stores not yet done, and each copy waits for them. A defect that fails here
+    // fails the import, which leaves the store to be thrown away.
+    DefectRec& defect = (*store_)[static_cast<std::size_t>(number)];
+    defect = DefectRec{};
     const auto badField = [&](Slot slot, const char* kind) {
         const std::string field = layout_.named ? std::string(SlotNames[slot]) + " field"
                                                 : "field " + std::to_string(slot + 1);
@@ -657,7 +661,6 @@ void KlaParser::finishDefect()
             if (value) *reals[s - Real6Slot] = *value;
         }
     }
-    (*store_)[static_cast<std::size_t>(number)] = defect;
 }
 
 void KlaParser::endDefectList(int line)

@@ -16,7 +16,11 @@ class PlainWords {
 public:
     static constexpr std::size_t MaxWords = 128;
 
-    explicit PlainWords(std::string_view line) : line_(line) { swept_ = sweep(); }
+    // A line of a text whose bytes may be read up to readableEnd.
+    PlainWords(std::string_view line, const char* readableEnd) : line_(line), readableEnd_(readableEnd)
+    {
+        swept_ = sweep();
+    }
 
     bool swept() const { return swept_; }
     std::size_t count() const { return count_; }
@@ -32,15 +36,16 @@ private:
     // since the stores into the offsets could change it as far as the compiler can tell.
     bool sweep()
     {
-        ByteSteps steps(line_, ' ');
+        ByteSteps steps(line_, ' ', readableEnd_);
         std::size_t starts = 0;
         std::size_t ends = 0;
         std::uint32_t wordAtStepEnd = 0;
         for (std::size_t at = 0; at < line_.size(); at += ByteStep) {
             const char* bytes = steps.at(at);
-            if ((bytesMatching(bytes, ';', '"') | bytesMatching(bytes, 'S', 'O')) != 0) return false;
-            // A word starts after a blank and ends before one.
-            const std::uint32_t words = ~bytesMatching(bytes, ' ', '\t') & StepBits;
+            const std::uint32_t inside = steps.inside(at);
+            if (((bytesMatching(bytes, ';', '"') | bytesMatching(bytes, 'S', 'O')) & inside) != 0) return false;
+            // A word starts after a blank and ends before one; past the line's end all is blank.
+            const std::uint32_t words = ~bytesMatching(bytes, ' ', '\t') & inside;
             const std::uint32_t wordBefore = (words << 1) | wordAtStepEnd;
             wordAtStepEnd = words >> (ByteStep - 1);
             for (std::uint32_t bits = words & ~wordBefore; bits != 0; bits &= bits - 1) {
@@ -56,6 +61,7 @@ private:
     }
 
     std::string_view line_;
+    const char* readableEnd_;
     bool swept_ = false;
     std::size_t count_ = 0;
     std::size_t starts_[MaxWords];

@@ -1,6 +1,7 @@
 #pragma once
 
 // Finding bytes sixteen at a time, for readers whose every byte passes through one loop.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -28,23 +29,38 @@ inline std::uint32_t bytesMatching(const char* p, char a, char b)
 #endif
 }
 
-// The sixteen bytes of text from at, or as many as remain followed by filler, so that a step never
-// reads past the text.
+// Sixteen bytes a step over a text, never reading past what may be read: readableEnd, which may lie
+// past the text's end when the text is part of a larger one (the bytes there are then whatever
+// they are), or else the text's end, past which a step is made up with filler.
 class ByteSteps {
 public:
-    ByteSteps(std::string_view text, char filler) : text_(text), filler_(filler) {}
+    ByteSteps(std::string_view text, char filler) : ByteSteps(text, filler, text.data() + text.size()) {}
+    ByteSteps(std::string_view text, char filler, const char* readableEnd)
+        : text_(text), filler_(filler), readableEnd_(readableEnd)
+    {}
 
+    // The sixteen bytes from offset. Read in place wherever possible: a step put together in a
+    // buffer is loaded from narrow stores not yet done, and the load waits for them.
     const char* at(std::size_t offset)
     {
-        if (text_.size() - offset >= ByteStep) return text_.data() + offset;
+        const char* bytes = text_.data() + offset;
+        if (readableEnd_ - bytes >= static_cast<std::ptrdiff_t>(ByteStep)) return bytes;
         std::memset(tail_, filler_, sizeof tail_);
-        std::memcpy(tail_, text_.data() + offset, text_.size() - offset);
+        std::memcpy(tail_, bytes, text_.size() - offset);
         return tail_;
+    }
+
+    // Bit i is set where byte i of the step at offset lies inside the text.
+    std::uint32_t inside(std::size_t offset) const
+    {
+        const std::size_t left = text_.size() - offset;
+        return left >= ByteStep ? (1u << ByteStep) - 1 : (1u << left) - 1;
     }
 
 private:
     std::string_view text_;
     char filler_;
+    const char* readableEnd_;
     char tail_[ByteStep];
 };
 
