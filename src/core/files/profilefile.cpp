@@ -349,15 +349,16 @@ std::optional<PointLine> readPointFields(ProfileFields& fields, Layout layout, b
     return line;
 }
 
-// Reads one point line into a scratch record; the store sees the point only when it is whole.
-std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool polar, const PointRec& before, int index)
+// Reads one point line into point, which is left as it was unless the line is whole. Written in
+// place: a record put together aside is copied in wide loads from the narrow stores just made, and
+// the copy waits for them.
+bool readPoint(ProfileFields& fields, Layout layout, bool polar, PointRec& point, int index)
 {
     const bool hasFlag = layout != Layout::Oldest;
     auto line = fields.plainPointLine(hasFlag);
     if (!line) line = readPointFields(fields, layout, polar, index);
-    if (!line) return std::nullopt;
+    if (!line) return false;
 
-    PointRec point = before;
     if (hasFlag) point.Flag = line->flag ? True : False;
     if (polar) {
         point.R = line->first;
@@ -368,7 +369,7 @@ std::optional<PointRec> readPoint(ProfileFields& fields, Layout layout, bool pol
         point.Y = line->second;
         derivePolar(point);
     }
-    return point;
+    return true;
 }
 
 ReadResult stopped(ProfileField field, const ProfileFields& fields, int pointsRead = 0)
@@ -448,10 +449,7 @@ ReadResult readText(Profile& profile, std::string_view text)
     const bool polar = layout != Layout::Current || profile.CoordSys == "Polar";
     int pointsRead = 0;
     for (int i = 1; i <= toRead; ++i) {
-        PointRec& stored = profile.Points[static_cast<std::size_t>(i)];
-        const auto point = readPoint(fields, layout, polar, stored, i);
-        if (!point) break;
-        stored = *point;
+        if (!readPoint(fields, layout, polar, profile.Points[static_cast<std::size_t>(i)], i)) break;
         pointsRead = i;
     }
     // Only the points really read count: a later save must not write out empty ones.
