@@ -131,24 +131,25 @@ const WaferSurface::Stamp* WaferSurface::stampFor(double radius, const QColor& o
     return &circleStamp(rx, outline, fill);
 }
 
-std::optional<QPoint> WaferSurface::stampCorner(QPointF centre, const Stamp& stamp) const
+bool WaferSurface::stampCorner(QPointF centre, const Stamp& stamp, QPoint& corner) const
 {
     // A centre this far out touches no image, and its whole-pixel position would overflow an int.
     constexpr double FarOffPx = 1e6;
-    if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return std::nullopt;
+    if (!(std::abs(centre.x()) < FarOffPx && std::abs(centre.y()) < FarOffPx)) return false;
     // Stamped at a whole device pixel: at most half a device pixel from the exact centre.
     const int half = stamp.image.width() / 2;
     const double dpr = devicePixelRatio_;
-    return QPoint(static_cast<int>(std::floor(centre.x() * dpr)) - half,
-                  static_cast<int>(std::floor(centre.y() * dpr)) - half);
+    corner = QPoint(static_cast<int>(std::floor(centre.x() * dpr)) - half,
+                    static_cast<int>(std::floor(centre.y() * dpr)) - half);
+    return true;
 }
 
 void WaferSurface::circleAt(QPainter& p, QPointF centre, double radius, const QColor& outline, const QColor& fill,
                             const Stamp* stamp)
 {
     if (stamp) {
-        if (const std::optional<QPoint> corner = stampCorner(centre, *stamp))
-            p.drawImage(QPointF(*corner) / devicePixelRatio_, stamp->image);
+        QPoint corner;
+        if (stampCorner(centre, *stamp, corner)) p.drawImage(QPointF(corner) / devicePixelRatio_, stamp->image);
     } else {
         p.setPen(outline);
         p.setBrush(fill);
@@ -281,13 +282,14 @@ const QStaticText& WaferSurface::numberText(int n)
     // Spot numbers repeat on every redraw: laying each out once keeps a full redraw quick.
     const auto at = static_cast<std::size_t>(n);
     if (at >= numberTexts_.size()) numberTexts_.resize(at + 1);
-    QStaticText& laidOut = numberTexts_[at];
-    if (laidOut.text().isEmpty()) {
-        laidOut.setText(QString::number(n));
-        laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
-        laidOut.prepare(QTransform(), font_);
+    // Told apart by the optional, not by the text: asking a QStaticText for it copies a string.
+    std::optional<QStaticText>& laidOut = numberTexts_[at];
+    if (!laidOut) {
+        laidOut.emplace(QString::number(n));
+        laidOut->setPerformanceHint(QStaticText::AggressiveCaching);
+        laidOut->prepare(QTransform(), font_);
     }
-    return laidOut;
+    return *laidOut;
 }
 
 QRect WaferSurface::numberArea(double x, double y, int n)

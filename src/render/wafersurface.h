@@ -109,9 +109,10 @@ private:
     // as a shape (an ellipse, a large circle, or a vector device).
     const Stamp* stampFor(double radius, const QColor& outline, const QColor& fill);
     const Stamp& circleStamp(double radiusPx, const QColor& outline, const QColor& fill);
-    // The device pixel of a stamp's top-left corner for a circle centred at a pixel position; none
-    // when the centre is too far off to touch the image (or is not a number).
-    std::optional<QPoint> stampCorner(QPointF centre, const Stamp& stamp) const;
+    // The device pixel of a stamp's top-left corner for a circle centred at a pixel position; false
+    // when the centre is too far off to touch the image (or is not a number). No optional: one
+    // passed back is read wide from the narrow stores that made it, which waits for them.
+    bool stampCorner(QPointF centre, const Stamp& stamp, QPoint& corner) const;
     // A circle centred at a pixel position: the stamp given, else a shape.
     void circleAt(QPainter& p, QPointF centre, double radius, const QColor& outline, const QColor& fill,
                   const Stamp* stamp);
@@ -126,7 +127,7 @@ private:
     int batchDepth_ = 0;
     quint64 generation_ = 0;
     QFont font_;
-    std::vector<QStaticText> numberTexts_;  // laid out on first use, by number
+    std::vector<std::optional<QStaticText>> numberTexts_;  // laid out on first use, by number
     std::vector<Stamp> stamps_;
 };
 
