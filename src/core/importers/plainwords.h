@@ -36,13 +36,11 @@ private:
     // since the stores into the offsets could change it as far as the compiler can tell.
     bool sweep()
     {
-        ByteSteps steps(line_, ' ', readableEnd_);
         std::size_t starts = 0;
         std::size_t ends = 0;
         std::uint32_t wordAtStepEnd = 0;
-        for (std::size_t at = 0; at < line_.size(); at += ByteStep) {
-            const char* bytes = steps.at(at);
-            const std::uint32_t inside = steps.inside(at);
+        // The bytes of one step at offset at, of which those in inside belong to the line.
+        const auto step = [&](const char* bytes, std::size_t at, std::uint32_t inside) {
             if (((bytesMatching(bytes, ';', '"') | bytesMatching(bytes, 'S', 'O')) & inside) != 0) return false;
             // A word starts after a blank and ends before one; past the line's end all is blank.
             const std::uint32_t words = ~bytesMatching(bytes, ' ', '\t') & inside;
@@ -54,6 +52,15 @@ private:
             }
             for (std::uint32_t bits = ~words & wordBefore & StepBits; bits != 0; bits &= bits - 1)
                 ends_[ends++] = at + static_cast<std::size_t>(__builtin_ctz(bits));
+            return true;
+        };
+        // Whole steps are read where they lie; only the last, partly past the line, needs its end.
+        std::size_t at = 0;
+        for (; line_.size() - at >= ByteStep; at += ByteStep)
+            if (!step(line_.data() + at, at, StepBits)) return false;
+        if (at < line_.size()) {
+            ByteSteps steps(line_, ' ', readableEnd_);
+            if (!step(steps.at(at), at, steps.inside(at))) return false;
         }
         if (ends < starts) ends_[ends] = line_.size();
         count_ = starts;
