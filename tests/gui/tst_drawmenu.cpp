@@ -93,7 +93,6 @@ private slots:
         QCOMPARE(p.DataChanged, True);
         QVERIFY(h.platform.pointerChanges().front() == Pointer::Busy && h.platform.pointer() == Pointer::Default);
         QCOMPARE(h.pixelNear(p.Points[std::size_t(n)].X, p.Points[std::size_t(n)].Y).name(), "#00ff00");  // drawn
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 
     // Rings: the count follows the bars; Cancel changes nothing; OK replaces the points and is remembered.
@@ -122,7 +121,6 @@ private slots:
         QCOMPARE(shown, QStringList({"Rings| 3| 8|49 points ->  5| 8|121 points",
                                      "Rings| 5| 8|121 points ->  10| 30|1651 points"}));
         QCOMPARE(std::pair(int(h.profile().PointCount), h.profile().DataChanged), std::pair(121, True));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 
     // Show Path joins the spots in list order in the grid colour, under the spots, and reports the length.

@@ -113,7 +113,6 @@ private slots:
             QVERIFY(dropFiles(h.form(), files));
         else
             QVERIFY(dropFiles(h.form().descriptionBox(), files));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
         QCOMPARE(h.boxes(), QString(shown).replace(QLatin1String("%1"), work.path()));
         QCOMPARE(h.document(), state);
     }
@@ -158,7 +157,6 @@ private slots:
                  "&5 p5 && co.waf|&6 p4 && co.waf|&7 p3 && co.waf|-|E&xit");
         QCOMPARE(h.profile().FileTitle, "p2 & co.waf");
         QCOMPARE(QString::fromStdString(h.platform.memoryStore().read("Recent Files", "File8", "")), QString());
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 
     void dialogFolder_data()

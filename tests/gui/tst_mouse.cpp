@@ -51,7 +51,7 @@ private slots:
     void cleanup()
     {
         QLocale::setDefault(QLocale::c());
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h_->platform);
+        h_.reset();  // its destructor checks the prompts
     }
 
     void gestures_data()

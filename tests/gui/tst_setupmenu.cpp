@@ -24,7 +24,7 @@ class TestSetupMenu : public QObject {
 
 private slots:
     void init() { (h = std::make_unique<FormHarness>())->setPolarPoints({{40, 90}, {20, 0}, {30, 180}}); }
-    void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
+    void cleanup() { h.reset(); }
 
     // However Parameters closes, points are redrawn and the table rebuilt, in the rectangular system after a
     // confirmed change, which also greys the polar sorts. With no points nothing is drawn, but a new size is still a

@@ -97,7 +97,7 @@ private slots:
         h->platform.chooseFile(work.filePath(QStringLiteral("p17.waf")));
         h->action("File_SaveAs")->trigger();
     }
-    void cleanup() { SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h->platform); }
+    void cleanup() { h.reset(); }
 
     void steps_data()
     {

@@ -31,7 +31,11 @@ FormHarness::FormHarness(QSize size, bool show)
     if (!QTest::qWaitForWindowExposed(form_.get())) qWarning("FormHarness: the window was not exposed");
 }
 
-FormHarness::~FormHarness() = default;
+FormHarness::~FormHarness()
+{
+    if (QTest::currentTestFunction() && !QTest::currentTestFailed() && !platform.scriptReport().isEmpty())
+        QTest::qFail(qPrintable(platform.scriptReport()), __FILE__, __LINE__);
+}
 
 QAction* FormHarness::action(const char* name) const { return form_->findChild<QAction*>(QString::fromLatin1(name)); }
 

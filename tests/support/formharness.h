@@ -27,6 +27,7 @@ class FormHarness {
 public:
     // Shows the window at the given size (so the layout has run) unless show is false.
     explicit FormHarness(QSize size = QSize(1100, 800), bool show = true);
+    // Fails the running test when a prompt went unscripted or a scripted answer was not used.
     ~FormHarness();
 
     ScriptedPlatform platform;
