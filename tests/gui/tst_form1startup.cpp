@@ -56,29 +56,6 @@ private slots:
         QCOMPARE(platform.helpRequests(), QStringList{withHelp.programDir() + QStringLiteral("/qdx5.hlp")});
         SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(platform);
     }
-
-    // The table shows the pair of the chosen system, marks the document changed, and numbers kept blank rows.
-    void tableShowsTheStoredPairOfTheChosenSystem()
-    {
-        FormHarness h(QSize(), false);
-        Profile& p = h.profile();
-        p.Points[1] = PointRec{12.5f, 90.0f, False, 0.0f, -3.0f};
-        p.PointCount = 1;
-        p.TableRows = 3;
-        h.form().updategrid();
-        QCOMPARE(h.rows(), QStringLiteral("1|12.50|90.0 2|| 3|| 4||"));
-        QCOMPARE(p.DataChanged, True);
-        QCOMPARE(QPoint(h.form().grid().Col(), h.form().grid().Row()), QPoint(1, 2));  // the entry row
-
-        p.PolarSys = False;
-        p.RectSys = True;
-        p.TableRows = 0;
-        h.form().updategrid();
-        QCOMPARE(h.row(0) + " " + h.rows(), QStringLiteral("|X (mm)|Y (mm) 1|0.00|-3.00 2||"));
-        p.PointCount = 0;  // an empty list: the entry row is numbered 1, never 0
-        h.form().updategrid();
-        QCOMPARE(h.rows(), QStringLiteral("1||"));
-    }
 };
 
 QTEST_MAIN(TestForm1Startup)
