@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "model/conversions.h"
 #include "model/snap.h"
 
 namespace solvane {
@@ -40,16 +39,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SnapCase{200, 5, 8, 1, 3, -70, -40, 91 * -0.8660254, -45.5},
                       SnapCase{200, 5, 8, 2, 4, 40, 3, 45.5, 0}, SnapCase{1000, 0, 0, 1, 4, 300, 0, 0, 0},
                       SnapCase{1000, 0, 0, 1, 4, 400, 0, 500, 0}, SnapCase{10, 5, 8, 1, 4, 3.5f, 0.5f, 4, 0}));
-
-TEST(SnapGrid, ACentreClickBecomesTheExactCentreWithAngleNinety)
-{
-    Profile profile;
-    float x = 0.3f, y = 0.2f;
-    snappoint(profile, x, y);
-    EXPECT_EQ(x, 0.0f);
-    EXPECT_EQ(y, 0.0f);
-    EXPECT_EQ(xyarctan(x, y), 90.0f);
-}
 
 }  // namespace
 }  // namespace solvane
