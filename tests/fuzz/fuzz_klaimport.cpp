@@ -1,6 +1,9 @@
 // The KLA results reader on any bytes: list the wafers, then import each of the first four and the
 // one after them (past the last when there are fewer). The listing and the imports must agree, and
 // a failed import leaves no points.
+#include <algorithm>
+#include <tuple>
+
 #include "fuzzcheck.h"
 #include "importers/klaimport.h"
 
@@ -13,12 +16,9 @@ constexpr std::size_t MaxWafersImported = 4;
 
 bool sameWafers(const std::vector<KlaWafer>& a, const std::vector<KlaWafer>& b)
 {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].WaferID != b[i].WaferID || a[i].Slot != b[i].Slot || a[i].DefectCount != b[i].DefectCount)
-            return false;
-    }
-    return true;
+    const auto fields = [](const KlaWafer& w) { return std::tie(w.WaferID, w.Slot, w.DefectCount); };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](const KlaWafer& x, const KlaWafer& y) { return fields(x) == fields(y); });
 }
 
 }  // namespace
