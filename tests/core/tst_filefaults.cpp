@@ -210,7 +210,6 @@ TEST_F(Folder, ReadersRefuseWhatIsNotAPlainFile)
                                                           {"/dev/zero", "\"/dev/zero\" is not a plain file"},
                                                           {folder, "\"" + folder + "\" is a folder"}})
         EXPECT_EQ(readers(file), std::vector<std::string>(4, message));
-    EXPECT_EQ(plainFileProblem(pipe), "\"" + pipe + "\" is not a plain file");
     // Nothing there is no fault (defaults apply), but there is no profile to open either.
     EXPECT_EQ(plainFileProblem((folder_ / "missing").string()), std::nullopt);
     EXPECT_FALSE(readprofileFile(*profile, (folder_ / "missing").string()).opened);

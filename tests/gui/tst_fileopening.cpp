@@ -65,7 +65,6 @@ private slots:
         QTest::newRow("Form1: two files") << "Form1" << QStringList{"p.waf", "points.csv"} << onlyOne
                                           << opened(2, "p.waf");
         QTest::newRow("descript: results file") << "descript" << QStringList{"lot.waf"} << "" << opened(1, "lot.waf");
-        QTest::newRow("argument: profile") << "argument" << QStringList{"p.waf"} << "" << opened(2, "p.waf");
         QTest::newRow("argument: results file, any ending") << "argument" << QStringList{"lot.waf"} << ""
                                                             << opened(1, "lot.waf");
         QTest::newRow("argument: point CSV") << "argument" << QStringList{"points.csv"} << ""

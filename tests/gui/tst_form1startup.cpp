@@ -1,4 +1,4 @@
-// Start-up of the main window and the point table display.
+// Start-up of the main window: the stored coordinate system and the help file.
 #include <QAction>
 #include <QDir>
 #include <QtTest>
@@ -12,18 +12,6 @@ class TestForm1Startup : public QObject {
     Q_OBJECT
 
 private slots:
-    void emptyStoreStartsPolarUntitledAndEmpty()
-    {
-        FormHarness h(QSize(), false);
-        const Profile& p = h.profile();
-        QCOMPARE(h.form().windowTitle(), QStringLiteral("Untitled[*] \u2014 Solvane/Wafer"));
-        QCOMPARE(h.document(),
-                 QStringLiteral("0 points, 2 rows; title \"\", status \"Untitled\"; Save off, unchanged"));
-        QCOMPARE(std::tuple(p.WaferDiameter, p.CoordSys, p.PolarSys), std::tuple(150.0, std::string("Polar"), True));
-        QVERIFY(h.action("Edit_SortA")->isEnabled() && !h.action("Draw_Snap")->isChecked());
-        QCOMPARE(h.row(0) + " " + h.row(1) + h.boxes(), QStringLiteral("|R(mm)|Theta 1||"));
-    }
-
     void storedRectangularSystemDisablesTheSorts()
     {
         ScriptedPlatform platform;

@@ -52,15 +52,6 @@ private slots:
                  QList<QColor>({Qt::blue, background, background, Qt::blue, Qt::blue, Qt::black}));
     }
 
-    // Theta 90 is drawn below the centre, Theta 0 on the left; each spot is 4 mm in radius.
-    void spotsAreDrawnTurnedByHalfATurn()
-    {
-        profile_.Points[1] = PointRec{91.0f, 90.0f, False, 0.0f, 91.0f};
-        profile_.Points[2] = PointRec{91.0f, 0.0f, False, 91.0f, 0.0f};
-        profile_.PointCount = 2;
-        QCOMPARE(draw(true, {{2.5, -93.5}, {-94, 0}, {-96, 0}}), QList<QColor>({Qt::green, Qt::green, Qt::blue}));
-    }
-
     // Dots of 0.8 mm radius at the centre and at 91 mm on 180, 270, 0 and 90 degrees.
     void snapDotsSitOnTheStartUpGrid()
     {
