@@ -119,20 +119,6 @@ TEST(KlaImport, LastPoints)
     if (!shared) GTEST_SKIP() << "the shared results files are not here (" << Shared.string() << ")";
 }
 
-// CR LF, LF and CR each end one line, mixed too: a fault is placed on the same line whatever the ends.
-TEST(KlaImport, EveryKindOfLineEndCountsOneLine)
-{
-    const std::vector<std::string> lines = {
-        "FileVersion 1 1;", "SampleCenterLocation 0 0;", Spec5, "DefectList", "1 0 0 1 1", "2 0 0 x 1;", "SummaryList"};
-    for (const std::vector<std::string>& ends :
-         std::vector<std::vector<std::string>>{{"\r\n"}, {"\n"}, {"\r"}, {"\r", "\n", "\r\n"}, {"\n", "\r\n", "\r"}}) {
-        std::string text;
-        for (std::size_t i = 0; i < lines.size(); ++i) text += lines[i] + ends[i % ends.size()];
-        const auto r = import(text);
-        EXPECT_EQ(r.result.message.substr(0, 31), "The file is damaged at line 6: ") << r.result.message;
-    }
-}
-
 // Plain defect lines are read many bytes a step; a last word holding an "O" sends the same line
 // through the token rules instead. Both must agree whatever the blanks, the image pairs and wherever
 // the words cross a step.
@@ -167,7 +153,8 @@ TEST(KlaImport, SweptLinesReadAsTheTokenRulesDo)
     }
 }
 
-// Inputs refused with one plain sentence (a damaged file says where) and no points; the wafer list.
+// Inputs refused with one plain sentence (a damaged file says where, whatever its line ends) and no points; the
+// wafer list.
 TEST(KlaImport, RefusalsAndWaferList)
 {
     struct Case {
@@ -207,6 +194,17 @@ TEST(KlaImport, RefusalsAndWaferList)
         cases.push_back(
             {text, ImportStatus::Damaged,
              "The file is damaged" + (std::isdigit(message[0]) ? " at line " + message : ": " + message) + "."});
+    // CR LF, LF and CR each end one line, mixed too: a fault is placed on the same line whatever the ends.
+    const std::vector<std::string> lines = {
+        "FileVersion 1 1;", "SampleCenterLocation 0 0;", Spec5, "DefectList", "1 0 0 1 1", "2 0 0 x 1;", "SummaryList"};
+    for (const std::vector<std::string>& ends :
+         std::vector<std::vector<std::string>>{{"\r\n"}, {"\n"}, {"\r"}, {"\r", "\n", "\r\n"}, {"\n", "\r\n", "\r"}}) {
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i) text += lines[i] + ends[i % ends.size()];
+        cases.push_back({text, ImportStatus::Damaged,
+                         "The file is damaged at line 6: \"x\" is not a whole number from -32768 to 32767 (XINDEX "
+                         "field of defect 2)."});
+    }
     for (const Case& c : cases) {
         const auto r = import(c.text, c.wafer, c.path);
         EXPECT_EQ(std::tuple(r.result.status, r.result.message, int{r.profile->PointCount}, r.point(1).X),
