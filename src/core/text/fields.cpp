@@ -200,8 +200,9 @@ std::optional<double> parseNumberField(std::string_view field)
         digitsOnward.remove_prefix(1);
         if (!digitsOnward.empty() && (digitsOnward[0] == '+' || digitsOnward[0] == '-')) return std::nullopt;
     }
+    // Tried again only when blanks or a plus sign were taken off: otherwise it was refused above.
     const char* const last = digitsOnward.data() + digitsOnward.size();
-    if (quickDecimal(digitsOnward.data(), last, quick) == last) return quick;
+    if (digitsOnward.size() != field.size() && quickDecimal(digitsOnward.data(), last, quick) == last) return quick;
     return anyDecimal(digitsOnward);
 }
 
