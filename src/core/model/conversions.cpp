@@ -18,37 +18,41 @@ double ratioAngleDeg(double x, float y)
     return std::atan(static_cast<double>(ratio)) * 180.0 / Pi;
 }
 
-// The eight quadrant tests in their fixed order; the offsets differ between the two routines.
+// The angles each quadrant adds, and those of the axes; they differ between the two routines.
 struct QuadrantOffsets {
-    double firstQuadrant, secondThirdQuadrant, fourthQuadrant;
+    double quadrants[3];  // the first; the second and third; the fourth
     float positiveY, negativeY, positiveX, negativeX;
 };
 
 float quadrantAngle(double x, float y, double a, const QuadrantOffsets& q)
 {
-    float theta = 0.0f;
-    if (y > 0 && x > 0) theta = static_cast<float>(a + q.firstQuadrant);
-    if (y > 0 && x < 0) theta = static_cast<float>(a + q.secondThirdQuadrant);
-    if (y < 0 && x < 0) theta = static_cast<float>(a + q.secondThirdQuadrant);
-    if (y < 0 && x > 0) theta = static_cast<float>(a + q.fourthQuadrant);
-    if (y >= 0 && x == 0) theta = q.positiveY;
-    if (y < 0 && x == 0) theta = q.negativeY;
-    if (y == 0 && x > 0) theta = q.positiveX;
-    if (y == 0 && x < 0) theta = q.negativeX;
-    return theta;
+    const bool left = x < 0;
+    const bool right = x > 0;
+    const bool down = y < 0;
+    // Off both axes, as nearly every point is, the quadrant picks its offset by index: points lie
+    // all round a wafer, and branches on their signs would be mispredicted half the time.
+    if ((left | right) & (down | (y > 0))) {
+        return static_cast<float>(a + q.quadrants[static_cast<int>(left) + 2 * static_cast<int>(right & down)]);
+    }
+    // On an axis; a NaN gives 0.
+    if (x == 0) return y >= 0 ? q.positiveY : down ? q.negativeY : 0.0f;
+    if (y == 0) return right ? q.positiveX : left ? q.negativeX : 0.0f;
+    return 0.0f;
 }
 
 }  // namespace
 
 float arctan(double x, float y)
 {
-    return quadrantAngle(x, y, ratioAngleDeg(x, y), {0.0, 180.0, 360.0, 90.0f, 270.0f, 0.0f, 180.0f});
+    static constexpr QuadrantOffsets Offsets{{0.0, 180.0, 360.0}, 90.0f, 270.0f, 0.0f, 180.0f};
+    return quadrantAngle(x, y, ratioAngleDeg(x, y), Offsets);
 }
 
 float xyarctan(double x, float y)
 {
     // A quarter turn back, then forward again: on the positive X axis this gives 360, not 0.
-    float t = quadrantAngle(x, y, ratioAngleDeg(x, y), {270.0, 90.0, 270.0, 0.0f, 180.0f, 270.0f, 90.0f});
+    static constexpr QuadrantOffsets Offsets{{270.0, 90.0, 270.0}, 0.0f, 180.0f, 270.0f, 90.0f};
+    float t = quadrantAngle(x, y, ratioAngleDeg(x, y), Offsets);
     t = static_cast<float>(static_cast<double>(t) + 90.0);
     if (t > 360.0f) t = static_cast<float>(static_cast<double>(t) - 360.0);
     return t;

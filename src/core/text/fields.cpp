@@ -51,6 +51,16 @@ const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
     return p;
 }
 
+// The magnitude negated when negative is set, by its sign bit rather than a branch.
+double withSign(double magnitude, bool negative)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    bits ^= static_cast<std::uint64_t>(negative) << 63;
+    std::memcpy(&magnitude, &bits, sizeof bits);
+    return magnitude;
+}
+
 // The decimal of the common kind ("-12.5", ".5", "1.25e+004") at p: at most 15 significant digits
 // and a power of ten from -22 to 22. Its digits are then an exact double, and so is the power of
 // ten: one multiplication or division rounds the exact value once, which is the correctly rounded
@@ -62,8 +72,10 @@ const char* quickDecimal(const char* p, const char* const end, double& value)
                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr int MaxPower = 22;
     constexpr int MaxDigits = 15;
+    // Signs come in no order (X and Y of points all round a wafer): a branch on them would be
+    // mispredicted half the time.
     const bool negative = p < end && *p == '-';
-    if (negative) ++p;
+    p += static_cast<int>(negative);
     const char* const mantissa = p;
 
     // Leading zeros carry no digit. Past 19 digits the sum wraps, but such a text is refused below.
@@ -98,7 +110,7 @@ const char* quickDecimal(const char* p, const char* const end, double& value)
 
     const double magnitude = power < 0 ? static_cast<double>(digits) / PowersOfTen[-power]
                                        : static_cast<double>(digits) * PowersOfTen[power];
-    value = negative ? -magnitude : magnitude;
+    value = withSign(magnitude, negative);
     return p;
 }
 
