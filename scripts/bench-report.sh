@@ -89,6 +89,9 @@ END {
     print ""
     printf "Measured %s on %s CPUs at %s MHz; load average %s when the first program started.\n", \
         context["date"], context["num_cpus"], context["mhz_per_cpu"], load
+    if (ENVIRON["BENCH_STEAL_PERCENT"] != "")
+        printf "Over the run, the hypervisor gave %s %% of the processors\047 time to other machines (steal time).\n", \
+            ENVIRON["BENCH_STEAL_PERCENT"]
     print ""
     print "The floor is the plainest code doing the same work, measured in the same program; the ratio is"
     print "the median over the median of the floor."

@@ -10,9 +10,13 @@ report=${2:-$root/bench/RESULTS.md}
 results="$build/bench/results"
 export QT_QPA_PLATFORM=offscreen
 
+# Processor time the hypervisor gave to other machines ("steal"), and all processor time, so far.
+processorTimes() { awk '/^cpu /{ print $9, $2 + $3 + $4 + $5 + $6 + $7 + $8 + $9 }' /proc/stat 2>/dev/null || true; }
+
 mkdir -p "$results"
 rm -f "$results"/*.json
 status=0
+read -r stealBefore totalBefore < <(processorTimes) || true
 for program in "$build"/bench/bench_*; do
   [ -f "$program" ] && [ -x "$program" ] || continue
   name=$(basename "$program")
@@ -22,6 +26,10 @@ for program in "$build"/bench/bench_*; do
     status=1
   fi
 done
+read -r stealAfter totalAfter < <(processorTimes) || true
+if [ -n "${totalAfter:-}" ] && [ "$totalAfter" -gt "${totalBefore:-0}" ]; then
+  export BENCH_STEAL_PERCENT=$((100 * (stealAfter - stealBefore) / (totalAfter - totalBefore)))
+fi
 "$root/scripts/bench-report.sh" "$root/scripts/bench-targets.tsv" "$results"/*.json >"$report"
 echo "Wrote $report"
 exit $status
