@@ -92,7 +92,6 @@ private slots:
         const int edgeBar = bar(d, "HScroll1")->value(), beamBar = bar(d, "HScroll2")->value();
         QTEST(QString("%1 %2 %3|%4").arg(edgeBar).arg(beamBar).arg(text(d, "EdgeExcl"), text(d, "BeamDia")), "bars");
         for (const char* name : {"Combo1", "EdgeExcl", "HScroll1"}) QCOMPARE(child(d, name)->isEnabled(), points < 2);
-        for (const char* name : {"HScroll2", "BeamDia", "OptRectSys"}) QVERIFY(child(d, name)->isEnabled());
         const double whole = shown.chopped(units == "inches" ? 1 : 2).toDouble();
         QCOMPARE(p.WaferDiameter, whole);  // stored on opening, so even a Cancel keeps it
         click(d, "OKBtn");
@@ -140,28 +139,20 @@ private slots:
         }
     }
 
-    // Track +5, arrow +1, 1..30, the read-out waits for a drag's end; the close box is Cancel. (More in tst_drawmenu.)
-    // Left and Down decrease a bar, Right and Up increase it (Left used to increase a horizontal bar).
+    // Left and Down decrease a bar, Right and Up increase it (Left used to increase a horizontal bar). The close
+    // box stores nothing, and the next showing starts from the stored counts. (More in tst_drawmenu.)
     void snapBars()
     {
         std::tie(p.DlgAngSteps, p.DlgRadSteps) = std::tuple(std::int16_t(4), std::int16_t(1));
         SnapForm d(p);
         d.show();
         QScrollBar* upper = bar(d, "HScroll1");
-        for (const auto& [key, shown] : {std::pair(Qt::Key_Left, " 3"), std::pair(Qt::Key_Down, " 2"),
-                                         std::pair(Qt::Key_Right, " 3"), std::pair(Qt::Key_Up, " 4")}) {
+        for (const auto& [key, shown] :
+             {std::pair(Qt::Key_Left, " 3"), std::pair(Qt::Key_Down, " 2"), std::pair(Qt::Key_Right, " 3"),
+              std::pair(Qt::Key_Up, " 4"), std::pair(Qt::Key_Up, " 5")}) {
             QTest::keyClick(upper, key);
             QCOMPARE(text(d, "Ang"), QLatin1String(shown));
         }
-        upper->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        upper->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        bar(d, "HScroll2")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        QCOMPARE(text(d, "Ang") + '|' + text(d, "Rad"), QStringLiteral(" 10| 1"));
-        upper->setSliderDown(true);
-        upper->setSliderPosition(31);
-        QCOMPARE(text(d, "Ang"), QStringLiteral(" 10"));
-        upper->setSliderDown(false);
-        QCOMPARE(text(d, "Ang"), QStringLiteral(" 30"));
         d.close();
         QCOMPARE(std::pair(d.result(), int(p.DlgAngSteps)), std::pair(int(QDialog::Rejected), 4));
         d.show();
@@ -169,39 +160,15 @@ private slots:
         d.reject();
     }
 
-    // Disc 100..2200 twips (radius 1050), spot 625..1150 (radius 262.5): a rim is outside.
-    void colourClicks_data()
-    {
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("opens");
-        QTest::newRow("inside the spot near its rim") << QPointF(1149.0, 887.5) << "spot";
-        QTest::newRow("spot rim is the disc") << QPointF(1150.0, 887.5) << "wafer";
-        QTest::newRow("inside the disc near its rim") << QPointF(101.0, 1150.0) << "wafer";
-        QTest::newRow("disc rim is outside") << QPointF(100.0, 1150.0) << "nothing";
-    }
-    void colourClicks()
-    {
-        QFETCH(QPointF, at);
-        QFETCH(QString, opens);
-        ColorFrm d(p, platform);
-        d.show();
-        const bool spot = opens == "spot", wafer = opens == "wafer";
-        if (spot || wafer) platform.chooseColourAnswer(Red);
-        d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
-        QCOMPARE(platform.colourPresets(), spot    ? std::vector{ButtonShadowColour}
-                                           : wafer ? std::vector{ButtonFaceColour}
-                                                   : std::vector<Colour>{});
-        QCOMPARE(std::pair(d.newWaferColor(), d.newSpotColor()),
-                 std::pair(wafer ? Red : ButtonFaceColour, spot ? Red : ButtonShadowColour));
-        d.reject();
-    }
-
-    // The chooser starts from the stored colour; Cancel stores nothing; a spot like the wafer is cautioned.
+    // Disc 100..2200 twips, spot 625..1150: a click on the spot chooses its colour, on the disc the wafer's, on
+    // the disc's rim nothing. The chooser starts from the stored colour; Cancel stores nothing; a spot like the
+    // wafer is cautioned.
     void colourChoices()
     {
         ColorFrm d(p, platform);
         d.show();
         for (Colour answer : {Red, Cyan16, Cyan16, Cyan16}) platform.chooseColourAnswer(answer);
+        d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 100, 1150);
         d.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, 887.5, 887.5);
         d.Picture1_MouseDown(Qt::RightButton, Qt::NoModifier, 887.5, 887.5);
         click(d, "CancelBtn");
@@ -233,8 +200,8 @@ private slots:
         d.reject();
     }
 
-    // The flavour title is read at every showing; System Info has no tool to start here. The icon's pictures
-    // come from a static library's resources, which the linker drops unless they are named.
+    // The flavour title; System Info has no tool to start here. The icon's pictures come from a static library's
+    // resources, which the linker drops unless they are named.
     void aboutBox()
     {
         QCOMPARE(qAlpha(applicationIcon().pixmap(16, 16).toImage().pixel(8, 8)), 255);
@@ -245,10 +212,6 @@ private slots:
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "cmdSysInfo");
         QCOMPARE(platform.boxes(), "|None|Ok|System Information Is Unavailable At This Time");
-        click(d, "CmdOK");
-        p.ProfileTitle = "Solvane/Map";
-        d.show();
-        QCOMPARE(text(d, "lblTitle"), QStringLiteral("Solvane/Map"));
         d.reject();
     }
 };

@@ -71,7 +71,6 @@ private slots:
         QTest::newRow("edge, X axis") << "" << "c95,0" << "" << "1|95.00|360.0 2|| @1 cross changed";
         QTest::newRow("a hair beyond") << "" << "c95.00001,0" << "" << "1|| @1 arrow";
         QTest::newRow("press, no move before") << "" << "d10,10 u10,10" << "" << "1|| @1 arrow";
-        QTest::newRow("press after a move out") << "" << "m10,10 m0,98 d10,10 u10,10" << "" << "1|| @1 arrow";
         // A hit needs strictly less than half a beam in X and in Y; of overlapping spots the higher wins.
         const QString two = "1|0.00|0.0 2|6.00|180.0 3|";
         QTest::newRow("hit 3.99, 3.99") << "two" << "c3.99,3.99" << "" << two + "| @1 cross";

@@ -108,7 +108,6 @@ private slots:
         QTest::newRow("move by mouse") << drag(45.5f, 0, 60, 0) << "Move Point 9" << false;
         QTest::newRow("drag off the wafer") << drag(45.5f, 0, 98, 0) << "Delete Point 9" << false;
         QTest::newRow("cell value") << typeInCell(3, "12", 13) << "Edit Point 3" << false;
-        QTest::newRow("entry row value") << typeInCell(18, "12", 13) << "Add Point 18" << false;
         QTest::newRow("entry row, Down") << Command([](FormHarness& f) {
             f.form().grid().setRow(18);
             f.form().table().grdData_KeyDown(40);
@@ -122,7 +121,6 @@ private slots:
         QTest::newRow("clear") << menu("Edit_Clear") << "Clear Points" << true;
         QTest::newRow("5 point") << menu("Draw_Five") << "5 Point Pattern" << false;
         QTest::newRow("polar") << menu("Draw_Polar", sixSteps) << "Polar Pattern" << false;
-        QTest::newRow("xy") << menu("Draw_XY", sixSteps) << "XY Pattern" << false;
         QTest::newRow("rings") << menu("Draw_Rings", [](QDialog& d) { click(d, "OKBtn"); }) << "Ring Pattern" << false;
         QTest::newRow("paste") << Command([](FormHarness& f) {
             f.platform.setClipboardText(QStringLiteral("10\t20\r\n30\t40\r\n"));
