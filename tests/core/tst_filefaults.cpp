@@ -123,8 +123,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 "cannot create a file in \"@/no such folder\": No such file or directory"},
                       SaveFault{"PathIsAFolder", "profiles", false, "\"@/profiles\" is a folder"},
                       SaveFault{"PathIsAFifo", "pipe.waf", false, "\"@/pipe.waf\" is not a plain file"},
-                      SaveFault{"ParentIsAFile", "wafer.waf/x.waf", false,
-                                "cannot create a file in \"@/wafer.waf\": Not a directory"},
                       SaveFault{"ReplaceFails", "wafer.waf", true,
                                 "cannot replace \"@/wafer.waf\": No space left on device"},
                       SaveFault{"ReplaceFailsThroughALink", "link.waf", true,

@@ -80,11 +80,6 @@ TEST(XyPattern, KeepsTheNodesInsideTheUsableDiscColumnByColumn)
             EXPECT_NEAR(q.R, std::hypot(nodes[i][0], nodes[i][1]), 1e-4);
         }
     }
-    Profile p;
-    p.GridRadSteps = p.GridAngSteps = 30;
-    xypattern(p);
-    EXPECT_TRUE(p.PointCount > 600 && p.PointCount <= 961) << p.PointCount;
-    for (std::size_t i = 1; i <= std::size_t(p.PointCount); ++i) EXPECT_LT(p.Points[i].R, 91.0001f);
 }
 
 // The centre, then ring k of K at k/K of the usable radius with n1 x k points, each from 360/N up to 360 degrees.

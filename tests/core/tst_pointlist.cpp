@@ -8,7 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "files/documentstate.h"
 #include "model/pointlist.h"
 
 namespace solvane {
@@ -79,21 +78,12 @@ TEST(PointList, SortByAngleIsStableOnAFullStore)
     }
 }
 
-TEST(PointList, ClearLeavesEveryEntryZero)
-{
-    const auto profile = marked({{5, 10}, {10, 20}});
-    clearPoints(*profile);
-    EXPECT_EQ(profile->PointCount, 0);
-    for (const PointRec& e : profile->Points) ASSERT_TRUE(!e.R && !e.Theta && !e.X && !e.Y && !e.Flag);
-}
-
 TEST(PointList, TextListsThePointsOfTheShownSystem)
 {
     // polar, separator, R and Theta (X = -R, Y = -Theta), text
     for (const auto& [polar, separator, points, text] :
          std::vector<std::tuple<bool, char, std::vector<std::pair<float, float>>, std::string>>{
              {true, '.', {{50, 90}, {0, 0}}, "R(mm)  Theta\r\n50.00\t90.0\r\n.00\t.0\r\n"},
-             {true, ',', {{50, 90}, {0, 0}}, "R(mm)  Theta\r\n50,00\t90,0\r\n,00\t,0\r\n"},
              {false, '.', {{2.5f, -0.5f}, {123.456f, 1}}, "X(mm)  Y(mm)\r\n-2.50\t.50\r\n-123.46\t-1.00\r\n"},
              {true, '.', {}, "R(mm)  Theta\r\n"},
          }) {
@@ -110,10 +100,8 @@ TEST(PointList, TypedValuesAreLimitedToTheirColumn)
              {true, 1, -5, 0},
              {true, 2, -30, 0},
              {true, 2, 400, 360},
-             {true, 2, 12.345, 12.345f},
              {false, 1, 150, 97.5f},
              {false, 1, -150, -150},
-             {false, 2, -150, -150},
              {false, 2, 1e300, FLT_MAX},
              {false, 2, -1e300, -FLT_MAX},
              {true, 2, nan, 0},
@@ -148,26 +136,6 @@ TEST(PointList, TypedAndPlacedPointsDeriveTheOtherPair)
         EXPECT_EQ(p.Flag, want.Flag);
         EXPECT_NEAR(p.X, want.X, 1e-5) << polar << column << a;
         EXPECT_NEAR(p.Y, want.Y, 1e-5) << polar << column << a;
-    }
-}
-
-TEST(DocumentState, SaveAndTheNameFollowTheSource)
-{
-    // title, source, Save enabled, Save writes in place, the name shown
-    for (const auto& [title, source, saveEnabled, savesInPlace, name] :
-         std::vector<std::tuple<std::string, DocumentSource, bool, bool, std::string>>{
-             {"", DocumentSource::ProfileFile, false, false, "Untitled"},
-             {"a.waf", DocumentSource::ProfileFile, true, true, "a.waf"},
-             {"a.waf", DocumentSource::PartlyRead, true, false, "a.waf"},
-             {"lot.001", DocumentSource::Imported, true, false, "lot.001"},
-             {"a.waf", DocumentSource::Recovered, true, false, "a.waf"},
-         }) {
-        const auto profile = std::make_unique<Profile>();
-        profile->FileTitle = title;
-        const DocumentState state = documentState(*profile, source);
-        EXPECT_EQ(std::tuple(state.saveEnabled(), state.savesInPlace(), state.name()),
-                  std::tuple(saveEnabled, savesInPlace, name))
-            << title << ' ' << static_cast<int>(source);
     }
 }
 

@@ -162,19 +162,5 @@ TEST(ProfileReader, PartialReadsKeepWhatWasReadBeforeTheFault)
     }
 }
 
-TEST(ProfileFlavours, FollowTheModelType)
-{
-    const std::string wafer = "Solvane/Wafer|waf|Wafer File (*.waf)|*.waf|All Files (*.*)|*.*|";
-    const std::string map = "|map|Kelvra File (*.map)|*.map|All Files (*.*)|*.*|";
-    // 15, 17, 18 and 19 have no flavour of their own: they get the wafer one.
-    for (const auto& [model, expected] : std::vector<std::pair<std::int16_t, std::string>>{
-             {11, wafer}, {14, wafer}, {15, wafer}, {13, "Solvane/Kelvra" + map}, {16, "Solvane/Tol300" + map}}) {
-        Profile p;
-        p.ModelType = model;
-        setfiletype(p);
-        EXPECT_EQ(p.ProfileTitle + "|" + p.ProfileExt + "|" + p.ProfileFilter, expected);
-    }
-}
-
 }  // namespace
 }  // namespace solvane
