@@ -200,15 +200,13 @@ private slots:
         d.reject();
     }
 
-    // The flavour title; System Info has no tool to start here. The icon's pictures come from a static library's
-    // resources, which the linker drops unless they are named.
+    // System Info has no tool to start here. The icon's pictures come from a static library's resources, which the
+    // linker drops unless they are named.
     void aboutBox()
     {
         QCOMPARE(qAlpha(applicationIcon().pixmap(16, 16).toImage().pixel(8, 8)), 255);
-        p.ProfileTitle = "Solvane/Wafer";
         frmAbout d(p, platform);
         d.show();
-        QCOMPARE(text(d, "lblTitle"), QStringLiteral("Solvane/Wafer"));
         platform.answerMessage(MessageAnswer::Ok);
         click(d, "cmdSysInfo");
         QCOMPARE(platform.boxes(), "|None|Ok|System Information Is Unavailable At This Time");

@@ -1,7 +1,6 @@
 // Files named from outside the file dialogs: the command line (and a later start), a drop, the recent files; and
 // the folder each kind of file dialog opens in.
 #include <QAction>
-#include <QDir>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -10,7 +9,6 @@
 #include <QtTest>
 
 #include "formharness.h"
-#include "render/qttext.h"
 
 using namespace solvane;
 
@@ -154,49 +152,27 @@ private slots:
         QCOMPARE(QString::fromStdString(h.platform.memoryStore().read("Recent Files", "File8", "")), QString());
     }
 
-    void dialogFolder_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("stored");    // the kind whose folder the settings hold, or the profile folder
-        QTest::addColumn<QString>("expected");  // "home", "profile folder" or "stored"
-        // clang-format off
-        QTest::newRow("Open, nothing stored") << "File_Open" << "" << "home";
-        QTest::newRow("Open, profile folder set") << "File_Open" << "/srv/profiles" << "profile folder";
-        QTest::newRow("Save As, profiles stored") << "File_SaveAs" << "Profiles" << "stored";
-        QTest::newRow("KLA, KLA stored") << "mnuFileImporter" << "KLA" << "stored";
-        QTest::newRow("CSV, CSV stored") << "mnuCSVFileImporter" << "CSV" << "stored";
-        QTest::newRow("Export CSV, nothing stored") << "File_ExportCsv" << "" << "home";
-        QTest::newRow("Export Image, exports stored") << "File_ExportImage" << "Exports" << "stored";
-        // clang-format on
-    }
-
-    // Each kind of file dialog opens where that kind was last chosen, else in the profile folder of the settings,
-    // else in the user's home, never in the program's folder; the folder of a file chosen is kept for the next one.
+    // Each kind of file dialog opens in the profile folder of the settings until a file of its kind is chosen, then
+    // where that was. (Kinds kept apart, a folder that is gone: tst_settings.)
     void dialogFolder()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, stored);
-        QFETCH(QString, expected);
-        FormHarness h;
-        QTemporaryDir work;
-        h.setPolarPoints({{10, 0}});
-        const QString folder = work.path();
-        if (stored.startsWith('/'))
-            h.profile().ProfileDir = toFileSystem(stored);
-        else if (!stored.isEmpty())
-            h.platform.memoryStore().write("Folders", toFileSystem(stored), toFileSystem(folder));
-        h.platform.cancelFileDialog();
-        h.action(qPrintable(command))->trigger();
-        const QString opened = h.platform.fileRequests().at(0).initialDir;
-        QCOMPARE(opened, expected == "home" ? QDir::homePath() : expected == "stored" ? folder : "/srv/profiles");
-
-        h.platform.chooseFile(work.filePath(QStringLiteral("chosen.map")));
-        h.platform.answerMessage(MessageAnswer::Ok);  // whatever the command says of a file that is not there
-        h.action(qPrintable(command))->trigger();
-        h.platform.clear();
-        h.platform.cancelFileDialog();
-        h.action(qPrintable(command))->trigger();
-        QCOMPARE(h.platform.fileRequests().at(0).initialDir, work.path());
+        for (const char* command : {"File_Open", "File_SaveAs", "mnuFileImporter", "mnuCSVFileImporter",
+                                    "File_ExportCsv", "File_ExportImage"}) {
+            FormHarness h;
+            QTemporaryDir work;
+            h.setPolarPoints({{10, 0}});
+            h.profile().ProfileDir = "/srv/profiles";
+            h.platform.cancelFileDialog();
+            h.action(command)->trigger();
+            QCOMPARE(h.platform.fileRequests().at(0).initialDir, QStringLiteral("/srv/profiles"));
+            h.platform.chooseFile(work.filePath(QStringLiteral("chosen.map")));
+            h.platform.answerMessage(MessageAnswer::Ok);  // whatever the command says of a file that is not there
+            h.action(command)->trigger();
+            h.platform.clear();
+            h.platform.cancelFileDialog();
+            h.action(command)->trigger();
+            QCOMPARE(h.platform.fileRequests().at(0).initialDir, work.path());
+        }
     }
 };
 

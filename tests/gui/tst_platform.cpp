@@ -51,7 +51,7 @@ private slots:
                  "mms|8|" + latin1);
     }
     // A damaged file reads as the defaults and is replaced by clean keys; what cannot be written (a FIFO, a
-    // folder, a read-only file, a lock nobody releases) is said in words, without hanging.
+    // read-only file, a lock nobody releases) is said in words, without hanging. (A folder: tst_filefaults.)
     void settingsFaults_data()
     {
         QTest::addColumn<QString>("path");
@@ -60,14 +60,13 @@ private slots:
         QTest::addColumn<QString>("beam");           // as read: the default 8 unless the file is whole
         const QString dir = dir_.path();
         QVERIFY(::mkfifo(QFile::encodeName(dir + "/fifo.ini").constData(), 0600) == 0);
-        QVERIFY(QDir().mkpath(dir + "/folder.ini") && QDir().mkpath(dir + "/stale.ini.lock"));
+        QVERIFY(QDir().mkpath(dir + "/stale.ini.lock"));
         QFile::setPermissions(write("locked.ini", "[QDX]\nBeam=3\n"), QFile::ReadOwner | QFile::ReadOther);
         const QByteArray clean("[QDX]\nEdge=4\n");
         // clang-format off
         QTest::newRow("binary") << write("bin.ini", QByteArrayLiteral("\x00\x01\xff\xfe[[[\x00=\n\x80\x81")) << clean
                                 << "" << "8";
         QTest::newRow("fifo") << dir + "/fifo.ini" << QByteArray() << "\"%1\" is not a plain file" << "8";
-        QTest::newRow("folder") << dir + "/folder.ini" << QByteArray() << "\"%1\" is a folder" << "8";
         QTest::newRow("read-only") << dir + "/locked.ini" << QByteArray("[QDX]\nBeam=3\n") << "\"%1\" is read-only"
                                    << "3";
         QTest::newRow("stale lock") << write("stale.ini", "") << QByteArray()

@@ -44,8 +44,6 @@ class TestPrint : public QObject {
     }
 
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }  // the print date's words
-
     // The columns follow the table's system; a text ends under its title, or a blank after a too wide one. (The
     // values' digits and decimal separator: tst_report.)
     void reportLayout_data()
@@ -121,27 +119,6 @@ private slots:
             if (page < pages) QCOMPARE(int(shown.size()) - 1, body);
         }
         QCOMPARE(point, int(MaxPoints));
-    }
-
-    // The first page carries the date at the right of its first line, and the wafer drawing right of the columns
-    // where the page is wide enough for it.
-    void firstPageCarriesTheDateAndTheDrawing()
-    {
-        const Profile profile = withPoints(3);
-        ReportPrinter printer(reportLines(profile, "p.waf", "", '.'));
-        printer.setPrintDate(QDate(2026, 12, 6));
-        printer.setDrawing(profile, QPalette());
-        for (const double pageWidth : {2000.0, 400.0}) {
-            const QRectF page(100, 50, pageWidth, 3000);
-            const auto laidOut = printer.layout(metrics_, page);
-            const QString date = QStringLiteral("Sunday, 6 December 2026");
-            const auto& first = laidOut.texts.front();
-            QCOMPARE(std::tuple(first.text, first.at.x() + metrics_.horizontalAdvance(date), laidOut.texts[1].text),
-                     std::tuple(date, page.right(), QStringLiteral("Filename: p.waf")));
-            const auto& columnHeader = laidOut.texts[4];
-            QCOMPARE(laidOut.drawing.left() > columnHeader.at.x() + metrics_.horizontalAdvance(columnHeader.text),
-                     pageWidth > 1000);
-        }
     }
 
     // Printed to a PDF file: one page for an empty profile, several for 2000 points, the pointer busy meanwhile;

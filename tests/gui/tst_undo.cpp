@@ -119,7 +119,6 @@ private slots:
         QTest::newRow("sort theta") << menu("Edit_SortA") << "Sort Theta" << false;
         QTest::newRow("sort radius") << menu("Edit_SortR") << "Sort Radius" << false;
         QTest::newRow("clear") << menu("Edit_Clear") << "Clear Points" << true;
-        QTest::newRow("5 point") << menu("Draw_Five") << "5 Point Pattern" << false;
         QTest::newRow("polar") << menu("Draw_Polar", sixSteps) << "Polar Pattern" << false;
         QTest::newRow("rings") << menu("Draw_Rings", [](QDialog& d) { click(d, "OKBtn"); }) << "Ring Pattern" << false;
         QTest::newRow("paste") << Command([](FormHarness& f) {
