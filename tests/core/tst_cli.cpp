@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -71,7 +70,6 @@ TEST_F(Cli, SeventeenPointPatternDumpsTheStandardTable)
               "version: Solvane 5.1\ndescription: No Description\ndiameter: 200\nedge: 5\nbeam: 8\n"
               "coordsys: Polar\nwafercolor: -2147483633\nspotcolor: -2147483632\ncount: 17\n"
               "1 0 0 0 0 -1\n");
-    EXPECT_EQ(std::count(dump.out.begin(), dump.out.end(), '\n'), 9 + 17);
     EXPECT_NE(dump.out.find("\n17 91 360 "), std::string::npos);
 }
 

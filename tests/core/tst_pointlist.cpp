@@ -55,8 +55,7 @@ TEST(PointList, SortsAndRemovalKeepRecordsWhole)
              {"remove", 4, four, true, {1, 2, 3}},
              {"remove", 1, {{5, 10}}, true, {}},
              {"remove", 0, four, false, {1, 2, 3, 4}},
-             {"remove", 5, four, false, {1, 2, 3, 4}},
-         }) {
+             {"remove", 5, four, false, {1, 2, 3, 4}}}) {
         const auto profile = marked(points);
         if (op == "angle") sortByAngle(*profile);
         if (op == "radius") sortByRadius(*profile);
@@ -85,8 +84,7 @@ TEST(PointList, TextListsThePointsOfTheShownSystem)
          std::vector<std::tuple<bool, char, std::vector<std::pair<float, float>>, std::string>>{
              {true, '.', {{50, 90}, {0, 0}}, "R(mm)  Theta\r\n50.00\t90.0\r\n.00\t.0\r\n"},
              {false, '.', {{2.5f, -0.5f}, {123.456f, 1}}, "X(mm)  Y(mm)\r\n-2.50\t.50\r\n-123.46\t-1.00\r\n"},
-             {true, '.', {}, "R(mm)  Theta\r\n"},
-         }) {
+             {true, '.', {}, "R(mm)  Theta\r\n"}}) {
         EXPECT_EQ(pointListText(*marked(points, polar), separator), text);
     }
 }
@@ -94,18 +92,17 @@ TEST(PointList, TextListsThePointsOfTheShownSystem)
 TEST(PointList, TypedValuesAreLimitedToTheirColumn)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const auto& [polar, column, typed, limited] : std::vector<std::tuple<bool, int, double, float>>{
-             {true, 1, 120, 97.5f},
-             {true, 1, 75, 75},
-             {true, 1, -5, 0},
-             {true, 2, -30, 0},
-             {true, 2, 400, 360},
-             {false, 1, 150, 97.5f},
-             {false, 1, -150, -150},
-             {false, 2, 1e300, FLT_MAX},
-             {false, 2, -1e300, -FLT_MAX},
-             {true, 2, nan, 0},
-         }) {
+    for (const auto& [polar, column, typed, limited] :
+         std::vector<std::tuple<bool, int, double, float>>{{true, 1, 120, 97.5f},
+                                                           {true, 1, 75, 75},
+                                                           {true, 1, -5, 0},
+                                                           {true, 2, -30, 0},
+                                                           {true, 2, 400, 360},
+                                                           {false, 1, 150, 97.5f},
+                                                           {false, 1, -150, -150},
+                                                           {false, 2, 1e300, FLT_MAX},
+                                                           {false, 2, -1e300, -FLT_MAX},
+                                                           {true, 2, nan, 0}}) {
         EXPECT_EQ(limitedCellValue(*marked({}, polar), column, typed), limited)
             << polar << ' ' << column << ' ' << typed;
     }
@@ -116,16 +113,15 @@ TEST(PointList, TypedValuesAreLimitedToTheirColumn)
 TEST(PointList, TypedAndPlacedPointsDeriveTheOtherPair)
 {
     // polar, the column typed in (0: placed at a, b), the value typed or the position, R, Theta, Flag, X, Y
-    for (const auto& [polar, column, a, b, want] : std::vector<std::tuple<bool, int, float, float, PointRec>>{
-             {true, 1, 10, 0, {10, 90, 1, -4.37114e-07f, 10}},
-             {true, 2, 180, 0, {40, 180, 1, -40, 3.49691e-06f}},
-             {false, 1, 3, 0, {5, 53.130104f, 1, 3, 4}},
-             {false, 2, -4, 0, {5, 306.8699f, 1, 3, -4}},
-             {true, 0, 95, 0, {95, 360, 1, 95, -1.01821e-05f}},
-             {true, 0, 0, 10, {10, 90, 1, 0, 10}},
-             {true, 0, -3, -4, {5, 233.1301f, 1, -3, -4}},
-             {true, 0, 0, 0, {0, 90, 1, 0, 0}},
-         }) {
+    for (const auto& [polar, column, a, b, want] :
+         std::vector<std::tuple<bool, int, float, float, PointRec>>{{true, 1, 10, 0, {10, 90, 1, -4.37114e-07f, 10}},
+                                                                    {true, 2, 180, 0, {40, 180, 1, -40, 3.49691e-06f}},
+                                                                    {false, 1, 3, 0, {5, 53.130104f, 1, 3, 4}},
+                                                                    {false, 2, -4, 0, {5, 306.8699f, 1, 3, -4}},
+                                                                    {true, 0, 95, 0, {95, 360, 1, 95, -1.01821e-05f}},
+                                                                    {true, 0, 0, 10, {10, 90, 1, 0, 10}},
+                                                                    {true, 0, -3, -4, {5, 233.1301f, 1, -3, -4}},
+                                                                    {true, 0, 0, 0, {0, 90, 1, 0, 0}}}) {
         const auto profile = marked({{40, 90}}, polar);
         PointRec& p = profile->Points[1];
         p.X = 3;

@@ -25,8 +25,7 @@ TEST(Description, FaultsAndFittedText)
               "is longer than 1000 characters; holds double quotes; holds characters outside "
               "ISO-8859-1 (Latin-1) or control characters",
               std::string(MaxDescriptionLength, 'x')},
-             {longest, "", std::string(MaxDescriptionLength, 'x')},
-         }) {
+             {longest, "", std::string(MaxDescriptionLength, 'x')}}) {
         EXPECT_EQ(descriptionFaults(text), faults);
         EXPECT_EQ(fittedDescription(text), fitted);
         EXPECT_EQ(descriptionFaults(latin1CodePoints(fitted)), "");
