@@ -26,13 +26,6 @@ std::uint64_t eightBytes(const char* p)
     return bytes;
 }
 
-// Whether all eight bytes are "0" to "9": each high half must be 3, and stay 3 with 6 added.
-bool eightDigits(std::uint64_t bytes)
-{
-    constexpr std::uint64_t HighHalves = 0xF0F0F0F0F0F0F0F0u;
-    return ((bytes & HighHalves) | (((bytes + 0x0606060606060606u) & HighHalves) >> 4)) == 0x3333333333333333u;
-}
-
 // The value of eight digits, pairs then fours then all eight combined by multiplication.
 std::uint64_t eightDigitsValue(std::uint64_t bytes)
 {
@@ -41,12 +34,35 @@ std::uint64_t eightDigitsValue(std::uint64_t bytes)
     return ((bytes & 0x0000FFFF0000FFFFu) * (10000 * 4294967296u + 1)) >> 32;
 }
 
+// How many of the eight bytes, from the first, are "0" to "9". A byte is flagged when its high half
+// is not 3, or stops being 3 with 6 added; a carry out of a flagged byte can only reach later ones.
+int leadingDigits(std::uint64_t bytes)
+{
+    constexpr std::uint64_t HighHalves = 0xF0F0F0F0F0F0F0F0u;
+    constexpr std::uint64_t Threes = 0x3030303030303030u;
+    const std::uint64_t flagged = ((bytes & HighHalves) ^ Threes) |
+                                  (((bytes + 0x0606060606060606u) & HighHalves) ^ Threes);
+    const std::uint64_t nonZero = (flagged | ((flagged & 0x7F7F7F7F7F7F7F7Fu) + 0x7F7F7F7F7F7F7F7Fu)) &
+                                  0x8080808080808080u;
+    return nonZero == 0 ? 8 : __builtin_ctzll(nonZero) / 8;
+}
+
 // Takes the digits from p on into digits, as more places of one whole number, and gives where they
-// end. Eight a step while eight are there: the fractions of exponent-form fields carry ten or more.
+// end. Eight bytes at a time while eight are there, their run of digits found without a branch per
+// digit: fractions of every length come one after another, and a loop's exit would be
+// mispredicted for most of them.
 const char* takeDigits(const char* p, const char* end, std::uint64_t& digits)
 {
-    for (; end - p >= 8 && eightDigits(eightBytes(p)); p += 8)
-        digits = digits * 100000000u + eightDigitsValue(eightBytes(p));
+    static constexpr std::uint64_t Scales[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+    while (end - p >= 8) {
+        const std::uint64_t bytes = eightBytes(p);
+        const int run = leadingDigits(bytes);
+        if (run == 0) return p;
+        // The run moved to the end of the eight, behind zero bytes that count as leading zeros.
+        digits = digits * Scales[run] + eightDigitsValue(bytes << (8 * (8 - run)));
+        p += run;
+        if (run < 8) return p;
+    }
     for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     return p;
 }
@@ -82,6 +98,8 @@ const char* quickDecimal(const char* p, const char* const end, double& value)
     while (p < end && *p == '0') ++p;
     std::uint64_t digits = 0;
     const char* const firstDigit = p;
+    // The whole part digit by digit: it is short, and a column's whole parts mostly share a length,
+    // which the loop's branch learns; taken eight bytes at a time it waits on each load instead.
     for (; p < end && isDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
     int significant = static_cast<int>(p - firstDigit);
     int power = 0;
