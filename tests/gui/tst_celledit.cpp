@@ -70,7 +70,6 @@ private slots:
         QTest::addColumn<QString>("table");  // every row after the keys
         const QPoint r2(2, 1), t1(1, 2), t2(2, 2), entry(3, 1);
         const QString one = "1|5.00|5.0 ", two = "2|40.00|30.0", end = " 3||", kept = " 4|| 5|| 6||";
-        QTest::newRow("R above the maximum") << "polar" << r2 << "120\r" << 2 << one + "2|97.50|30.0" + end;
         QTest::newRow("two decimals") << "polar" << t2 << "12.345\r" << 2 << one + "2|40.00|12.35" + end;
         QTest::newRow("minus in the box dropped") << "polar" << t2 << "3-0\r" << 2 << one + "2|40.00|30.00" + end;
         QTest::newRow("letters, blanks dropped") << "polar" << r2 << "1a 2\r" << 2 << one + "2|12.00|30.0" + end;

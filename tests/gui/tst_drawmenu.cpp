@@ -62,8 +62,6 @@ private slots:
         FormHarness h;
         Profile& p = h.profile();
         setStandardWafer(p);
-        p.WaferColor = 0x00FF0000;  // blue, 0x00BBGGRR
-        p.SpotColor = 0x0000FF00;   // green
         QString shown;
         h.answerDialogs([&](QDialog& dialog) {
             const auto text = [&](const char* name) { return dialog.findChild<QLabel*>(name)->text(); };
@@ -108,7 +106,6 @@ private slots:
             shown.last() += " -> " + look();
             click(dialog, counts.isNull() ? "CancelBtn" : "OKBtn");
         });
-        h.profile().DataChanged = False;
         h.action("Draw_Rings")->trigger();
         h.action("Draw_Rings")->trigger();  // the points themselves: tst_patterns
         QCOMPARE(shown, QStringList({"Rings| 3| 8|49 points ->  5| 8|121 points",

@@ -28,8 +28,6 @@ private slots:
         h.action("Edit_Paste")->trigger();
         QCOMPARE(h.rows(), shown);
         QCOMPARE(h.form().statusPanel(1), QString("3 point(s) pasted."));
-        QCOMPARE(h.profile().DataChanged, True);
-        QCOMPARE(h.profile().Points[3].Theta, 333.5f);
     }
 
     void pasteSkipsOtherLinesAndKeepsTheCapacity()
@@ -77,11 +75,6 @@ private slots:
         h.platform.chooseFile(dir.filePath("w.svg"));  // what the drawing holds: tst_cli, tst_waferdrawing
         h.action("File_ExportImage")->trigger();
         QVERIFY(readFile(dir.filePath("w.svg")).startsWith("<?xml"));
-
-        h.platform.chooseFile(dir.filePath("w.jpg"));
-        h.platform.answerMessage(MessageAnswer::Ok);
-        h.action("File_ExportImage")->trigger();
-        QVERIFY(!QFile::exists(dir.filePath("w.jpg")));
     }
 };
 

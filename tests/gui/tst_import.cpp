@@ -122,10 +122,8 @@ private slots:
             if (button != "no file") h.setPolarPoints({{10, 0}});
             h.action("mnuCSVFileImporter")->trigger();
             SOLVANE_VERIFY_ALL_PROMPTS_SCRIPTED(h.platform);
-            // Once a file is chosen, the dialog opens in its folder.
-            QCOMPARE(h.request(0),
-                     "Import File; open; *.csv; .csv; CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|; " +
-                         (button == "CmdOK" ? QString::fromStdString(h.profile().ProfileDir) : work.path()));
+            QCOMPARE(h.request(0).section(QLatin1String("; "), 0, 4),  // its folder: tst_fileopening
+                     "Import File; open; *.csv; .csv; CSV File (*.csv *.txt)|*.csv;*.txt|All Files (*.*)|*.*|");
             QCOMPARE(h.document(), QStringLiteral("3 points, 5 rows; title \"defects.csv\", status \"defects.csv\"; "
                                                   "Save on, unchanged"));
         }

@@ -44,8 +44,6 @@ private slots:
     {
         h_ = std::make_unique<FormHarness>();
         setStandardWafer(profile());
-        profile().WaferColor = 0x00FF0000;  // 0x00BBGGRR
-        profile().SpotColor = 0x0000FF00;
         form().redrawall();
     }
 

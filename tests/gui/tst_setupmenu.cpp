@@ -80,17 +80,6 @@ private slots:
         });
         QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(qRgb(0, 255, 0), shown(h->profile().SpotColor)));
     }
-
-    // A dark theme chosen while the editor runs: the system colours of the wafer (button face) and the spots
-    // (button shadow) are resolved again, and the drawing redrawn.
-    void paletteChangeRedrawsInTheNewSystemColours()
-    {
-        QPalette dark = h->form().palette();
-        dark.setColor(QPalette::Button, QColor(40, 40, 48));
-        dark.setColor(QPalette::Dark, QColor(90, 90, 110));
-        h->form().setPalette(dark);
-        QCOMPARE(std::pair(at(10, 10), at(0, 40)), std::pair(qRgb(40, 40, 48), qRgb(90, 90, 110)));
-    }
 };
 
 QTEST_MAIN(TestSetupMenu)

@@ -161,6 +161,8 @@ void setStandardWafer(Profile& profile)
     profile.WaferDiameter = 200;
     profile.EdgeExclusion = 5;
     profile.BeamDiameter = 8;
+    profile.WaferColor = 0x00FF0000;  // 0x00BBGGRR
+    profile.SpotColor = 0x0000FF00;
 }
 
 }  // namespace solvane

@@ -82,7 +82,7 @@ QByteArray klaResultsFile(int defects);
 QString writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 
-// A 200 mm wafer with edge exclusion 5 and beam 8: usable radius (200 / 2 - 5) - 8 / 2 = 91.
+// A blue 200 mm wafer with edge exclusion 5, beam 8 (usable radius (200 / 2 - 5) - 8 / 2 = 91) and green spots.
 void setStandardWafer(Profile& profile);
 
 // Fills entries 1 to count with points of random radius (within the usable radius) and angle, the
