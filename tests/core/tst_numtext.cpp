@@ -26,26 +26,19 @@ TEST(FormatNumber, PrintsTheDigitsThePatternAsksFor)
     for (const auto& [value, pattern, separator, expected] : cases)
         EXPECT_EQ(formatNumber(value, pattern, separator), expected) << value << " with " << pattern;
     EXPECT_EQ(formatNumber(1e20, "0", '.'), "100000000000000000000");
-}
-
-// 0.145f is 0.14499999582... in binary; typed as 0.145 it must show as 0.15.
-TEST(FormatNumber, SinglesRoundAsTheSevenDigitsTheyHold)
-{
-    EXPECT_EQ(formatNumber(0.145f, "0.00"), "0.15");
-    EXPECT_EQ(formatNumber(89.99999f, "##0.00"), "90.00");
-    // A half past the seventh digit is a tie there, settled to even before the pattern rounds.
-    EXPECT_EQ(formatNumber(1048576.5f, "0"), "1048576");
-    EXPECT_EQ(formatNumber(1048577.5f, "0"), "1048578");
     EXPECT_EQ(formatNumber(static_cast<std::int16_t>(7), "###0"), "7");
 }
 
 // Every pattern the program prints with, over values of every size, halves that round up and values a
-// hair either side of them, in both precisions.
+// hair either side of them, in both precisions. A single prints from the seven digits it holds: 0.145f
+// (0.14499999582... in binary) shows as 0.15, and a half past the seventh digit is a tie there, settled to even
+// before the pattern rounds.
 TEST(FormatNumber, MatchesThePrintfFormattingItReplaced)
 {
     const char* patterns[] = {"0", "0.00", "#0.00", "##.00", "##0.0", "##0.00", "###", "###.0", "###0", "0.000"};
     std::mt19937 random(3);
-    std::vector<double> values = {0.0, -0.0, 0.5, 0.05, 0.005, 0.145, 2.675, 9.995, 99.95, 999.5, 1e-20, 1e20, -1e30};
+    std::vector<double> values = {0.0,      -0.0,  0.5,   0.05,  0.005, 0.145, 2.675,     9.995,
+                                  89.99999, 99.95, 999.5, 1e-20, 1e20,  -1e30, 1048576.5, 1048577.5};
     for (int i = 0; i < 600; ++i) {
         const double magnitude = std::pow(10.0, std::uniform_real_distribution<double>(-6.0, 7.0)(random));
         const double value = std::uniform_real_distribution<double>(-1.0, 1.0)(random) * magnitude;
@@ -79,21 +72,19 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart)
     EXPECT_GT(leadingNumber("1E999"), 1e308);
 }
 
+// (Values the files and settings hold, colours among them: tst_profilefile, tst_settings.)
 TEST(GeneralNumber, WritesTheShortestPlainForm)
 {
-    const std::vector<std::tuple<double, int, const char*>> cases = {{0.5, 15, ".5"},
-                                                                     {-0.0, 7, "0"},
+    const std::vector<std::tuple<double, int, const char*>> cases = {{-0.0, 7, "0"},
                                                                      {-1e-5, 7, "-1E-05"},
                                                                      {0.0001, 7, ".0001"},
                                                                      {1.5e-100, 15, "1.5E-100"},
                                                                      {1.0 / 3.0, 7, ".3333333"},
-                                                                     {1.0 / 3.0, 15, ".333333333333333"},
                                                                      {12345678, 7, "1.234568E+07"},
                                                                      {1234567, 7, "1234567"},
                                                                      {12345678, 15, "12345678"},
                                                                      {static_cast<double>(89.99999f), 7, "89.99999"},
-                                                                     {static_cast<double>(179.99998f), 7, "180"},
-                                                                     {-2147483633.0, 15, "-2147483633"}};
+                                                                     {static_cast<double>(179.99998f), 7, "180"}};
     for (const auto& [value, digits, expected] : cases) EXPECT_EQ(generalNumber(value, digits), expected) << value;
 }
 

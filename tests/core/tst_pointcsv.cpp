@@ -40,7 +40,6 @@ TEST(PointCsv, ExportReadsBackToTheSamePoints)
     profiles.back()->GridRadSteps = profiles.back()->GridAngSteps = 12;
     xypattern(*profiles.back());
     profiles.push_back(profileOf({{-0.00004f, 0.00004f}, {147.123456f, -99.99995f}, {-0.0005f, 12.34565f}}));
-    profiles.push_back(profileOf({}));
     for (const auto& original : profiles) {
         const auto back = std::make_unique<Profile>();
         const CsvImportResult result = importPointCsv(formatPointCsv(*original), *back);
