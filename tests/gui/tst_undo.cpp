@@ -104,7 +104,6 @@ private slots:
         QTest::addColumn<bool>("endsSaved");  // the command leaves the document saved: its undo is a change
         QTest::newRow("add by mouse") << drag(0, 20, 0, 20) << "Add Point 18" << false;
         QTest::newRow("move by mouse") << drag(45.5f, 0, 60, 0) << "Move Point 9" << false;
-        QTest::newRow("drag off the wafer") << drag(45.5f, 0, 98, 0) << "Delete Point 9" << false;
         QTest::newRow("cell value") << typeInCell(3, "12", 13) << "Edit Point 3" << false;
         QTest::newRow("entry row, Down") << Command([](FormHarness& f) {
             f.form().grid().setRow(18);
