@@ -65,8 +65,6 @@ TEST_F(Cli, ConvertWritesTheCurrentLayoutInTheAskedSystem)
     write("old.waf", "\"any\"\r\n150\r\n5\r\n8\r\n255\r\n0\r\n2\r\n3,0,7,7\r\n2,90,0,0\r\n");
     ASSERT_EQ(run("convert old.waf -o new.waf --coord rectangular").status, 0);
     EXPECT_EQ(file("new.waf"), header + "\"Rectangular\"\r\n255\r\n0\r\n2\r\n3,0,#TRUE#,0\r\n0,2,#TRUE#,0\r\n");
-    ASSERT_EQ(run("convert new.waf -o back.waf --coord Polar").status, 0);
-    EXPECT_EQ(file("back.waf"), header + "\"Polar\"\r\n255\r\n0\r\n2\r\n3,0,#TRUE#,0\r\n2,90,#TRUE#,0\r\n");
 }
 
 // Exit status 1 for a file that cannot be used, 2 for a wrong command line, 3 for a partly read input;

@@ -34,8 +34,7 @@ TEST(PastedPoints, TextsGivePairsAndSkippedLines)
              {"1.5, 2.5\n-3,1E1\n", '.', {{1.5, 2.5}, {-3, 10}}, 0},
              {"  7   8  \r9 10", '.', {{7, 8}, {9, 10}}, 0},
              // Lines that are not two numbers; a first heading is not counted, later text is.
-             {"x y\n1 2\nnotes\n1 2 3\n4\n\n\t\n5 abc\n6 1e9\n", '.', {{1, 2}}, 5},
-             {"", '.', {}, 0}}) {
+             {"x y\n1 2\nnotes\n1 2 3\n4\n\n\t\n5 abc\n6 1e9\n", '.', {{1, 2}}, 5}}) {
         const PastedText pasted = parsePastedPoints(text, separator);
         EXPECT_EQ(pairsOf(pasted), pairs) << text;
         EXPECT_EQ(pasted.skippedLines, skipped) << text;
