@@ -1,6 +1,7 @@
-// The Edit menu: Delete, the sorts, Optimise Order and Clear Points, triggered from their menu items. (Each
-// command's change of the profile, Rotate's among them: tst_undo; the turn itself: tst_conversions.)
+// The Edit menu: Delete, the sorts, Optimise Order, Rotate and Clear Points, triggered from their menu items.
+// (Each command's undo step: tst_undo; the turn itself: tst_conversions.)
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QtTest>
 
@@ -64,6 +65,22 @@ private slots:
         QTEST(h.rows(), "result");
         QCOMPARE(h.profile().DataChanged != False, h.rows() != before);
         if (!gone.isNull()) QCOMPARE(h.pixelNear(gone.x(), gone.y()).rgb(), h.form().palette().button().color().rgb());
+    }
+
+    // Rotate adds the dialog's angle to every Theta; Cancel leaves the points.
+    void rotateTurnsByTheAngleOrCancels()
+    {
+        FormHarness h;
+        h.setPolarPoints({{10, 20}});
+        const char* button = "OKBtn";
+        h.answerDialogs([&](QDialog& dialog) {
+            dialog.findChild<QDoubleSpinBox*>("txtAngle")->setValue(30);
+            click(dialog, button);
+        });
+        h.action("Edit_Rotate")->trigger();
+        button = "CancelBtn";
+        h.action("Edit_Rotate")->trigger();
+        QCOMPARE(h.rows(), QStringLiteral("1|10.00|50.0 2||"));
     }
 
     void clearPointsTurnsSnapOff()

@@ -75,6 +75,12 @@ private slots:
         h.platform.chooseFile(dir.filePath("w.svg"));  // what the drawing holds: tst_cli, tst_waferdrawing
         h.action("File_ExportImage")->trigger();
         QVERIFY(readFile(dir.filePath("w.svg")).startsWith("<?xml"));
+
+        h.platform.chooseFile(dir.filePath("w.jpg"));
+        h.platform.answerMessage(MessageAnswer::Ok);
+        h.action("File_ExportImage")->trigger();
+        QVERIFY(h.platform.messages().back().text.contains("an image is written as PNG (.png) or as SVG (.svg)"));
+        QVERIFY(!QFile::exists(dir.filePath("w.jpg")));
     }
 };
 
