@@ -71,6 +71,9 @@ TEST(NumberFields, QuickFieldEndsAtTheFieldEndOrDeclines)
                                                                      {"5x,", -1, 0.0},
                                                                      {"1e+,", -1, 0.0},
                                                                      {"1.,", 2, 1.0},
+                                                                     {"0.12345678,", 10, 0.12345678},
+                                                                     {"3.141592653", 11, 3.141592653},
+                                                                     {"2.5\xfa,99999999", -1, 0.0},
                                                                      {"1234567890123456,", -1, 0.0},
                                                                      {longZeros, -1, 0.0}};
     for (const auto& [text, end, value] : cases) {
