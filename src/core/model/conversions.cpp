@@ -31,9 +31,8 @@ float quadrantAngle(double x, float y, double a, const QuadrantOffsets& q)
     const bool down = y < 0;
     // Off both axes, as nearly every point is, the quadrant picks its offset by index: points lie
     // all round a wafer, and branches on their signs would be mispredicted half the time.
-    if ((left | right) & (down | (y > 0))) {
+    if ((left | right) & (down | (y > 0)))
         return static_cast<float>(a + q.quadrants[static_cast<int>(left) + 2 * static_cast<int>(right & down)]);
-    }
     // On an axis; a NaN gives 0.
     if (x == 0) return y >= 0 ? q.positiveY : down ? q.negativeY : 0.0f;
     if (y == 0) return right ? q.positiveX : left ? q.negativeX : 0.0f;
