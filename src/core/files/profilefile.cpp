@@ -349,9 +349,9 @@ std::optional<PointLine> readPointFields(ProfileFields& fields, Layout layout, b
     return line;
 }
 
-// Reads one point line into point, which is left as it was unless the line is whole. Written in
-// place: a record put together aside is copied in wide loads from the narrow stores just made, and
-// the copy waits for them.
+// Reads one point line's pair (R and Theta, or X and Y) into point, which is left as it was unless
+// the line is whole. Written in place: a record put together aside is copied in wide loads from the
+// narrow stores just made, and the copy waits for them.
 bool readPoint(ProfileFields& fields, Layout layout, bool polar, PointRec& point, int index)
 {
     const bool hasFlag = layout != Layout::Oldest;
@@ -363,11 +363,9 @@ bool readPoint(ProfileFields& fields, Layout layout, bool polar, PointRec& point
     if (polar) {
         point.R = line->first;
         point.Theta = line->second;
-        deriveRectangular(point);
     } else {
         point.X = line->first;
         point.Y = line->second;
-        derivePolar(point);
     }
     return true;
 }
@@ -451,6 +449,16 @@ ReadResult readText(Profile& profile, std::string_view text)
     for (int i = 1; i <= toRead; ++i) {
         if (!readPoint(fields, layout, polar, profile.Points[static_cast<std::size_t>(i)], i)) break;
         pointsRead = i;
+    }
+    // The other pair once all are read: a point's sine and cosine, or arc tangent, are long chains of
+    // arithmetic, which overlap from one point to the next in a loop of their own but not between
+    // the branches of the line parsing.
+    for (int i = 1; i <= pointsRead; ++i) {
+        PointRec& point = profile.Points[static_cast<std::size_t>(i)];
+        if (polar)
+            deriveRectangular(point);
+        else
+            derivePolar(point);
     }
     // Only the points really read count: a later save must not write out empty ones.
     profile.PointCount = static_cast<std::int16_t>(pointsRead);
